@@ -1,0 +1,40 @@
+// Everything the program holds from start to exit, grouped by owner. The
+// shell keeps one AppState; the core's operations take the parts they need.
+#pragma once
+#include <array>
+#include <string>
+
+#include "board/board_state.h"
+#include "board/edit_buffers.h"
+#include "settings/local_settings.h"
+#include "settings/shared_settings.h"
+
+namespace wabo {
+
+struct ListState {
+  // 1 when the last sort of that column was descending (per column, not per board).
+  std::array<int, kColumnCount> sortDescending{1, 1, 1, 1, 0, 1, 1, 1, 1, 1};
+  int boardSwitching = 0;  // 1 while a board switch reloads the list
+};
+
+struct MainState {
+  std::string programFolder;  // without a trailing '\'
+  std::string windowsFolder;
+  int lastLoadResult = -1;    // last checkBoard result
+  int firstTick = 1;
+};
+
+struct AppState {
+  LocalSettings local;
+  SharedSettings shared;
+  BoardState board;
+  TimeTexts times;
+  EditBuffers edit;
+  ListState list;
+  MainState main;
+
+  // Index 0..4 of the board shown; a stored value outside 1..5 counts as 1.
+  int boardIndex() const { return local.selectedBoard >= 1 && local.selectedBoard <= kBoardCount ? local.selectedBoard - 1 : 0; }
+};
+
+}  // namespace wabo

@@ -1,0 +1,63 @@
+// The Win32 shell's shared handles and the calls between its files. The
+// shell turns window messages into calls of the core, and the core's results
+// into controls and message boxes.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "board/member_list.h"
+#include "common/ui.h"
+
+namespace wabo {
+
+struct Shell {
+  HINSTANCE instanceHandle = nullptr;
+  HWND mainWindow = nullptr;
+  HWND memberListView = nullptr;      // control 100
+  HWND statusBar = nullptr;           // control 3
+  HFONT listFont = nullptr;
+  HIMAGELIST iconImageList = nullptr;
+  HMENU rowPopupMenu = nullptr;       // menu 295, kept until exit
+  HWND labelEditControl = nullptr;
+  HWND searchProgressWindow = nullptr;
+};
+
+extern Shell shell;
+extern AppState app;
+
+// The member list over the real list view, and message boxes owned by the
+// main window.
+MemberList& memberList();
+Ui& mainUi();
+// Message boxes owned by a dialog.
+class DialogUi : public Ui {
+ public:
+  explicit DialogUi(HWND owner) : owner_(owner) {}
+  void warn(const char* text) override;
+  void inform(const char* text) override;
+  bool confirm(const char* text) override;
+
+ private:
+  HWND owner_;
+};
+
+// Status bar
+void showUpdateTime();          // part 2: updateTimeText and icon 273
+void showAutoUpdateStatus();    // part 1: autoUpdateStatusText
+void showAllMembersMessage();   // part 0: allMembersMessage with icon 271
+void layoutStatusBar(int clientWidth);
+
+// Board
+void reloadBoard();             // loadBoard into the list view, then part 0
+void refreshBoardMenu(bool copyBoardPath);
+void switchBoard(int board);    // commands 40036..40040
+
+// Handlers of the main window procedure, one file each.
+void onCommand(int id);                          // app/command_dispatch_win.cpp
+LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
+void onTimerTick();                              // app/refresh_win.cpp
+void onTrayCallback(WPARAM wParam, LPARAM lParam);  // app/tray_win.cpp
+void onSearchDone();                             // app/refresh_win.cpp
+
+}  // namespace wabo

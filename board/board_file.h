@@ -1,0 +1,35 @@
+// Reading a board file: the change test and the loader.
+//
+// Layout (Shift-JIS, CR LF):
+//   W2,<stamp>,
+//   ID,Icon No.,<8 column names, each followed by ','>PC-Name
+//   <0..500 member rows: id,icon,name,destination,return,write,mobile,contact,schedule,other,pcName>
+//   END,
+//   <all-members message>
+#pragma once
+#include <string>
+
+#include "app/app_state.h"
+#include "board/member_list.h"
+#include "common/ui.h"
+
+namespace wabo {
+
+enum CheckResult { kUnchanged = 0, kChanged = 1, kUnreadable = 2 };
+
+// "lock.dat" in the folder of `boardPath` (Shift-JIS aware; a separator that
+// is the path's first byte does not count).
+std::string lockFilePath(const std::string& boardPath);
+
+// 0 unchanged, 1 changed by another copy, 2 missing, locked or not a board
+// file (then `ui` has been told of a wrong format mark). Opens the board file
+// once and reads only its head line.
+int checkBoard(const BoardState& board, Ui& ui);
+
+// Rebuilds the list from the board file: appearance, columns, rows, sort,
+// stampTimes. Leaves the list as it was when the file is missing, locked or
+// of another format. Does not touch the status bar (the shell shows the
+// message afterwards).
+void loadBoard(MemberList& list, AppState& app);
+
+}  // namespace wabo

@@ -1,0 +1,27 @@
+# The Win32 program: wabocore + the shell + resources, statically linked.
+
+# Icons are drawn by a small host program at build time.
+find_program(HOST_CXX NAMES c++ g++ REQUIRED)
+set(ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+add_custom_command(
+  OUTPUT ${ICON_DIR}/icon128.ico
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ICON_DIR}
+  COMMAND ${HOST_CXX} -std=c++17 -O2 -o ${CMAKE_BINARY_DIR}/icongen ${CMAKE_SOURCE_DIR}/tools/icongen.cpp
+  COMMAND ${CMAKE_BINARY_DIR}/icongen ${ICON_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/icongen.cpp
+  COMMENT "Drawing the program's icons")
+add_custom_target(icons DEPENDS ${ICON_DIR}/icon128.ico)
+
+file(GLOB RC_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 --include-dir ${ICON_DIR} --include-dir ${CMAKE_SOURCE_DIR}")
+set_source_files_properties(${RC_FILES} PROPERTIES OBJECT_DEPENDS ${ICON_DIR}/icon128.ico)
+
+add_executable(wabo WIN32 ${SHELL_SOURCES} ${RC_FILES})
+add_dependencies(wabo icons)
+target_link_libraries(wabo PRIVATE wabocore comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+target_link_options(wabo PRIVATE -static -static-libgcc -static-libstdc++)
+target_compile_definitions(wabo PRIVATE _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/e2e/CMakeLists.txt)
+  add_subdirectory(e2e)
+endif()

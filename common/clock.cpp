@@ -1,0 +1,32 @@
+#include "common/clock.h"
+
+#include <atomic>
+#include <mutex>
+
+namespace wabo {
+
+static std::atomic<long long> fixedTime{-1};
+
+std::time_t clockNow() {
+  long long t = fixedTime.load();
+  return t >= 0 ? static_cast<std::time_t>(t) : std::time(nullptr);
+}
+
+void setClockForTests(std::time_t t) { fixedTime.store(static_cast<long long>(t)); }
+
+std::tm localTime(std::time_t t) {
+  static std::mutex guard;
+  std::lock_guard<std::mutex> lock(guard);
+  std::tm result{};
+  if (std::tm* p = std::localtime(&t)) result = *p;
+  return result;
+}
+
+std::string formatNow(const char* format) {
+  std::tm tm = localTime(clockNow());
+  char buffer[64];
+  std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
+  return std::string(buffer, n);
+}
+
+}  // namespace wabo

@@ -1,0 +1,26 @@
+// Byte limits of the program's texts. A buffer size counts the terminating
+// zero; a dialog field is read with one less than its buffer, so the text it
+// yields is at most size - 2 bytes long.
+#pragma once
+#include <cstddef>
+
+namespace wabo {
+
+constexpr std::size_t kShortTextBytes = 30;   // IDs, names, short member fields
+constexpr std::size_t kLongTextBytes = 100;   // mobile, contact, schedule, other
+constexpr std::size_t kPathBytes = 256;       // paths, the all-members message
+constexpr std::size_t kQuickWordBytes = 32;   // quick-input words
+
+// Longest text a field of the given buffer size holds in memory.
+constexpr std::size_t textLimit(std::size_t bufferBytes) { return bufferBytes - 1; }
+// Longest text taken from a dialog field of the given buffer size.
+constexpr std::size_t fieldLimit(std::size_t bufferBytes) { return bufferBytes - 2; }
+
+constexpr int kMaxBoardRows = 500;
+constexpr int kBoardCount = 5;
+constexpr int kColumnCount = 10;
+constexpr int kColumnNameCount = 8;
+constexpr int kMemberIconCount = 70;
+constexpr int kDestinationSlots = 20;
+
+}  // namespace wabo

@@ -1,0 +1,41 @@
+// Every text that the program shows in a message box, in one place. The
+// texts are the program's own, byte for byte; several end in one blank that
+// belongs to the text.
+#pragma once
+
+namespace wabo::msg {
+
+inline constexpr char kCaption[] = "ﾒｯｾｰｼﾞ";
+inline constexpr char kConfirmCaption[] = "確認ﾒｯｾｰｼﾞ";
+
+// Board files
+inline constexpr char kBoardMissingOrLocked[] = "行き先ﾃﾞｰﾀﾌｧｲﾙが見つかりません\nまたは、ﾛｯｸﾌｧｲﾙがあります";
+inline constexpr char kBadFormat[] = "ﾌｧｲﾙ形式ｴﾗｰです。旧ﾊﾞｰｼﾞｮﾝの\nﾌｧｲﾙは読み込めません。";
+inline constexpr char kSaveLockedOrMissing[] = "ﾃﾞｰﾀ更新に失敗しました\nﾃﾞｰﾀﾌｧｲﾙがないかﾛｯｸされています";
+inline constexpr char kSaveFailed[] = "ﾃﾞｰﾀ更新に失敗しました";
+
+// Board commands
+inline constexpr char kIdNotFound[] = "IDが見つかりません";
+inline constexpr char kDuplicateId[] = "ＩＤが重複しています";
+inline constexpr char kOwnIdNotFound[] =
+    "あなたのIDが見つかりません\nIDのあるﾎﾞｰﾄﾞを表示した状態でﾕｰｻﾞｰID設定を実行してください";
+inline constexpr char kDeleteIdNotFound[] = "削除するIDが見つかりません";
+
+// Dialogs
+inline constexpr char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
+inline constexpr char kIdEmpty[] = "IDが入力されていません ";
+inline constexpr char kIdStartsWithSpace[] = "IDにｽﾍﾟｰｽ文字は使えません ";
+inline constexpr char kIconNumberOutOfRange[] = "ｱｲｺﾝNo.が範囲外です ";
+inline constexpr char kIconIdNotFound[] = "IDが見つかりません ";
+
+// Refresh
+inline constexpr char kRefreshedNew[] = "更新しました(新しい情報あり)";
+inline constexpr char kRefreshedNothingNew[] = "更新しました(新しい情報なし)";
+inline constexpr char kPcSearchNotAllowed[] = "PC接続ｻｰﾁは許可されていません";
+inline constexpr char kNoPcNames[] = "PC-Nameが入力されていません";
+
+// Settings commands
+inline constexpr char kResetSettingsQuestion[] = "ﾕｰｻﾞｰ設定を初期化します！";
+inline constexpr char kResetSettingsDone[] = "初期化完了。次回起動時より有効です！";
+
+}  // namespace wabo::msg

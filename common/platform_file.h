@@ -1,0 +1,29 @@
+// The few file operations that differ between Windows and POSIX. The core
+// calls these and stays free of <windows.h>; platform_file_posix.cpp serves the
+// native build, platform_file_win32.cpp the program.
+#pragma once
+#include <string>
+
+namespace wabo::platform {
+
+// Creates `path` only if it does not exist yet (exclusive create) and closes
+// it. False if it exists or cannot be created.
+bool createExclusive(const std::string& path);
+
+// Moves `from` over `to`, replacing `to` if it exists. False on failure;
+// `from` and `to` are then as they were.
+bool replaceFile(const std::string& from, const std::string& to);
+
+// Deletes `path`. True if it is gone afterwards (a missing file counts).
+bool removeFile(const std::string& path);
+
+// True if `path` can be opened for reading.
+bool fileExists(const std::string& path);
+
+// The Windows folder without a trailing separator ("" where there is none).
+std::string windowsFolder();
+
+// Sleeps a few milliseconds; used only by bounded retries in the core.
+void shortPause(int milliseconds);
+
+}  // namespace wabo::platform

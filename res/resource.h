@@ -1,0 +1,120 @@
+// Resource numbers, control IDs and command IDs of the program: the one place
+// for them. Included by the .rc files, the shell and the end-to-end driver.
+#pragma once
+
+// Menus
+#define IDM_MAIN 101
+#define IDM_ROW_POPUP 295
+#define IDM_TRAY_POPUP 340
+
+// Icons
+#define IDI_PROGRAM 128
+#define IDI_MEMBER_FIRST 201  // member icon n is IDI_MEMBER_FIRST + n, n = 0..69
+#define IDI_MEMBER_LAST 270
+#define IDI_MESSAGE 271
+#define IDI_BULLETIN 272
+#define IDI_UPDATE_TIME 273
+
+// Child windows of the main window
+#define IDC_MEMBER_LIST 100
+#define IDC_STATUS_BAR 3
+
+// Timer
+#define ID_REFRESH_TIMER 1
+
+// Window messages of the program
+#define WM_WABO_TRAY 1024        // WM_USER: tray icon callback
+#define WM_WABO_SEARCH_DONE 1025 // WM_USER + 1: end of a PC connection search
+#define ID_TRAY_ICON 101
+
+// Dialogs
+#define IDD_DELETE_ID 103
+#define IDD_TARGET_ID 104
+#define IDD_AUTO_UPDATE 105
+#define IDD_ICON 137
+#define IDD_DESTINATION 152
+#define IDD_DISPLAY 296
+#define IDD_USER_ID 298
+#define IDD_DESTINATION_LIST 300
+#define IDD_VERSION 302
+#define IDD_MESSAGE 310
+#define IDD_BOARD_SETTINGS 324
+#define IDD_BULLETIN 330
+#define IDD_COLUMN_NAMES 336
+#define IDD_OTHER_SETTINGS 337
+#define IDD_QUICK_INPUT 342
+#define IDD_PC_NAME 343
+#define IDD_SEARCH_PROGRESS 344
+#define IDD_SHARED_LOCATION 345
+
+// Controls of dialog 103 (delete ID) and 104 (target ID)
+#define IDC_DELETE_ID 1009
+#define IDC_TARGET_ID 1010
+// Dialog 298 (user ID)
+#define IDC_USER_ID 1032
+// Dialog 343 (PC-Name input)
+#define IDC_PCN_ID 1059
+#define IDC_PCN_PC_NAME 1060
+#define IDC_PCN_NAME 1061
+// Dialog 152 (destination)
+#define IDC_DEST_ID 1020
+#define IDC_DEST_NAME 1021
+#define IDC_DEST_DESTINATION 1025
+#define IDC_DEST_RETURN 1023
+#define IDC_DEST_MOBILE 1024
+#define IDC_DEST_CONTACT 1018
+#define IDC_DEST_SCHEDULE 1019
+#define IDC_DEST_OTHER 1022
+#define IDC_DEST_ICON 1061
+#define IDC_DEST_LABEL_NAME 1072
+#define IDC_DEST_LABEL_DESTINATION 1071
+#define IDC_DEST_LABEL_RETURN 1070
+#define IDC_DEST_LABEL_MOBILE 1073
+#define IDC_DEST_LABEL_CONTACT 1086
+#define IDC_DEST_LABEL_SCHEDULE 1087
+#define IDC_DEST_LABEL_OTHER 1088
+// Dialog 137 (icon)
+#define IDC_ICON_LIST 1017
+#define IDC_ICON_TARGET_ID 1022
+#define IDC_ICON_NUMBER 1026
+// Dialog 310 (all-members message)
+#define IDC_MESSAGE_TEXT 1057
+
+// Commands
+#define CMD_REFRESH 40001
+#define CMD_DESTINATION_BY_ID 40002
+#define CMD_ADD_MEMBER 40003
+#define CMD_DELETE_MEMBER 40004
+#define CMD_AUTO_UPDATE_SETTINGS 40009
+#define CMD_DISPLAY_SETTINGS 40010
+#define CMD_VERSION 40017
+#define CMD_OWN_DESTINATION 40020
+#define CMD_DESTINATION_SELECTED 40021
+#define CMD_ICON_SELECTED 40025
+#define CMD_USER_ID 40027
+#define CMD_ICON_OWN 40028
+#define CMD_DELETE_SELECTED 40029
+#define CMD_DESTINATION_LIST 40030
+#define CMD_MAIL_SELECTED 40031
+#define CMD_MAIL 40032
+#define CMD_MANUAL 40033
+#define CMD_RESET_SETTINGS 40034
+#define CMD_ALL_MEMBERS_MESSAGE 40035
+#define CMD_BOARD_1 40036  // board n is CMD_BOARD_1 + n - 1, up to 40040
+#define CMD_BOARD_5 40040
+#define CMD_BOARD_SETTINGS 40041
+#define CMD_ONLINE_INFO 40042
+#define CMD_BULLETIN 40043
+#define CMD_OTHER_SETTINGS 40044
+#define CMD_COLUMN_NAMES 40045
+#define CMD_HIDE_TO_TRAY 40046
+#define CMD_SHOW_FROM_TRAY 40047
+#define CMD_EXIT_FROM_TRAY 40048
+#define CMD_QUICK_INPUT_1 40049
+#define CMD_QUICK_INPUT_SETTINGS 40050
+#define CMD_QUICK_INPUT_2 40051
+#define CMD_PC_NAME 40052
+#define CMD_PC_SEARCH 40053
+#define CMD_SHARED_LOCATION 40054
+#define CMD_FIRST 40001
+#define CMD_LAST 40054

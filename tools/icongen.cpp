@@ -1,0 +1,2 @@
+// placeholder until the generator lands
+int main() { return 0; }
