@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "board/member_list.h"
 #include "common/limits.h"
@@ -52,6 +53,40 @@ bool isUncFolder(const std::string& programFolder);
 // Where WaboM.ini is written: the Windows folder for a UNC program folder,
 // else the program folder.
 std::string localSettingsPath(const std::string& programFolder, const std::string& windowsFolder);
+
+// Where WaboM.ini is looked for, in order: the write place, then, for a UNC
+// program folder only, the program folder.
+std::vector<std::string> localSettingsReadPaths(const std::string& programFolder, const std::string& windowsFolder);
+
+// Reads the 25 lines of one file into `settings` and brings the values that
+// index something into range. A value the file does not supply keeps what
+// `settings` held. False (nothing changed) when the file cannot be opened.
+bool readLocalSettingsFile(LocalSettings& settings, const std::string& path);
+
+// Writes the 25 lines; false when the file could not be written completely.
+bool writeLocalSettingsFile(const LocalSettings& settings, const std::string& path);
+
+// selectedBoard outside 1..5 becomes 1; a sort key outside 0..19 becomes 0;
+// a column order that is not an arrangement of the columns 0..9 becomes the
+// default order.
+void keepLocalSettingsInRange(LocalSettings& settings);
+
+// After reading: autoUpdateEnabled, autoUpdateMinutesText and
+// autoUpdateStatusText from autoUpdateMinutes.
+void deriveAutoUpdateState(LocalSettings& settings);
+
+// Before saving: the window rectangle (screen coordinates), or 119, 135,
+// 580, 338 when the window is minimised or maximised.
+void takeWindowRectangle(LocalSettings& settings, int left, int top, int right, int bottom, bool normalShowState);
+
+// Before saving: autoUpdateMinutes from autoUpdateMinutesText when auto
+// update is on, else 0.
+void takeAutoUpdateMinutes(LocalSettings& settings);
+
+// The integer value of a decimal text as the C library's atoi reads it
+// (leading blanks, sign, digits; 0 when there are none), saturated to the
+// 32-bit range.
+int integerValueOf(const std::string& text);
 
 // Reads the file (with the read fallback to the program folder in the UNC
 // case), then derives autoUpdateEnabled, autoUpdateMinutesText and

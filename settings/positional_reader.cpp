@@ -1,0 +1,150 @@
+#include "settings/positional_reader.h"
+
+#include <climits>
+#include <cstdint>
+
+#include "common/sjis.h"
+
+namespace wabo {
+
+namespace {
+
+constexpr std::size_t kHeaderLimit = 30;
+
+bool isWhiteSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Length of `text` without a double-byte character that lacks its second
+// byte at the end.
+std::size_t wholeCharacters(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (sjis::isLeadByte(static_cast<unsigned char>(text[i]))) {
+      if (i + 1 >= text.size()) break;
+      i += 2;
+    } else {
+      ++i;
+    }
+  }
+  return i;
+}
+
+}  // namespace
+
+int PositionalReader::get() {
+  if (pushedBack_ != kEnd) {
+    int c = pushedBack_;
+    pushedBack_ = kEnd;
+    return c;
+  }
+  if (file_) {
+    int c = std::fgetc(file_);
+    return c == EOF ? kEnd : c;
+  }
+  if (offset_ >= bytes_.size()) return kEnd;
+  return static_cast<unsigned char>(bytes_[offset_++]);
+}
+
+void PositionalReader::unget(int c) {
+  if (c != kEnd) pushedBack_ = c;
+}
+
+void PositionalReader::skipHeaderLine() {
+  for (std::size_t i = 0; i < kHeaderLimit; ++i) {
+    int c = get();
+    if (c == kEnd) return;
+    if (c == '\r') {
+      get();
+      return;
+    }
+  }
+}
+
+bool PositionalReader::readTextLine(std::size_t bufferBytes, std::string& text) {
+  std::string line;
+  bool readAny = false;
+  for (std::size_t n = 0;; ++n) {
+    int c = get();
+    if (c == kEnd) {
+      if (!readAny) return false;
+      break;
+    }
+    readAny = true;
+    if (c == '\r') {
+      get();
+      break;
+    }
+    if (n + 1 >= bufferBytes) {
+      // No room left for the terminating zero: the rest of the line goes.
+      while (c != kEnd && c != '\r') c = get();
+      if (c == '\r') get();
+      break;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  std::size_t nul = line.find('\0');
+  if (nul != std::string::npos) line.resize(nul);
+  line.resize(wholeCharacters(line));
+  text = line;
+  return true;
+}
+
+void PositionalReader::skipWhiteSpace() {
+  int c = get();
+  while (isWhiteSpace(c)) c = get();
+  unget(c);
+}
+
+bool PositionalReader::readInt(int& value) {
+  skipWhiteSpace();
+  int c = get();
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    c = get();
+  }
+  if (!isDigit(c)) {
+    unget(c);
+    return false;
+  }
+  // Digits beyond the 32-bit range still belong to the field; the value
+  // saturates instead of overflowing.
+  std::int64_t magnitude = 0;
+  const std::int64_t cap = static_cast<std::int64_t>(INT_MAX) + 1;
+  while (isDigit(c)) {
+    if (magnitude < cap) magnitude = magnitude * 10 + (c - '0');
+    c = get();
+  }
+  unget(c);
+  if (magnitude > cap) magnitude = cap;
+  std::int64_t signedValue = negative ? -magnitude : magnitude;
+  if (signedValue > INT_MAX) signedValue = INT_MAX;
+  value = static_cast<int>(signedValue);
+  return true;
+}
+
+int PositionalReader::scan(const char* format, std::initializer_list<int*> targets) {
+  const auto* target = targets.begin();
+  int converted = 0;
+  for (const char* f = format; *f != '\0'; ++f) {
+    if (f[0] == '%' && f[1] == 'd') {
+      ++f;
+      if (target == targets.end()) break;  // more fields than targets: stop
+      int value = 0;
+      if (!readInt(value)) break;
+      **target++ = value;
+      ++converted;
+    } else if (isWhiteSpace(static_cast<unsigned char>(*f))) {
+      skipWhiteSpace();
+    } else {
+      int c = get();
+      if (c != static_cast<unsigned char>(*f)) {
+        unget(c);
+        break;
+      }
+    }
+  }
+  return converted;
+}
+
+}  // namespace wabo
