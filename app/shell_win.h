@@ -53,7 +53,14 @@ void reloadBoard();             // loadBoard into the list view, then part 0
 void refreshBoardMenu(bool copyBoardPath);
 void switchBoard(int board);    // commands 40036..40040
 
+// The list view's colours and font from the display settings.
+void applyListColours();
+void replaceListFont();          // new listFont, set without a redraw
+
 // Handlers of the main window procedure, one file each.
+void onCreate(HWND window);                      // app/window_create_win.cpp
+void onSize(WPARAM sizeType, int width, int height);  // app/window_layout_win.cpp
+void onDestroy();                                // app/shutdown_win.cpp
 void onCommand(int id);                          // app/command_dispatch_win.cpp
 LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
 void onTimerTick();                              // app/refresh_win.cpp

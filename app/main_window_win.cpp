@@ -1,0 +1,139 @@
+// The entry point and the main window procedure. The procedure only turns
+// messages into calls; each handler lives in a file of its own.
+#include <cstdlib>
+#include <string>
+
+#include "app/shell_win.h"
+#include "common/limits.h"
+#include "common/platform_file.h"
+#include "common/sjis.h"
+#include "res/resource.h"
+#include "settings/local_settings.h"
+#include "settings/shared_settings.h"
+
+namespace wabo {
+
+Shell shell;
+AppState app;
+
+namespace {
+
+constexpr char kClassName[] = "ModelApp";
+constexpr char kInitialTitle[] = "行き先表示ボード  Wabo";
+
+LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      onCreate(window);
+      return 0;
+    case WM_SIZE:
+      onSize(wParam, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_DESTROY:
+      onDestroy();
+      return 0;
+    case WM_COMMAND: {
+      int id = LOWORD(wParam);
+      if (id >= CMD_BOARD_1 && id <= CMD_BOARD_5)
+        switchBoard(id - CMD_BOARD_1 + 1);
+      else
+        onCommand(id);
+      return 0;
+    }
+    case WM_NOTIFY: {
+      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header != nullptr && header->idFrom == IDC_MEMBER_LIST) return onListNotify(header);
+      return 0;
+    }
+    case WM_TIMER:
+      onTimerTick();
+      return 0;
+    case WM_WABO_TRAY:
+      onTrayCallback(wParam, lParam);
+      return 0;
+    case WM_WABO_SEARCH_DONE:
+      onSearchDone();
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // No C++ exception may unwind into the system's code.
+  try {
+    return handleMessage(window, message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+bool registerMainClass(HINSTANCE instance) {
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.style = 0;
+  wc.lpfnWndProc = mainWindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+  wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN);
+  wc.lpszClassName = kClassName;
+  return RegisterClassExA(&wc) != 0;
+}
+
+// The folder of the program file, without the trailing '\'.
+std::string findProgramFolder() {
+  char path[kPathBytes + 1] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(kPathBytes));
+  if (n == 0 || n >= kPathBytes) path[kPathBytes - 1] = '\0';
+  std::string full(path);
+  std::size_t cutAt = sjis::lastSeparator(full, kPathBytes);
+  return cutAt == std::string::npos ? full : full.substr(0, cutAt);
+}
+
+void loadSettings() {
+  MainState& main = app.main;
+  main.programFolder = findProgramFolder();
+  main.windowsFolder = platform::windowsFolder();
+  setDefaultBoardPaths(app.shared, main.programFolder);
+  loadLocalSettings(app.local, main.programFolder, main.windowsFolder);
+  loadSharedSettings(app.shared, sharedSettingsPath(main.programFolder, app.local.sharedSettingsFolder));
+
+  app.board.currentBoardPath = app.shared.boardPaths[app.boardIndex()];
+  if (app.shared.pcSearchAllowed == 0) app.local.autoPcSearch = 0;
+  if (app.shared.mailFolder.empty()) app.shared.mailFolder = main.programFolder;
+}
+
+int run(HINSTANCE instance, int showCommand) {
+  shell.instanceHandle = instance;
+  shell.rowPopupMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_ROW_POPUP));
+  if (!registerMainClass(instance)) return 1;
+  loadSettings();
+
+  const LocalSettings& s = app.local;
+  HWND window = CreateWindowExA(0, kClassName, kInitialTitle, WS_OVERLAPPEDWINDOW, s.windowLeft, s.windowTop,
+                                s.windowWidth, s.windowHeight, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return 1;
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+}  // namespace wabo
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  try {
+    return wabo::run(instance, showCommand);
+  } catch (...) {
+    return 1;
+  }
+}
