@@ -1,0 +1,245 @@
+// The member list over the real SysListView32 (control 100). The list view
+// is the only store of the shown board, so every read goes to the control.
+#include <algorithm>
+#include <numeric>
+#include <unordered_map>
+#include <vector>
+
+#include "app/shell_win.h"
+#include "common/limits.h"
+#include "common/sjis.h"
+#include "res/resource.h"
+
+namespace wabo {
+namespace {
+
+// Larger than any text the program stores, so that a read is never cut by
+// the control in the middle of a double-byte character.
+constexpr int kReadBufferBytes = 1024;
+
+// Icons are square, rowHeight pixels; a hand-edited height is held to a
+// size an image list can be made with.
+int iconSize() { return std::clamp(app.local.rowHeight, 1, 256); }
+
+class ListViewMemberList : public MemberList {
+ public:
+  int rowCount() const override { return static_cast<int>(send(LVM_GETITEMCOUNT, 0, 0)); }
+
+  void deleteAllRows() override { send(LVM_DELETEALLITEMS, 0, 0); }
+
+  int insertRow(int index, const std::string& id, int image, long key) override {
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = std::clamp(index, 0, rowCount());
+    item.pszText = const_cast<char*>(id.c_str());
+    item.iImage = image;
+    item.lParam = key;
+    return static_cast<int>(send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  }
+
+  void deleteRow(int index) override { send(LVM_DELETEITEM, static_cast<WPARAM>(index), 0); }
+
+  std::string text(int row, int column, std::size_t bufferBytes) const override {
+    if (bufferBytes == 0) return "";
+    char buffer[kReadBufferBytes] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = kReadBufferBytes;
+    send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    buffer[kReadBufferBytes - 1] = '\0';
+    return sjis::cut(buffer, bufferBytes - 1);
+  }
+
+  void setText(int row, int column, const std::string& text) override {
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text.c_str());
+    send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+
+  int image(int row) const override { return static_cast<int>(getItem(row, LVIF_IMAGE).iImage); }
+
+  void setImage(int row, int image) override {
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = image;
+    send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+
+  long key(int row) const override { return static_cast<long>(getItem(row, LVIF_PARAM).lParam); }
+
+  void setKey(int row, long key) override {
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = key;
+    send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+
+  int mark(int row) const override {
+    auto state = static_cast<UINT>(send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+    return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
+  }
+
+  void setMark(int row, int mark) override {
+    LVITEMA item = {};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(mark) & 0xF);
+    send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+
+  int findId(const std::string& id) const override {
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = id.c_str();
+    return static_cast<int>(send(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+  }
+
+  int firstSelected() const override {
+    return static_cast<int>(send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+  }
+
+  // The order is worked out first, while the rows stand still (the comparison
+  // reads the rows); the control then only puts its items into that order.
+  void sortByKeys(const std::function<int(long, long)>& compare) override {
+    int n = rowCount();
+    std::vector<long> keys(static_cast<std::size_t>(n));
+    for (int row = 0; row < n; ++row) keys[static_cast<std::size_t>(row)] = key(row);
+    std::stable_sort(keys.begin(), keys.end(), [&](long a, long b) { return compare(a, b) < 0; });
+    std::unordered_map<long, int> rank;
+    for (std::size_t i = 0; i < keys.size(); ++i) rank.emplace(keys[i], static_cast<int>(i));
+    send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&rank), reinterpret_cast<LPARAM>(&compareByRank));
+  }
+
+  int columnWidth(int column) const override {
+    return static_cast<int>(send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+  }
+
+  void setColumnWidth(int column, int width) override {
+    send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+  }
+
+  ColumnOrder columnOrder() const override {
+    ColumnOrder order = {};
+    std::iota(order.begin(), order.end(), 0);
+    if (columnCount() != kColumnCount) return order;
+    send(LVM_GETCOLUMNORDERARRAY, kColumnCount, reinterpret_cast<LPARAM>(order.data()));
+    return order;
+  }
+
+  void setColumnOrder(const ColumnOrder& order) override {
+    if (columnCount() != kColumnCount) return;
+    // The header keeps a broken order array as it is given; use only a true
+    // arrangement of the ten columns.
+    ColumnOrder sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    ColumnOrder usable = order;
+    for (int i = 0; i < kColumnCount; ++i) {
+      if (sorted[static_cast<std::size_t>(i)] != i) {
+        std::iota(usable.begin(), usable.end(), 0);
+        break;
+      }
+    }
+    send(LVM_SETCOLUMNORDERARRAY, kColumnCount, reinterpret_cast<LPARAM>(usable.data()));
+  }
+
+  void deleteColumn(int column) override { send(LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0); }
+
+  void insertColumn(int column, const std::string& caption, int width) override {
+    LVCOLUMNA col = {};
+    col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    col.fmt = LVCFMT_LEFT;
+    col.cx = width;
+    col.pszText = const_cast<char*>(caption.c_str());
+    col.iSubItem = column;
+    send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
+  }
+
+  std::string columnCaption(int column) const override {
+    char buffer[kReadBufferBytes] = {};
+    LVCOLUMNA col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = buffer;
+    col.cchTextMax = kReadBufferBytes;
+    if (!send(LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col))) return "";
+    buffer[kReadBufferBytes - 1] = '\0';
+    return buffer;
+  }
+
+  int fullScreenWidth() const override { return GetSystemMetrics(SM_CXFULLSCREEN); }
+
+  void rebuildAppearance() override {
+    DWORD styles = LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP;
+    if (app.local.showGridLines == 1) styles |= LVS_EX_GRIDLINES;
+    send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(styles));
+
+    HIMAGELIST images = app.local.showIcons == 1 ? memberIcons() : ImageList_Create(1, iconSize(), ILC_COLOR16, 0, 0);
+    send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    if (shell.iconImageList != nullptr) ImageList_Destroy(shell.iconImageList);
+    shell.iconImageList = images;
+  }
+
+  void beginBulkUpdate() override {
+    if (bulkDepth_++ == 0) send(WM_SETREDRAW, FALSE, 0);
+  }
+
+  void endBulkUpdate() override {
+    if (bulkDepth_ == 0 || --bulkDepth_ != 0) return;
+    send(WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(shell.memberListView, nullptr, TRUE);
+  }
+
+ private:
+  static LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageA(shell.memberListView, message, wParam, lParam);
+  }
+
+  static int columnCount() {
+    HWND header = reinterpret_cast<HWND>(send(LVM_GETHEADER, 0, 0));
+    return header == nullptr ? 0 : static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+  }
+
+  static LVITEMA getItem(int row, UINT mask) {
+    LVITEMA item = {};
+    item.mask = mask;
+    item.iItem = row;
+    send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item;
+  }
+
+  static int CALLBACK compareByRank(LPARAM key1, LPARAM key2, LPARAM rankMap) {
+    const auto& rank = *reinterpret_cast<const std::unordered_map<long, int>*>(rankMap);
+    auto a = rank.find(static_cast<long>(key1));
+    auto b = rank.find(static_cast<long>(key2));
+    int ra = a == rank.end() ? 0 : a->second;
+    int rb = b == rank.end() ? 0 : b->second;
+    return ra < rb ? -1 : (ra > rb ? 1 : 0);
+  }
+
+  // Image n is member icon 201 + n, drawn at rowHeight x rowHeight.
+  static HIMAGELIST memberIcons() {
+    int size = iconSize();
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR16, kMemberIconCount, 0);
+    if (images == nullptr) return nullptr;
+    for (int n = 0; n < kMemberIconCount; ++n) {
+      HICON icon = static_cast<HICON>(
+          LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), IMAGE_ICON, size, size, 0));
+      ImageList_AddIcon(images, icon);
+      if (icon != nullptr) DestroyIcon(icon);
+    }
+    return images;
+  }
+
+  int bulkDepth_ = 0;
+};
+
+}  // namespace
+
+MemberList& memberList() {
+  static ListViewMemberList list;
+  return list;
+}
+
+}  // namespace wabo
