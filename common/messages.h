@@ -25,6 +25,10 @@ inline constexpr char kDeleteIdNotFound[] = "削除するIDが見つかりませ
 inline constexpr char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
 inline constexpr char kIdEmpty[] = "IDが入力されていません ";
 inline constexpr char kIdStartsWithSpace[] = "IDにｽﾍﾟｰｽ文字は使えません ";
+// The reader takes a row with the ID "END" for the end of the rows, and a
+// line break for the end of a row: the destination dialog refuses both.
+inline constexpr char kIdIsEnd[] = "IDに[END]は使えません ";
+inline constexpr char kLineBreakNotAllowed[] = "改行は使えません ";
 inline constexpr char kIconNumberOutOfRange[] = "ｱｲｺﾝNo.が範囲外です ";
 inline constexpr char kIconIdNotFound[] = "IDが見つかりません ";
 

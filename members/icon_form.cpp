@@ -1,0 +1,51 @@
+#include "members/icon_form.h"
+
+#include <climits>
+
+#include "app/member_lookup.h"
+#include "common/field_text.h"
+#include "common/limits.h"
+#include "common/messages.h"
+
+namespace wabo {
+
+int iconNumberValue(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;  // stays saturated
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+std::string iconLabel(int n) { return std::to_string(n); }
+
+IconVerdict acceptIconForm(std::string_view typedId, std::string_view typedNumber, const MemberList& list,
+                           EditBuffers& edit) {
+  edit.iconDialogId = singleLineFieldText(typedId, kShortTextBytes);
+  edit.editIconNumberText = singleLineFieldText(typedNumber, kShortTextBytes);
+
+  IconVerdict v;
+  int number = iconNumberValue(edit.editIconNumberText);
+  if (number < 0 || number >= kMemberIconCount) {
+    v.warning = msg::kIconNumberOutOfRange;
+    v.numberAtFault = true;
+    return v;
+  }
+  if (findMember(list, edit.iconDialogId) < 0) {
+    v.warning = msg::kIconIdNotFound;
+    return v;
+  }
+  edit.editIconNumberText = std::to_string(number);
+  v.accepted = true;
+  return v;
+}
+
+}  // namespace wabo
