@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
-#include <string_view>
+#include <utility>
 
 namespace wabo {
 
@@ -17,7 +17,8 @@ class PositionalReader {
   static constexpr int kEnd = -1;
 
   explicit PositionalReader(std::FILE* file) : file_(file) {}
-  explicit PositionalReader(std::string_view bytes) : bytes_(bytes) {}
+  // Reads a copy of `bytes` (the tests feed the reader this way).
+  explicit PositionalReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
   // Next byte (0..255) or kEnd.
   int get();
@@ -48,7 +49,7 @@ class PositionalReader {
   void skipWhiteSpace();
 
   std::FILE* file_ = nullptr;
-  std::string_view bytes_;
+  std::string bytes_;
   std::size_t offset_ = 0;
   int pushedBack_ = kEnd;
 };
