@@ -1,0 +1,65 @@
+#include "board/board_byte_reader.h"
+
+#include "common/sjis.h"
+
+namespace wabo {
+
+static bool ends(int c, Delimiters delimiters) {
+  switch (delimiters) {
+    case Delimiters::kComma: return c == ',';
+    case Delimiters::kCommaOrCr: return c == ',' || c == '\r';
+    case Delimiters::kCr: return c == '\r';
+  }
+  return false;
+}
+
+FieldEnd BoardByteReader::readField(std::string& text, std::size_t bufferBytes, Delimiters delimiters) {
+  // Keep one byte more than fits, so that a double-byte character whose
+  // lead byte is the last one that fits is recognised and left out whole.
+  std::string raw;
+  FieldEnd end = FieldEnd::kEof;
+  for (int c; (c = std::getc(file_)) != EOF;) {
+    if (ends(c, delimiters)) {
+      end = c == ',' ? FieldEnd::kComma : FieldEnd::kCr;
+      break;
+    }
+    if (raw.size() < bufferBytes) raw.push_back(static_cast<char>(c));
+  }
+  text = sjis::cut(raw, bufferBytes > 0 ? bufferBytes - 1 : 0);
+  return end;
+}
+
+FieldEnd BoardByteReader::skipField(Delimiters delimiters) {
+  for (int c; (c = std::getc(file_)) != EOF;) {
+    if (ends(c, delimiters)) return c == ',' ? FieldEnd::kComma : FieldEnd::kCr;
+  }
+  return FieldEnd::kEof;
+}
+
+bool BoardByteReader::skipByte() { return std::getc(file_) != EOF; }
+
+std::size_t BoardByteReader::readBytes(char* out, std::size_t count) {
+  std::size_t n = 0;
+  for (int c; n < count && (c = std::getc(file_)) != EOF;) out[n++] = static_cast<char>(c);
+  return n;
+}
+
+bool parseDecimal(const std::string& text, std::int32_t& value) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::int64_t magnitude = 0;
+  std::size_t digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+    magnitude = magnitude * 10 + (text[i] - '0');
+    if (magnitude > 2147483648LL) return false;
+  }
+  if (digits == 0) return false;
+  std::int64_t v = negative ? -magnitude : magnitude;
+  if (v > 2147483647LL) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+}  // namespace wabo

@@ -1,0 +1,35 @@
+// The change test: cheap enough for every timer tick. It opens the board
+// file once and reads no more than its head line.
+#include <cstdio>
+
+#include "board/board_file.h"
+#include "board/board_head_line.h"
+#include "common/messages.h"
+#include "common/platform_file.h"
+
+namespace wabo {
+
+int checkBoard(const BoardState& board, Ui& ui) {
+  if (platform::fileExists(lockFilePath(board.currentBoardPath))) return kUnreadable;
+  std::FILE* file = std::fopen(board.currentBoardPath.c_str(), "rb");
+  if (!file) return kUnreadable;
+  // A small buffer: the head line is a dozen bytes, and the board file may
+  // lie on a slow share.
+  char buffer[64];
+  std::setvbuf(file, buffer, _IOFBF, sizeof buffer);
+
+  BoardByteReader reader(file);
+  std::int32_t stamp = 0;
+  FieldEnd stampEnd;
+  HeadLine head = readHeadLine(reader, stamp, stampEnd);
+  std::fclose(file);
+
+  if (head == HeadLine::kWrongMark) {
+    ui.warn(msg::kBadFormat);
+    return kUnreadable;
+  }
+  if (head == HeadLine::kBadStamp) return kUnreadable;
+  return stamp == board.boardStamp ? kUnchanged : kChanged;
+}
+
+}  // namespace wabo
