@@ -269,6 +269,15 @@ TEST(LocalSettingsFile, FieldsThatDoNotScanKeepTheirValueAndReadingGoesOnByPosit
   EXPECT_GE(b.selectedBoard, 1);
   EXPECT_LE(b.selectedBoard, kBoardCount);
 
+  // Exactly two bytes follow each order row, whatever they are.
+  writeBytes(folder / "d.ini", withLine(defaultFileWithLine(10, "9,8,7,6,5,4,3,2,1,0xy"), 11, "1,0,2,3,4,5,6,7,8,9"));
+  LocalSettings d;
+  ASSERT_TRUE(readLocalSettingsFile(d, folder / "d.ini"));
+  EXPECT_EQ(d.columnOrder[0], (ColumnOrder{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+  EXPECT_EQ(d.columnOrder[1], (ColumnOrder{1, 0, 2, 3, 4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(d.columnOrder[2], kDefaultColumnOrder);
+  EXPECT_EQ(d.userId, "");
+
   // A file shifted by one line (an extra line at the top) assigns values to
   // the wrong settings but never out of range.
   writeBytes(folder / "c.ini", std::string("extra\r\n") + kDefaultFile);

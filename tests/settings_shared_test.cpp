@@ -170,3 +170,30 @@ TEST(SharedSettingsFile, NumericLinesThatDoNotScanKeepTheirDefault) {
   EXPECT_EQ(read.destinationList[2], "事務所");
   EXPECT_EQ(read.destinationList[19], "");
 }
+
+TEST(SharedSettingsFile, LongLinesAreCutToTheirBuffersWithoutShiftingTheRest) {
+  TempFolder folder;
+  SharedSettings written = fiveBoards();
+  const std::string longPath = "\\\\srv\\" + std::string(200, 'p') + "\\表.csv";  // 213 bytes: fits
+  written.boardPaths[2] = longPath;
+  written.boardPaths[3] = std::string(300, 'q');
+  written.boardNames[1] = std::string(27, 'n') + "表";  // 29 bytes: fits
+  written.boardNames[4] = std::string(28, 'm') + "表";  // 30 bytes: 表 goes
+  written.mailFolder = std::string(254, 'f');
+  written.destinationList[5] = std::string(40, 'd');
+  ASSERT_TRUE(saveSharedSettings(written, folder / "Wabo.ini"));
+
+  SharedSettings read;
+  loadSharedSettings(read, folder / "Wabo.ini");
+  EXPECT_EQ(read.boardPaths[2], longPath);
+  EXPECT_EQ(read.boardPaths[3], std::string(255, 'q'));
+  EXPECT_EQ(read.boardPaths[4], "");
+  EXPECT_EQ(read.boardNames[1], written.boardNames[1]);
+  EXPECT_EQ(read.boardNames[4], std::string(28, 'm'));
+  EXPECT_EQ(read.mailFolder, std::string(254, 'f'));
+  EXPECT_EQ(read.backupEnabled, 0);
+  EXPECT_EQ(read.pcSearchAllowed, 0);
+  EXPECT_EQ(read.destinationList[5], std::string(29, 'd'));
+  EXPECT_EQ(read.destinationList[6], "");
+  EXPECT_EQ(read.destinationList[19], "最後");
+}

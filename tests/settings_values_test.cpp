@@ -23,6 +23,7 @@ TEST(AutoUpdateValues, StatusTextAndMinutesFollowTheStoredMinutes) {
 
   // Switched off: manual, and the minutes field stays empty.
   LocalSettings off;
+  off.autoUpdateEnabled = 1;  // the flag and the status text must agree
   off.autoUpdateMinutes = 0;
   deriveAutoUpdateState(off);
   EXPECT_EQ(off.autoUpdateEnabled, 0);
