@@ -209,24 +209,6 @@ Shape translate(Shape s, double dx, double dy) {
   return {[s = std::move(s), dx, dy](double x, double y) { return s.in(x - dx, y - dy); }, x0, y0, x1, y1};
 }
 
-// The shape grown outwards by d units (used for outlines).
-Shape grow(Shape s, double d) {
-  double x0 = s.x0 - d, y0 = s.y0 - d, x1 = s.x1 + d, y1 = s.y1 + d;
-  return {[s = std::move(s), d](double x, double y) {
-            if (s.in(x, y)) return true;
-            for (int ring = 1; ring <= 2; ++ring) {
-              double r = d * ring / 2;
-              int n = ring * 8;
-              for (int i = 0; i < n; ++i) {
-                double a = 2 * kPi * (i + 0.5 * ring) / n;
-                if (s.in(x + r * std::cos(a), y + r * std::sin(a))) return true;
-              }
-            }
-            return false;
-          },
-          x0, y0, x1, y1};
-}
-
 // ---------------------------------------------------------------- canvas
 
 class Canvas {
@@ -236,39 +218,16 @@ class Canvas {
   int size() const { return size_; }
   bool small() const { return size_ < 24; }
 
-  void fill(const Shape& s, Color c) {
-    constexpr int kSub = 8;
-    int px0 = std::max(0, int(std::floor(s.x0 * scale_)));
-    int py0 = std::max(0, int(std::floor(s.y0 * scale_)));
-    int px1 = std::min(size_ - 1, int(std::ceil(s.x1 * scale_)));
-    int py1 = std::min(size_ - 1, int(std::ceil(s.y1 * scale_)));
-    for (int py = py0; py <= py1; ++py) {
-      for (int px = px0; px <= px1; ++px) {
-        int hits = 0;
-        for (int j = 0; j < kSub; ++j)
-          for (int i = 0; i < kSub; ++i) {
-            double x = (px + (i + 0.5) / kSub) / scale_;
-            double y = (py + (j + 0.5) / kSub) / scale_;
-            if (s.in(x, y)) ++hits;
-          }
-        if (hits == 0) continue;
-        double a = c.a * hits / double(kSub * kSub);
-        Color& d = px_[size_t(py) * size_ + px];  // premultiplied
-        d.r = c.r * a + d.r * (1 - a);
-        d.g = c.g * a + d.g * (1 - a);
-        d.b = c.b * a + d.b * (1 - a);
-        d.a = a + d.a * (1 - a);
-      }
-    }
-  }
+  void fill(const Shape& s, Color c) { paint(sample(s, 0), c); }
 
   // Fill with a darker rim of the same hue around it.
   void outlined(const Shape& s, Color c, double w = 1.1) { outlined(s, c, shade(c, 0.45), w); }
   void outlined(const Shape& s, Color c, Color rim, double w = 1.1) {
     // at 16 pixels a rim under a pixel wide only blurs the edge
     double ww = small() ? std::max(w, 1.8) : w;
-    fill(grow(s, ww), rim);
-    fill(s, c);
+    Samples inside = sample(s, ww);
+    paint(grown(inside, ww * scale_ * kSub), rim);
+    paint(inside, c);
   }
 
   // A width that stays at least `pixels` device pixels wide at this size.
@@ -306,6 +265,106 @@ class Canvas {
   }
 
  private:
+  static constexpr int kSub = 8;  // sub-samples per pixel and axis
+
+  // Inside bits of a shape at the sub-sample points of a box of whole pixels.
+  struct Samples {
+    int px0 = 0, py0 = 0, px1 = -1, py1 = -1;  // pixels covered, inclusive
+    int w = 0, h = 0;                          // in sub-samples
+    std::vector<uint8_t> in;
+  };
+
+  Samples sample(const Shape& s, double pad) const {
+    Samples m;
+    m.px0 = std::max(0, int(std::floor((s.x0 - pad) * scale_)));
+    m.py0 = std::max(0, int(std::floor((s.y0 - pad) * scale_)));
+    m.px1 = std::min(size_ - 1, int(std::ceil((s.x1 + pad) * scale_)));
+    m.py1 = std::min(size_ - 1, int(std::ceil((s.y1 + pad) * scale_)));
+    if (m.px1 < m.px0 || m.py1 < m.py0) return Samples{};
+    m.w = (m.px1 - m.px0 + 1) * kSub;
+    m.h = (m.py1 - m.py0 + 1) * kSub;
+    m.in.assign(size_t(m.w) * m.h, 0);
+    for (int j = 0; j < m.h; ++j)
+      for (int i = 0; i < m.w; ++i) {
+        double x = (m.px0 + (i + 0.5) / kSub) / scale_;
+        double y = (m.py0 + (j + 0.5) / kSub) / scale_;
+        m.in[size_t(j) * m.w + i] = s.in(x, y) ? 1 : 0;
+      }
+    return m;
+  }
+
+  // Squared distance transform along one line (Felzenszwalb and Huttenlocher):
+  // the lower envelope of the parabolas rooted at every sample.
+  static void distance1d(std::vector<double>& f, int n) {
+    const size_t len = static_cast<size_t>(n);
+    std::vector<double> d(len), z(len + 1);
+    std::vector<int> v(len);
+    auto cross = [&](int q, int p) {
+      return ((f[size_t(q)] + double(q) * q) - (f[size_t(p)] + double(p) * p)) / (2.0 * q - 2.0 * p);
+    };
+    size_t k = 0;
+    v[0] = 0;
+    z[0] = -1e30;
+    z[1] = 1e30;
+    for (int q = 1; q < n; ++q) {
+      double sq = cross(q, v[k]);
+      while (sq <= z[k]) sq = cross(q, v[--k]);
+      ++k;
+      v[k] = q;
+      z[k] = sq;
+      z[k + 1] = 1e30;
+    }
+    k = 0;
+    for (int q = 0; q < n; ++q) {
+      while (z[k + 1] < q) ++k;
+      int p = v[k];
+      d[size_t(q)] = double(q - p) * (q - p) + f[size_t(p)];
+    }
+    f = std::move(d);
+  }
+
+  // The sub-samples within r sub-samples of an inside one.
+  static Samples grown(const Samples& m, double r) {
+    Samples g = m;
+    if (m.in.empty()) return g;
+    const double far = 1e20;
+    std::vector<double> dist(m.in.size());
+    for (size_t i = 0; i < m.in.size(); ++i) dist[i] = m.in[i] ? 0 : far;
+    std::vector<double> line;
+    for (int i = 0; i < m.w; ++i) {  // columns
+      line.assign(size_t(m.h), 0);
+      for (int j = 0; j < m.h; ++j) line[size_t(j)] = dist[size_t(j) * m.w + i];
+      distance1d(line, m.h);
+      for (int j = 0; j < m.h; ++j) dist[size_t(j) * m.w + i] = line[size_t(j)];
+    }
+    for (int j = 0; j < m.h; ++j) {  // rows
+      line.assign(dist.begin() + long(j) * m.w, dist.begin() + long(j + 1) * m.w);
+      distance1d(line, m.w);
+      std::copy(line.begin(), line.end(), dist.begin() + long(j) * m.w);
+    }
+    for (size_t i = 0; i < g.in.size(); ++i) g.in[i] = dist[i] <= r * r ? 1 : 0;
+    return g;
+  }
+
+  void paint(const Samples& m, Color c) {
+    if (m.in.empty()) return;
+    for (int py = m.py0; py <= m.py1; ++py)
+      for (int px = m.px0; px <= m.px1; ++px) {
+        int hits = 0;
+        for (int j = 0; j < kSub; ++j) {
+          const uint8_t* row = &m.in[size_t((py - m.py0) * kSub + j) * m.w + size_t((px - m.px0) * kSub)];
+          for (int i = 0; i < kSub; ++i) hits += row[i];
+        }
+        if (hits == 0) continue;
+        double a = c.a * hits / double(kSub * kSub);
+        Color& d = px_[size_t(py) * size_ + px];  // premultiplied
+        d.r = c.r * a + d.r * (1 - a);
+        d.g = c.g * a + d.g * (1 - a);
+        d.b = c.b * a + d.b * (1 - a);
+        d.a = a + d.a * (1 - a);
+      }
+  }
+
   int size_;
   double scale_;
   std::vector<Color> px_;
@@ -898,9 +957,7 @@ Draw pencil() {
   return [](Canvas& c) {
     Shape body = rect(13, 6, 19, 24);
     Shape all = unite({body, polygon({{13, 24}, {19, 24}, {16, 31}}), roundRect(13, 1, 19, 7, 1.5)});
-    Shape turned = rotate(all, 16, 16, 45);
-    c.fill(grow(turned, c.small() ? 1.8 : 1.1), rgb(60, 60, 70));
-    c.fill(rotate(body, 16, 16, 45), rgb(255, 200, 40));
+    c.outlined(rotate(all, 16, 16, 45), rgb(255, 200, 40), rgb(60, 60, 70), 1.1);
     c.fill(rotate(rect(15.3, 6, 16.7, 24), 16, 16, 45), rgb(235, 165, 20));
     c.fill(rotate(polygon({{13, 24}, {19, 24}, {16, 31}}), 16, 16, 45), rgb(240, 215, 170));
     c.fill(rotate(polygon({{15, 28.7}, {17, 28.7}, {16, 31}}), 16, 16, 45), kInk);
