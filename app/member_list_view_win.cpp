@@ -175,10 +175,19 @@ class ListViewMemberList : public MemberList {
     if (app.local.showGridLines == 1) styles |= LVS_EX_GRIDLINES;
     send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(styles));
 
-    HIMAGELIST images = app.local.showIcons == 1 ? memberIcons() : ImageList_Create(1, iconSize(), ILC_COLOR16, 0, 0);
+    // Loading the 70 icons costs far more than the rows of a whole board, so
+    // an image list made for the same icon setting and size is kept; it
+    // would be rebuilt with exactly the same pictures.
+    const int size = iconSize();
+    const bool icons = app.local.showIcons == 1;
+    if (shell.iconImageList != nullptr && icons == imagesShowIcons_ && size == imagesSize_) return;
+
+    HIMAGELIST images = icons ? memberIcons() : ImageList_Create(1, size, ILC_COLOR16, 0, 0);
     send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     if (shell.iconImageList != nullptr) ImageList_Destroy(shell.iconImageList);
     shell.iconImageList = images;
+    imagesShowIcons_ = icons;
+    imagesSize_ = size;
   }
 
   void beginBulkUpdate() override {
@@ -192,6 +201,9 @@ class ListViewMemberList : public MemberList {
   }
 
  private:
+  bool imagesShowIcons_ = false;  // what shell.iconImageList was made for
+  int imagesSize_ = 0;
+
   static LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(shell.memberListView, message, wParam, lParam);
   }
