@@ -197,3 +197,38 @@ TEST(SharedSettingsFile, LongLinesAreCutToTheirBuffersWithoutShiftingTheRest) {
   EXPECT_EQ(read.destinationList[6], "");
   EXPECT_EQ(read.destinationList[19], "最後");
 }
+
+TEST(SharedSettingsFile, AHandWrittenFileNamingFiveBoardsGivesEachItsNameAndPath) {
+  TempFolder folder;
+  const std::string file =
+      "[ﾎﾞｰﾄﾞ1]\r\n営業部\r\n\\\\srv\\wabo\\eigyo.csv\r\n"
+      "[ﾎﾞｰﾄﾞ2]\r\n総務ソ\r\nZ:\\表\\soumu.csv\r\n"
+      "[ﾎﾞｰﾄﾞ3]\r\nDev Team\r\n\r\n"
+      "[ﾎﾞｰﾄﾞ4]\r\n\r\nC:\\four.csv\r\n"
+      "[ﾎﾞｰﾄﾞ5]\r\n倉庫\r\n\r\n"
+      "[ﾒｰﾙﾌｫﾙﾀﾞ]\r\n\\\\srv\\mail\r\n"
+      "[ﾊﾞｯｸｱｯﾌﾟ設定]\r\n0\r\n"
+      "[起動時ID入力設定]\r\n1\r\n"
+      "[PC接続ｻｰﾁ許可]\r\n0\r\n"
+      "[行き先ﾘｽﾄ]\r\n";
+  std::string bytes = file;
+  for (int slot = 0; slot < kDestinationSlots; ++slot) bytes += "\r\n";  // all slots empty
+  writeBytes(folder / "Wabo.ini", bytes);
+
+  SharedSettings read;
+  setDefaultBoardPaths(read, "C:\\prog");
+  loadSharedSettings(read, folder / "Wabo.ini");
+  EXPECT_EQ(read.boardNames,
+            (std::array<std::string, kBoardCount>{"営業部", "総務ソ", "Dev Team", "", "倉庫"}));
+  EXPECT_EQ(read.boardPaths, (std::array<std::string, kBoardCount>{"\\\\srv\\wabo\\eigyo.csv", "Z:\\表\\soumu.csv",
+                                                                   "", "C:\\four.csv", ""}));
+  EXPECT_EQ(read.mailFolder, "\\\\srv\\mail");
+  EXPECT_EQ(read.backupEnabled, 0);
+  EXPECT_EQ(read.askUserIdAtStart, 1);
+  EXPECT_EQ(read.pcSearchAllowed, 0);
+  for (const std::string& slot : read.destinationList) EXPECT_EQ(slot, "");
+
+  // Written again, the file is the same bytes.
+  ASSERT_TRUE(saveSharedSettings(read, folder / "again.ini"));
+  EXPECT_EQ(readBytes(folder / "again.ini"), bytes);
+}
