@@ -1,6 +1,4 @@
 // WM_DESTROY: stop, then write this PC's settings as they stand now.
-#include <cstdlib>
-
 #include "app/list_columns.h"
 #include "app/shell_win.h"
 #include "board/board_file.h"
@@ -10,25 +8,13 @@
 namespace wabo {
 namespace {
 
-void takeWindowRectangle() {
+void captureWindowRectangle() {
   RECT rect = {};
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
   GetWindowRect(shell.mainWindow, &rect);
   GetWindowPlacement(shell.mainWindow, &placement);
-  LocalSettings& s = app.local;
-  if (placement.showCmd != SW_SHOWNORMAL) {
-    // Minimised or maximised: the next start opens a plain window.
-    s.windowLeft = 119;
-    s.windowTop = 135;
-    s.windowWidth = 580;
-    s.windowHeight = 338;
-    return;
-  }
-  s.windowLeft = rect.left;
-  s.windowTop = rect.top;
-  s.windowWidth = rect.right - rect.left;
-  s.windowHeight = rect.bottom - rect.top;
+  takeWindowRectangle(app.local, rect.left, rect.top, rect.right, rect.bottom, placement.showCmd == SW_SHOWNORMAL);
 }
 
 }  // namespace
@@ -41,13 +27,12 @@ void onDestroy() {
   KillTimer(shell.mainWindow, ID_REFRESH_TIMER);
   PostQuitMessage(0);
 
-  takeWindowRectangle();
+  captureWindowRectangle();
   // An unreadable board may have left the columns of another board on screen.
   if (app.main.lastLoadResult != kUnreadable) saveColumnLayout(memberList(), app);
-  LocalSettings& s = app.local;
-  s.autoUpdateMinutes = s.autoUpdateEnabled == 1 ? std::atoi(s.autoUpdateMinutesText.c_str()) : 0;
+  takeAutoUpdateMinutes(app.local);
   // A file that cannot be written is skipped: there is nobody left to tell.
-  saveLocalSettings(s, app.main.programFolder, app.main.windowsFolder);
+  saveLocalSettings(app.local, app.main.programFolder, app.main.windowsFolder);
 }
 
 }  // namespace wabo
