@@ -6,9 +6,11 @@
 
 namespace wabo::platform {
 
-// Creates `path` only if it does not exist yet (exclusive create) and closes
-// it. False if it exists or cannot be created.
-bool createExclusive(const std::string& path);
+// Creates `path` only if it does not exist yet (exclusive create), writes
+// `content` into it and closes it. Other programs may open the file while it
+// is being created. False if it exists or cannot be created or written (a
+// file that could not be written is removed again).
+bool createExclusive(const std::string& path, const std::string& content = std::string());
 
 // Moves `from` over `to`, replacing `to` if it exists. False on failure;
 // `from` and `to` are then as they were.

@@ -11,11 +11,23 @@ namespace wabo::platform {
 
 // Tests on Linux write '\' in paths as the program does; the core treats '/'
 // as a separator too, so the real temporary folders of the tests use '/'.
-bool createExclusive(const std::string& path) {
+bool createExclusive(const std::string& path, const std::string& content) {
   int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
   if (fd < 0) return false;
-  ::close(fd);
-  return true;
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < content.size();) {
+    ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      ok = false;
+    }
+  }
+  if (::close(fd) != 0) ok = false;
+  if (!ok) ::unlink(path.c_str());
+  return ok;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }

@@ -4,11 +4,21 @@
 
 namespace wabo::platform {
 
-bool createExclusive(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool createExclusive(const std::string& path, const std::string& content) {
+  // Shared for reading: a reader that tests for the lock while it is being
+  // created must be able to open it, or it would take it for absent.
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(h);
-  return true;
+  bool ok = true;
+  if (!content.empty()) {
+    DWORD written = 0;
+    ok = WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+         written == content.size();
+  }
+  if (!CloseHandle(h)) ok = false;
+  if (!ok) DeleteFileA(path.c_str());
+  return ok;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {

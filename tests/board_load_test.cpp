@@ -14,6 +14,12 @@ using namespace wabo::testing;
 
 namespace {
 
+// A literal with NUL bytes in it, as bytes.
+template <std::size_t N>
+std::string bytesOf(const char (&literal)[N]) {
+  return std::string(literal, N - 1);
+}
+
 class BoardLoad : public ::testing::Test {
  protected:
   BoardFixture f;
@@ -278,7 +284,7 @@ TEST_F(BoardLoad, HostileFilesNeverCrashAndNeverOverrunAField) {
       "W2,1,\r",
       "W2,1,\r\n,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
       "W2,1,\r\n" + kDefaultCaptionLine + std::string(1 << 20, 'z'),
-      "W2,1,\r\n" + kDefaultCaptionLine + std::string("a\0b,1,\0\0,x\r\nEND,\r\n\0msg\r\n", 26),
+      "W2,1,\r\n" + kDefaultCaptionLine + bytesOf("a\0b,1,\0\0,x\r\nEND,\r\n\0msg\r\n"),
       "W2,1,\r\n" + kDefaultCaptionLine + std::string(3000, ',') + "\r\n",
       "W2,1,\r\n" + kDefaultCaptionLine + "\x82,1,\x82,\x82\r\nEND,\r\n\x82",
       "W2,1,\r\n" + std::string(5000, '\r'),
@@ -299,7 +305,7 @@ TEST_F(BoardLoad, HostileFilesNeverCrashAndNeverOverrunAField) {
     EXPECT_LE(f.app.board.allMembersMessage.size(), 255u);
   }
   // A NUL ends a field's text, as it would end the C string.
-  f.writeBoard("W2,1,\r\n" + kDefaultCaptionLine + std::string("a\0b,1,x\0y,z\r\nEND,\r\nmsg\r\n", 28));
+  f.writeBoard("W2,1,\r\n" + kDefaultCaptionLine + bytesOf("a\0b,1,x\0y,z\r\nEND,\r\nmsg\r\n"));
   ASSERT_TRUE(loadBoard(f.list, f.app));
   ASSERT_EQ(f.list.rowCount(), 1);
   EXPECT_EQ(f.list.rows[0].texts[0], "a");

@@ -1,0 +1,74 @@
+#include "board/folder_lock.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+#include "common/clock.h"
+#include "common/platform_file.h"
+
+namespace wabo {
+
+namespace {
+
+std::string newToken() {
+  static std::atomic<unsigned> counter{0};
+  static const unsigned long long seed = [] {
+    std::random_device device;
+    return (static_cast<unsigned long long>(device()) << 32) ^ device();
+  }();
+  char text[96];
+  std::snprintf(text, sizeof text, "wabo %016llx %lld %u", seed, static_cast<long long>(clockNow()),
+                counter.fetch_add(1));
+  return text;
+}
+
+enum class LockRead { kRead, kGone, kUnreadable };
+
+// The lock file's content. Reads at most a little more than a token, so a
+// strange file cannot make it slow.
+LockRead readLock(const std::string& path, std::string& content) {
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return errno == ENOENT ? LockRead::kGone : LockRead::kUnreadable;
+  char buffer[128];
+  std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+  std::fclose(file);
+  content.assign(buffer, n);
+  return LockRead::kRead;
+}
+
+}  // namespace
+
+FolderLock::FolderLock(std::string lockPath) : path_(std::move(lockPath)), token_(newToken()) {
+  held_ = platform::createExclusive(path_, token_);
+}
+
+FolderLock::~FolderLock() { release(); }
+
+void FolderLock::release() {
+  if (!held_) return;
+  held_ = false;
+  std::string content;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    switch (readLock(path_, content)) {
+      case LockRead::kRead:
+        // Somebody else's lock (a program that emptied ours and took it
+        // over) stays where it is.
+        if (content == token_) platform::removeFile(path_);
+        return;
+      case LockRead::kGone:
+        return;
+      case LockRead::kUnreadable:
+        platform::shortPause(2);
+        break;
+    }
+  }
+  // It exists but cannot be read (held open on another PC): it is the one
+  // this save created, and a lock left behind would block every board in
+  // the folder until somebody deleted it by hand.
+  platform::removeFile(path_);
+}
+
+}  // namespace wabo
