@@ -10,6 +10,7 @@
 #include "members/destination_form.h"
 #include "members/icon_form.h"
 #include "members/message_form.h"
+#include "tests/fake_member_list.h"
 
 using namespace wabo;
 
@@ -207,6 +208,40 @@ TEST(IconForm, NumberTextsReadLikeTheCRuntime) {
   EXPECT_EQ(iconNumberValue("4294967296"), INT_MAX);  // no wrap to 0
   EXPECT_EQ(iconLabel(0), "0");
   EXPECT_EQ(iconLabel(69), "69");
+}
+
+TEST(IconForm, OkRefusesNumbersOutsideTheIconsAndIdsNotOnTheBoard) {
+  wabo::testing::FakeMemberList list;
+  list.addRow({"TARO"});
+  list.addRow({"hanako"});
+  struct Case {
+    const char* id;
+    const char* number;
+    const char* warning;  // nullptr: accepted
+    const char* storedNumber;
+  } cases[] = {
+      {"TARO", "0", nullptr, "0"},
+      {"taro", "69", nullptr, "69"},       // the ID ignoring case
+      {"HANAKO", "abc", nullptr, "0"},     // letters only: icon 0
+      {"hanako", " 12x", nullptr, "12"},   // the number as the row edit will read it
+      {"TARO", "70", msg::kIconNumberOutOfRange, "70"},
+      {"TARO", "-1", msg::kIconNumberOutOfRange, "-1"},
+      {"nobody", "5", msg::kIconIdNotFound, "5"},
+      {"", "5", msg::kIconIdNotFound, "5"},
+      {"nobody", "70", msg::kIconNumberOutOfRange, "70"},  // the number is tested first
+  };
+  for (const Case& c : cases) {
+    EditBuffers e;
+    IconVerdict v = acceptIconForm(c.id, c.number, list, e);
+    EXPECT_EQ(v.accepted, c.warning == nullptr) << c.id << " " << c.number;
+    if (c.warning != nullptr) EXPECT_STREQ(v.warning, c.warning) << c.id << " " << c.number;
+    // The buffers keep what OK took, also when refused.
+    EXPECT_EQ(e.iconDialogId, c.id);
+    EXPECT_EQ(e.editIconNumberText, c.storedNumber);
+  }
+  EditBuffers e;
+  EXPECT_TRUE(acceptIconForm(std::string(40, 'T'), "1", list, e).warning != nullptr);
+  EXPECT_EQ(e.iconDialogId, std::string(28, 'T'));
 }
 
 TEST(MessageForm, TextIsCutTo254BytesWithCommasTurnedIntoSlashes) {

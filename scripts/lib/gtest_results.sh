@@ -5,9 +5,13 @@ TOTAL_PASSED=0
 TOTAL_FAILED=0
 STAGE_RESULTS=()
 
-# Shift-JIS (code page 932) bytes to UTF-8; bytes that do not convert are dropped.
+# Shift-JIS (code page 932) bytes to UTF-8; bytes that do not convert are
+# dropped. GoogleTest prints the bytes of a non-UTF-8 string as \xHH escapes,
+# split into pieces ("\x8B" "c") where a hex digit follows: those are turned
+# back into bytes first, so that the texts can be read.
 sjis_to_utf8() {
-  iconv -f CP932 -t UTF-8 -c
+  perl -pe 'if (/\\x[0-9A-Fa-f]{2}/) { s/" "//g; s/\\x([0-9A-Fa-f]{2})/chr(hex($1))/ge; }' |
+    iconv -f CP932 -t UTF-8 -c
 }
 
 # count_gtest OUTPUT_FILE EXIT_CODE -> sets STAGE_PASSED and STAGE_FAILED.

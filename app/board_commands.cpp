@@ -1,0 +1,223 @@
+#include "app/board_commands.h"
+
+#include <string>
+
+#include "app/member_lookup.h"
+#include "board/board_file.h"
+#include "board/board_save.h"
+#include "board/row_edits.h"
+#include "common/limits.h"
+#include "common/messages.h"
+#include "common/sjis.h"
+#include "res/resource.h"
+
+namespace wabo {
+
+namespace {
+
+constexpr int kPcNameColumn = 9;
+constexpr int kShownPcNameWidth = 100;
+
+// Destination input for editRowIndex: the row into the buffers, the dialog,
+// then the buffers into the row found again by editId.
+void destinationInput(BoardCommandContext& ctx) {
+  EditBuffers& e = ctx.app.edit;
+  readRow(ctx.list, e.editRowIndex, e);
+  if (ctx.dialogs.destinationDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  applyEditedRow(ctx.list, ctx.app, ctx.ui);
+}
+
+void destinationById(BoardCommandContext& ctx) {
+  EditBuffers& e = ctx.app.edit;
+  if (ctx.dialogs.targetIdDialog() != 0) return;
+  e.editRowIndex = findMember(ctx.list, e.targetId);
+  if (e.editRowIndex < 0) {
+    ctx.ui.warn(msg::kIdNotFound);
+    return;
+  }
+  destinationInput(ctx);
+}
+
+void destinationForOwnRow(BoardCommandContext& ctx) {
+  if (ownRowLookup(ctx) < 0) return;
+  destinationInput(ctx);
+}
+
+void destinationForSelectedRow(BoardCommandContext& ctx) {
+  EditBuffers& e = ctx.app.edit;
+  e.editRowIndex = ctx.list.firstSelected();
+  if (e.editRowIndex < 0) return;
+  destinationInput(ctx);
+}
+
+void addMember(BoardCommandContext& ctx) {
+  EditBuffers& e = ctx.app.edit;
+  e.clearRowTexts();
+  e.editIconNumberText.clear();
+  e.editRowIndex = -1;
+  if (ctx.dialogs.destinationDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  if (findMember(ctx.list, e.editId) >= 0) {
+    ctx.ui.warn(msg::kDuplicateId);
+    return;
+  }
+  e.editRowIndex = -1;  // a new member, whatever ran while the dialog was open
+  applyEditedRow(ctx.list, ctx.app, ctx.ui);
+}
+
+void deleteMemberCommand(BoardCommandContext& ctx, bool startWithSelected) {
+  EditBuffers& e = ctx.app.edit;
+  e.deleteId.clear();
+  if (startWithSelected) {
+    int row = ctx.list.firstSelected();
+    if (row >= 0) e.deleteId = ctx.list.text(row, 0, kShortTextBytes);
+  }
+  if (ctx.dialogs.deleteIdDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  deleteMember(ctx.list, ctx.app, ctx.ui);
+}
+
+void changeIcon(BoardCommandContext& ctx, bool preferSelected) {
+  EditBuffers& e = ctx.app.edit;
+  int row = preferSelected ? ctx.list.firstSelected() : -1;
+  if (row < 0) row = findMember(ctx.list, ctx.app.local.userId);
+  e.editRowIndex = row;
+  if (row >= 0) {
+    e.editIconNumberText = std::to_string(ctx.list.image(row));
+    e.iconDialogId = ctx.list.text(row, 0, kShortTextBytes);
+  } else {
+    e.editIconNumberText.clear();
+    e.iconDialogId.clear();
+  }
+  if (ctx.dialogs.iconDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  applyIconNumber(ctx.list, ctx.app, ctx.ui);
+}
+
+void allMembersMessage(BoardCommandContext& ctx) {
+  BoardState& board = ctx.app.board;
+  std::string before = board.allMembersMessage;
+  if (ctx.dialogs.messageDialog() != 0) return;
+  std::string typed = board.allMembersMessage;
+  if (!preSaveCheck(ctx)) {
+    // The warning says the change is dropped: it must not ride along with
+    // the next save of some other edit either.
+    board.allMembersMessage = before;
+    return;
+  }
+  board.allMembersMessage = typed;  // over the message a reload has read
+  ctx.view.showAllMembersMessage();
+  saveBoard(ctx.list, ctx.app, ctx.ui);
+}
+
+void quickInput(BoardCommandContext& ctx, const std::string& word) {
+  EditBuffers& e = ctx.app.edit;
+  if (ownRowLookup(ctx) < 0) return;
+  readRow(ctx.list, e.editRowIndex, e, /*withDestination=*/false);
+  e.editDestination = sjis::cut(word, textLimit(kShortTextBytes));
+  sjis::commaToSlash(e.editDestination);
+  if (!preSaveCheck(ctx)) return;
+  applyEditedRow(ctx.list, ctx.app, ctx.ui);
+}
+
+void pcNameInput(BoardCommandContext& ctx) {
+  EditBuffers& e = ctx.app.edit;
+  int row = ctx.list.firstSelected();
+  if (row < 0) return;
+  e.editRowIndex = row;
+  e.editId = ctx.list.text(row, 0, kShortTextBytes);
+  e.editName = ctx.list.text(row, 1, kShortTextBytes);
+  e.editPcName = ctx.list.text(row, kPcNameColumn, kShortTextBytes);
+  if (ctx.dialogs.pcNameDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  if (ctx.list.columnWidth(kPcNameColumn) == 0) ctx.list.setColumnWidth(kPcNameColumn, kShownPcNameWidth);
+  int target = findMember(ctx.list, e.editId);
+  if (target >= 0) ctx.list.setText(target, kPcNameColumn, e.editPcName);
+  saveBoard(ctx.list, ctx.app, ctx.ui);
+}
+
+}  // namespace
+
+int askUserId(BoardCommandContext& ctx, bool clearWhenUnknown) {
+  EditBuffers& e = ctx.app.edit;
+  if (ctx.dialogs.userIdDialog() != 0) return -1;
+  int row = findMember(ctx.list, e.enteredUserId);
+  if (row < 0) {
+    ctx.ui.warn(msg::kOwnIdNotFound);
+    if (clearWhenUnknown) ctx.app.local.userId.clear();
+    return -1;
+  }
+  ctx.app.local.userId = e.enteredUserId;
+  return row;
+}
+
+int ownRowLookup(BoardCommandContext& ctx) {
+  EditBuffers& e = ctx.app.edit;
+  e.editRowIndex = findMember(ctx.list, ctx.app.local.userId);
+  if (e.editRowIndex < 0) e.editRowIndex = askUserId(ctx, /*clearWhenUnknown=*/false);
+  return e.editRowIndex;
+}
+
+bool preSaveCheck(BoardCommandContext& ctx) {
+  int result = checkBoard(ctx.app.board, ctx.ui);
+  ctx.app.main.lastLoadResult = result;
+  if (result == kChanged) {
+    ctx.view.reloadBoard();
+    // The reload gives up without a word when the lock appeared in between;
+    // saving the old rows then would undo the other member's save.
+    if (checkBoard(ctx.app.board, ctx.ui) != kUnchanged) result = kUnreadable;
+  } else if (result == kUnchanged) {
+    stampTimes(ctx.app.times);
+  } else {
+    result = kUnreadable;
+  }
+  if (result == kUnreadable) {
+    ctx.ui.warn(msg::kBoardMissingOrLocked);
+    return false;
+  }
+  ctx.view.showUpdateTime();
+  return true;
+}
+
+bool isBoardCommand(int commandId) {
+  switch (commandId) {
+    case CMD_DESTINATION_BY_ID:
+    case CMD_ADD_MEMBER:
+    case CMD_DELETE_MEMBER:
+    case CMD_OWN_DESTINATION:
+    case CMD_DESTINATION_SELECTED:
+    case CMD_ICON_SELECTED:
+    case CMD_USER_ID:
+    case CMD_ICON_OWN:
+    case CMD_DELETE_SELECTED:
+    case CMD_ALL_MEMBERS_MESSAGE:
+    case CMD_QUICK_INPUT_1:
+    case CMD_QUICK_INPUT_2:
+    case CMD_PC_NAME:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void runBoardCommand(BoardCommandContext& ctx, int commandId) {
+  switch (commandId) {
+    case CMD_DESTINATION_BY_ID: destinationById(ctx); break;
+    case CMD_ADD_MEMBER: addMember(ctx); break;
+    case CMD_DELETE_MEMBER: deleteMemberCommand(ctx, false); break;
+    case CMD_DELETE_SELECTED: deleteMemberCommand(ctx, true); break;
+    case CMD_OWN_DESTINATION: destinationForOwnRow(ctx); break;
+    case CMD_DESTINATION_SELECTED: destinationForSelectedRow(ctx); break;
+    case CMD_ICON_SELECTED: changeIcon(ctx, true); break;
+    case CMD_ICON_OWN: changeIcon(ctx, false); break;
+    case CMD_USER_ID: askUserId(ctx, /*clearWhenUnknown=*/true); break;
+    case CMD_ALL_MEMBERS_MESSAGE: allMembersMessage(ctx); break;
+    case CMD_QUICK_INPUT_1: quickInput(ctx, ctx.app.local.quickInputWord1); break;
+    case CMD_QUICK_INPUT_2: quickInput(ctx, ctx.app.local.quickInputWord2); break;
+    case CMD_PC_NAME: pcNameInput(ctx); break;
+    default: break;
+  }
+}
+
+}  // namespace wabo

@@ -1,0 +1,69 @@
+// The board commands of the main menu and the list's context menu: who acts
+// on which row, which dialog opens, and how the change reaches the file.
+//
+// Every change follows one order: dialog, then checkBoard; on 2 a warning
+// and nothing changes; on 1 a full reload; then the change is applied to the
+// row found again by its ID, and the whole board is saved. A timer tick may
+// reload the board while a dialog is open, so nothing here keeps a list
+// index across a dialog.
+#pragma once
+#include "app/app_state.h"
+#include "board/member_list.h"
+#include "common/ui.h"
+
+namespace wabo {
+
+// The dialogs the commands open. Each runs modally over the main window on
+// the program's state and returns 0 when accepted, 1 when cancelled.
+class BoardDialogs {
+ public:
+  virtual ~BoardDialogs() = default;
+  virtual int destinationDialog() = 0;  // 152: edit buffers, editIconNumberText, editRowIndex
+  virtual int iconDialog() = 0;         // 137: iconDialogId, editIconNumberText
+  virtual int messageDialog() = 0;      // 310: allMembersMessage
+  virtual int deleteIdDialog() = 0;     // 103: deleteId in and out
+  virtual int targetIdDialog() = 0;     // 104: shows userId, OK fills targetId
+  virtual int userIdDialog() = 0;       // 298: shows userId, OK fills enteredUserId
+  virtual int pcNameDialog() = 0;       // 343: editId, editName, editPcName
+};
+
+// What the commands ask of the main window beside the list.
+class MainView {
+ public:
+  virtual ~MainView() = default;
+  virtual void showUpdateTime() = 0;         // updateTimeText into the status bar
+  virtual void showAllMembersMessage() = 0;  // allMembersMessage into the status bar
+  virtual void reloadBoard() = 0;            // loadBoard, then the message
+};
+
+struct BoardCommandContext {
+  MemberList& list;
+  AppState& app;
+  Ui& ui;  // message boxes owned by the main window
+  BoardDialogs& dialogs;
+  MainView& view;
+};
+
+// True for the commands runBoardCommand carries out: 40002, 40003, 40004,
+// 40020, 40021, 40025, 40027, 40028, 40029, 40035, 40049, 40051, 40052.
+bool isBoardCommand(int commandId);
+void runBoardCommand(BoardCommandContext& ctx, int commandId);
+
+// Shared steps, also for the mail commands and the first timer tick.
+
+// Opens the user ID dialog; on OK looks the typed ID up on the board shown.
+// Found: userId takes the typed ID and the row is returned. Not found: the
+// warning, userId emptied when `clearWhenUnknown`, else left alone; -1.
+// Cancel: -1 and nothing changes.
+int askUserId(BoardCommandContext& ctx, bool clearWhenUnknown);
+
+// The row of userId, asking for the ID when it is not on the board. Sets and
+// returns editRowIndex (-1: the command ends).
+int ownRowLookup(BoardCommandContext& ctx);
+
+// Runs after the dialog of every change: false when the board cannot be read
+// (warned; the change is dropped). On true the list is current and the
+// update time is shown.
+bool preSaveCheck(BoardCommandContext& ctx);
+
+}  // namespace wabo

@@ -1,0 +1,55 @@
+// Modal dialogs from resource templates, each run with an object of its own.
+// One dialog procedure turns messages into calls of the object and never
+// lets an exception reach the system's code.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+namespace wabo {
+
+class ModalDialog {
+ public:
+  virtual ~ModalDialog() = default;
+
+  // Runs dialog template `templateId` modally over `owner`. Returns the
+  // dialog's result: 0 accepted, 1 cancelled (also when the template could
+  // not be opened or a handler failed).
+  int run(int templateId, HWND owner);
+
+ protected:
+  // WM_INITDIALOG. Return true to let the system put the focus on the first
+  // control, false when the dialog has set the focus itself.
+  virtual bool onInit() = 0;
+  // IDOK; the default closes with 0.
+  virtual void onOk() { close(0); }
+  // IDCANCEL (the button or the window's close box); closes with 1.
+  virtual void onCancel() { close(1); }
+  // Other WM_COMMAND and WM_NOTIFY messages; true when handled.
+  virtual bool onCommand(int /*control*/, int /*code*/) { return false; }
+  virtual bool onNotify(NMHDR* /*header*/) { return false; }
+  // WM_DESTROY: release what onInit made.
+  virtual void onDestroy() {}
+
+  void close(int result);
+  HWND window() const { return window_; }
+  HWND item(int control) const { return GetDlgItem(window_, control); }
+
+  // The text of a control, read into a buffer larger than any field of the
+  // program, then cut to what a buffer of `bufferBytes` takes from a field
+  // (never half a double-byte character).
+  std::string fieldText(int control, std::size_t bufferBytes) const;
+  // The whole text of a control, bounded by `maxBytes`.
+  std::string rawText(int control, std::size_t maxBytes = 4096) const;
+  void setText(int control, const std::string& text);
+  void focus(int control);
+
+ private:
+  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND window_ = nullptr;
+};
+
+}  // namespace wabo
