@@ -10,6 +10,8 @@
 // be renamed to the backup first, as that would leave the board missing for
 // a moment. Any failure before the board is replaced leaves the board and
 // the older backup as they were. The lock goes on every way out.
+#include <optional>
+
 #include "board/board_bytes.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
@@ -63,15 +65,23 @@ bool saveBoard(MemberList& list, AppState& app, Ui& ui) {
   bool saved = false;
   {
     const std::string lockPath = lockFilePath(path);
-    FolderLock lock(lockPath);
-    if (!lock.held()) {
-      // No lock there, yet none could be made: the folder cannot be written.
-      ui.warn(platform::fileExists(lockPath) ? msg::kSaveLockedOrMissing : msg::kSaveFailed);
+    // A create that fails while no lock is there means another save has
+    // just released it, or the folder cannot be written: a few more
+    // attempts tell the two apart.
+    std::optional<FolderLock> lock;
+    bool lockedByOther = false;
+    for (int attempt = 0; attempt < 3 && !lockedByOther; ++attempt) {
+      lock.emplace(lockPath);
+      if (lock->held()) break;
+      lockedByOther = platform::fileExists(lockPath);
+    }
+    if (!lock->held()) {
+      ui.warn(lockedByOther ? msg::kSaveLockedOrMissing : msg::kSaveFailed);
       return false;
     }
     // The board may have gone between the test and the lock.
     if (!platform::fileExists(path)) {
-      lock.release();
+      lock->release();
       ui.warn(msg::kSaveLockedOrMissing);
       return false;
     }
