@@ -1,6 +1,13 @@
 // Reading board files: the change test and the loader, against well-formed,
 // short, long, truncated and hostile files.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "board/board_file.h"
 #include "board/board_save.h"
@@ -312,6 +319,32 @@ TEST_F(BoardLoad, HostileFilesNeverCrashAndNeverOverrunAField) {
   EXPECT_EQ(f.list.rows[0].texts[1], "x");
   EXPECT_EQ(f.list.rows[0].texts[2], "z");
   EXPECT_EQ(f.app.board.allMembersMessage, "msg");
+}
+
+// The check runs at every timer tick: it must not read the board beyond its
+// head line. Here the board is a pipe whose writer sends the head line and
+// then keeps the pipe open; a check that read on would wait for the writer.
+TEST_F(BoardLoad, CheckReadsNothingBeyondTheHeadLine) {
+  ASSERT_EQ(mkfifo(f.boardPath().c_str(), 0600), 0);
+  std::atomic<bool> checked{false};
+  std::thread writer([&] {
+    int fd = open(f.boardPath().c_str(), O_WRONLY);
+    if (fd < 0) return;
+    const char head[] = "W2,24235958,\r\n";
+    ssize_t written = write(fd, head, sizeof head - 1);
+    (void)written;
+    // Hold the pipe open for up to 3 s, or until the check has returned.
+    for (int i = 0; i < 300 && !checked; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    close(fd);
+  });
+  const auto start = std::chrono::steady_clock::now();
+  f.app.board.boardStamp = 24235958;
+  const int result = checkBoard(f.app.board, ui);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  checked = true;
+  writer.join();
+  EXPECT_EQ(result, kUnchanged);
+  EXPECT_LT(elapsed, std::chrono::seconds(2));
 }
 
 TEST(BoardPaths, LockFileIsInTheBoardFolderAndStepsOverTrailBytes) {
