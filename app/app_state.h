@@ -22,6 +22,7 @@ struct MainState {
   std::string windowsFolder;
   int lastLoadResult = -1;    // last checkBoard result
   int firstTick = 1;
+  int pcSearchRunning = 0;    // 1 from the start of a PC search to its end message
 };
 
 struct AppState {
