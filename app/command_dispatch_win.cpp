@@ -7,6 +7,18 @@ namespace wabo {
 
 void onCommand(int id) {
   switch (id) {
+    case CMD_REFRESH:
+      onManualRefresh();
+      break;
+    case CMD_HIDE_TO_TRAY:
+      hideIntoTray();
+      break;
+    case CMD_SHOW_FROM_TRAY:
+      showFromTray();
+      break;
+    case CMD_EXIT_FROM_TRAY:
+      exitFromTray();
+      break;
     case CMD_DESTINATION_BY_ID:
     case CMD_ADD_MEMBER:
     case CMD_DELETE_MEMBER:

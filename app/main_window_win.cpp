@@ -55,6 +55,11 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       onSearchDone();
       return 0;
     default:
+      // The taskbar was made anew: the tray icon, if any, must be put back.
+      if (message != 0 && message == taskbarCreatedMessage()) {
+        onTaskbarCreated();
+        return 0;
+      }
       return DefWindowProcA(window, message, wParam, lParam);
   }
 }

@@ -1,45 +1,47 @@
-// Timer 1: every tick stops the timer, looks at the board file, and arms the
-// timer again for the auto update period. Message 1025 ends a PC search.
-#include <cstdlib>
-
+// Timer 1, the 更新 command and the end of a PC search over the real main
+// window. What they decide is in app/refresh_cycle.cpp.
+#include "app/board_dialogs_win.h"
+#include "app/refresh_cycle.h"
 #include "app/shell_win.h"
-#include "board/board_file.h"
-#include "board/board_save.h"
-#include "common/messages.h"
 #include "res/resource.h"
 
 namespace wabo {
 namespace {
 
-// The auto update period in milliseconds. The dialog allows 1..999 minutes;
-// a hand-edited value is held to what the timer can take.
-UINT autoUpdatePeriod() {
-  const long long kMaxMinutes = USER_TIMER_MAXIMUM / 60000;
-  long long minutes = std::atoll(app.local.autoUpdateMinutesText.c_str());
-  if (minutes < 1) minutes = 1;
-  if (minutes > kMaxMinutes) minutes = kMaxMinutes;
-  return static_cast<UINT>(minutes * 60000);
+class MainWindowTimer : public RefreshTimer {
+ public:
+  void start(std::uint32_t milliseconds) override {
+    SetTimer(shell.mainWindow, ID_REFRESH_TIMER, milliseconds, nullptr);
+  }
+  void stop() override { KillTimer(shell.mainWindow, ID_REFRESH_TIMER); }
+};
+
+// The work of the mail and search subsystems that the cycle sets going.
+class ShellRefreshHooks : public RefreshHooks {
+ public:
+  void pickUpMail() override { pickUpMailForUser(); }
+  bool startPcSearch() override { return startBackgroundPcSearch(); }
+};
+
+RefreshContext& refreshContext() {
+  static MainWindowTimer timer;
+  static ShellRefreshHooks hooks;
+  static RefreshContext context{shellBoardCommands(), timer, hooks};
+  return context;
 }
 
 }  // namespace
 
-void onTimerTick() {
-  KillTimer(shell.mainWindow, ID_REFRESH_TIMER);
-  app.main.lastLoadResult = checkBoard(app.board, mainUi());
-  if (app.main.lastLoadResult == kChanged)
-    reloadBoard();
-  else if (app.main.lastLoadResult == kUnchanged)
-    stampCheckTime(app.times);
-  else
-    mainUi().warn(msg::kBoardMissingOrLocked);
-  showUpdateTime();
-  if (app.local.autoUpdateEnabled == 1) SetTimer(shell.mainWindow, ID_REFRESH_TIMER, autoUpdatePeriod(), nullptr);
-  app.main.firstTick = 0;
-}
+void onTimerTick() { runRefreshTick(refreshContext()); }
+
+void onManualRefresh() { runManualRefresh(refreshContext()); }
 
 void onSearchDone() {
+  // The user may have closed the window already; then there is nothing to destroy.
   if (shell.searchProgressWindow != nullptr) DestroyWindow(shell.searchProgressWindow);
   shell.searchProgressWindow = nullptr;
+  shell.searchStopRequested = 0;
+  endPcSearch(app.main);
 }
 
 }  // namespace wabo

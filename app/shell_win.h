@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
+
 #include "app/app_state.h"
 #include "board/member_list.h"
 #include "common/ui.h"
@@ -21,6 +23,7 @@ struct Shell {
   HMENU rowPopupMenu = nullptr;       // menu 295, kept until exit
   HWND labelEditControl = nullptr;
   HWND searchProgressWindow = nullptr;
+  std::atomic<int> searchStopRequested{0};  // 1 asks the search thread to stop before its next member
 };
 
 extern Shell shell;
@@ -66,5 +69,18 @@ LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.c
 void onTimerTick();                              // app/refresh_win.cpp
 void onTrayCallback(WPARAM wParam, LPARAM lParam);  // app/tray_win.cpp
 void onSearchDone();                             // app/refresh_win.cpp
+UINT taskbarCreatedMessage();                    // app/tray_win.cpp: the registered "TaskbarCreated"
+void onTaskbarCreated();                         // app/tray_win.cpp
+
+// Commands of the refresh cycle and the tray.
+void onManualRefresh();  // 40001, app/refresh_win.cpp
+void hideIntoTray();     // 40046, app/tray_win.cpp
+void showFromTray();     // 40047
+void exitFromTray();     // 40048
+
+// Where the refresh cycle hands over to mail and to the PC search
+// (app/refresh_hooks_win.cpp).
+void pickUpMailForUser();        // shows and deletes the mail waiting for userId
+bool startBackgroundPcSearch();  // the search without its window; true when it runs
 
 }  // namespace wabo

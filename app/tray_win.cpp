@@ -1,8 +1,121 @@
-// The notification-area icon's callback message.
+// The notification-area icon: hiding the main window into it, the icon's
+// callback and its menu, and the way back. The icon exists exactly while the
+// window is hidden.
+#include <cstddef>
+#include <cstring>
+
 #include "app/shell_win.h"
+#include "res/resource.h"
 
 namespace wabo {
+namespace {
 
-void onTrayCallback(WPARAM, LPARAM) {}
+constexpr char kTrayTip[] = "行き先表示ﾎﾞｰﾄﾞWabo";
+constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;  // 7
+
+// The record is given the size of the first NOTIFYICONDATAA layout, which
+// ends with a 64-byte tip and which every shell version understands: 88 bytes
+// in a 32-bit program, 104 in ours, whose handles are 8 bytes wide.
+static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + 64, "first layout: up to the 64-byte tip");
+
+NOTIFYICONDATAA trayIconData;
+bool iconInTray = false;
+
+bool addTrayIcon() {
+  std::memset(&trayIconData, 0, sizeof trayIconData);
+  trayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  trayIconData.hWnd = shell.mainWindow;
+  trayIconData.uID = ID_TRAY_ICON;
+  trayIconData.uFlags = kTrayFlags;
+  trayIconData.uCallbackMessage = WM_WABO_TRAY;
+  trayIconData.hIcon = LoadIconA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_PROGRAM));
+  static_assert(sizeof kTrayTip <= 64, "the tip fits the first layout's 64 bytes");
+  std::memcpy(trayIconData.szTip, kTrayTip, sizeof kTrayTip);
+  iconInTray = Shell_NotifyIconA(NIM_ADD, &trayIconData) != FALSE;
+  return iconInTray;
+}
+
+void removeTrayIcon() {
+  trayIconData.uID = ID_TRAY_ICON;
+  Shell_NotifyIconA(NIM_DELETE, &trayIconData);
+  iconInTray = false;
+}
+
+void showMainWindow() {
+  ShowWindow(shell.mainWindow, SW_SHOWNORMAL);
+  SetForegroundWindow(shell.mainWindow);
+}
+
+// Menu 340 with its bottom edge at the pointer. The main window comes to the
+// foreground first so that a click elsewhere closes the menu.
+void openTrayMenu() {
+  HMENU menu = LoadMenuA(shell.instanceHandle, MAKEINTRESOURCEA(IDM_TRAY_POPUP));
+  if (menu == nullptr) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  SetForegroundWindow(shell.mainWindow);
+  if (popup != nullptr)
+    TrackPopupMenu(popup, TPM_BOTTOMALIGN | TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, shell.mainWindow,
+                   nullptr);
+  // Lets the menu close properly when the tray menu is opened again.
+  PostMessageA(shell.mainWindow, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+}
+
+}  // namespace
+
+void hideIntoTray() {
+  // A running search goes on without its window.
+  if (shell.searchProgressWindow != nullptr) {
+    DestroyWindow(shell.searchProgressWindow);
+    shell.searchProgressWindow = nullptr;
+  }
+  // Without an icon there would be no way back to a hidden window.
+  if (!iconInTray && !addTrayIcon()) return;
+  ShowWindow(shell.mainWindow, SW_HIDE);
+}
+
+void showFromTray() {
+  removeTrayIcon();
+  showMainWindow();
+}
+
+void exitFromTray() {
+  removeTrayIcon();
+  DestroyWindow(shell.mainWindow);
+}
+
+void onTrayCallback(WPARAM wParam, LPARAM lParam) {
+  if (wParam != ID_TRAY_ICON) return;
+  switch (lParam) {
+    case WM_LBUTTONDOWN:
+      showFromTray();
+      break;
+    case WM_RBUTTONDOWN:
+      openTrayMenu();
+      break;
+    default:
+      break;
+  }
+}
+
+UINT taskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
+
+// The taskbar was made anew (the shell restarted) and forgot our icon. An
+// icon that the notification area still knows is left as it is; one that
+// cannot be put back brings the window back instead.
+void onTaskbarCreated() {
+  if (!iconInTray) return;
+  if (addTrayIcon()) return;
+  if (Shell_NotifyIconA(NIM_MODIFY, &trayIconData)) {
+    iconInTray = true;
+    return;
+  }
+  showMainWindow();
+}
 
 }  // namespace wabo
