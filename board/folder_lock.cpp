@@ -50,24 +50,28 @@ FolderLock::~FolderLock() { release(); }
 void FolderLock::release() {
   if (!held_) return;
   held_ = false;
+  // Another PC may hold the file open for a moment (testing for the lock),
+  // and then it can neither be read nor deleted: try again briefly. A lock
+  // left behind would block every board in the folder until somebody
+  // deleted it by hand. Pauses 1 + 2 + 4 + 8 = 15 ms at most.
   std::string content;
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (attempt > 0) platform::shortPause(1 << (attempt - 1));
     switch (readLock(path_, content)) {
+      case LockRead::kGone:
+        return;
       case LockRead::kRead:
         // Somebody else's lock (a program that emptied ours and took it
         // over) stays where it is.
-        if (content == token_) platform::removeFile(path_);
-        return;
-      case LockRead::kGone:
-        return;
+        if (content != token_) return;
+        if (platform::removeFile(path_)) return;
+        break;
       case LockRead::kUnreadable:
-        platform::shortPause(2);
         break;
     }
   }
-  // It exists but cannot be read (held open on another PC): it is the one
-  // this save created, and a lock left behind would block every board in
-  // the folder until somebody deleted it by hand.
+  // Still there and never seen to be somebody else's: it is the one this
+  // save created.
   platform::removeFile(path_);
 }
 
