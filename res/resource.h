@@ -46,6 +46,10 @@
 #define IDD_PC_NAME 343
 #define IDD_SEARCH_PROGRESS 344
 #define IDD_SHARED_LOCATION 345
+#define IDD_MAIL_COMPOSE 304
+#define IDD_MAIL_VIEW 305
+#define IDD_BULLETIN_NEW 331
+#define IDD_MAIL_RECIPIENTS 341
 
 // Controls of dialog 103 (delete ID) and 104 (target ID)
 #define IDC_DELETE_ID 1009
@@ -79,6 +83,96 @@
 #define IDC_ICON_NUMBER 1026
 // Dialog 310 (all-members message)
 #define IDC_MESSAGE_TEXT 1057
+// Dialog 105 (auto update)
+#define IDC_AU_ENABLED 1012
+#define IDC_AU_MINUTES 1013
+#define IDC_AU_PC_SEARCH 1102
+#define IDC_AU_CONNECTED_PICK 1103
+#define IDC_AU_NOT_CONNECTED_PICK 1104
+#define IDC_AU_CONNECTED_SWATCH 1105
+#define IDC_AU_NOT_CONNECTED_SWATCH 1106
+// Dialog 296 (display)
+#define IDC_DISP_SHOW_ICONS 1030
+#define IDC_DISP_GRID_LINES 1014
+#define IDC_DISP_FONT_SIZE 1059
+#define IDC_DISP_ROW_HEIGHT 1060
+#define IDC_DISP_BACK_SWATCH 1043
+#define IDC_DISP_BACK_PICK 1027
+#define IDC_DISP_TEXT_SWATCH 1044
+#define IDC_DISP_TEXT_PICK 1028
+// Dialog 342 (quick input words)
+#define IDC_QI_WORD1 1059
+#define IDC_QI_WORD2 1095
+// Dialog 345 (shared settings location)
+#define IDC_SL_FOLDER 1107
+#define IDC_SL_BROWSE 1108
+// Dialog 324 (boards): name, file and browse button of board n
+#define IDC_BS_NAME1 1059
+#define IDC_BS_FILE1 1060
+#define IDC_BS_BROWSE1 1064
+#define IDC_BS_NAME2 1061
+#define IDC_BS_FILE2 1062
+#define IDC_BS_BROWSE2 1065
+#define IDC_BS_NAME3 1068
+#define IDC_BS_FILE3 1069
+#define IDC_BS_BROWSE3 1070
+#define IDC_BS_NAME4 1071
+#define IDC_BS_FILE4 1072
+#define IDC_BS_BROWSE4 1073
+#define IDC_BS_NAME5 1077
+#define IDC_BS_FILE5 1078
+#define IDC_BS_BROWSE5 1079
+#define IDC_BS_CREATE_FROM_DISPLAY 1066
+#define IDC_BS_CREATE_EMPTY 1034
+// Dialog 300 (destination list)
+#define IDC_DL_LIST 1040
+#define IDC_DL_NEW_WORD 1003
+#define IDC_DL_ADD 1041
+#define IDC_DL_DELETE 1042
+// Dialog 336 (column names): the edit of caption n (caption 4, the write
+// time, is shown read-only)
+#define IDC_CN_CAPTION1 1061
+#define IDC_CN_CAPTION2 1059
+#define IDC_CN_CAPTION3 1060
+#define IDC_CN_CAPTION4 1062
+#define IDC_CN_CAPTION5 1067
+#define IDC_CN_CAPTION6 1068
+#define IDC_CN_CAPTION7 1069
+#define IDC_CN_CAPTION8 1070
+// Dialog 337 (other settings)
+#define IDC_OS_BACKUP 1085
+#define IDC_OS_ASK_USER_ID 1090
+#define IDC_OS_PC_SEARCH 1091
+#define IDC_OS_MAIL_FOLDER 1059
+#define IDC_OS_BROWSE 1094
+// Dialog 344 (PC search legend)
+#define IDC_SP_CONNECTED 1100
+#define IDC_SP_NOT_CONNECTED 1101
+// Dialog 304 (mail compose)
+#define IDC_MC_TEXT 1002
+#define IDC_MC_RECIPIENTS 1048
+#define IDC_MC_SEND 1049
+#define IDC_MC_CHOOSE 1092
+// Dialog 341 (mail recipients)
+#define IDC_MR_LIST 1092
+// Dialog 305 (mail view)
+#define IDC_MV_TEXT 1050
+#define IDC_MV_SENDER 1051
+#define IDC_MV_REPLY 1052
+#define IDC_MV_TIME 1053
+#define IDC_MV_SAVE 1089
+// Dialog 330 (bulletin board)
+#define IDC_BB_LIST 1074
+#define IDC_BB_NEW 1077
+#define IDC_BB_DELETE 1078
+#define IDC_BB_SUBJECT 1082
+#define IDC_BB_INFO 1083
+#define IDC_BB_WRITER 1084
+// Dialog 331 (new post)
+#define IDC_BN_SUBJECT 1059
+#define IDC_BN_WRITER 1060
+#define IDC_BN_TEXT 1075
+#define IDC_BN_WRITE 1076
 
 // Commands
 #define CMD_REFRESH 40001

@@ -339,9 +339,7 @@ class Preprocessor {
           while (k < m.params.size() && !(b.kind == Token::Ident && b.text == m.params[k])) ++k;
           if (k < m.params.size() && k < args.size()) {
             std::vector<Token> a = expand(args[k], busy, depth + 1);
-            replaced.push_back({Token::Punct, "(", 0});
             replaced.insert(replaced.end(), a.begin(), a.end());
-            replaced.push_back({Token::Punct, ")", 0});
           } else {
             replaced.push_back(b);
           }

@@ -235,7 +235,15 @@ TEST(Dialogs, TitlesAndFace) {
       {IDD_USER_ID, u8"ﾕｰｻﾞｰID設定"},      {IDD_PC_NAME, u8"PC-Name入力"},
       {IDD_DESTINATION, u8"行き先の変更"}, {IDD_ICON, u8"アイコンの選択"},
       {IDD_MESSAGE, u8"全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成"}, {IDD_VERSION, u8"ﾊﾞｰｼﾞｮﾝ情報"},
+      {IDD_AUTO_UPDATE, u8"自動更新の設定"}, {IDD_DISPLAY, u8"表示の設定"},
+      {IDD_QUICK_INPUT, u8"ｸｲｯｸ入力設定"},  {IDD_SHARED_LOCATION, u8"共有設定ﾌｧｲﾙ位置"},
+      {IDD_BOARD_SETTINGS, u8"行き先表示ﾎﾞｰﾄﾞの設定"}, {IDD_DESTINATION_LIST, u8"行き先ﾘｽﾄ設定"},
+      {IDD_COLUMN_NAMES, u8"列名称設定"},   {IDD_OTHER_SETTINGS, u8"その他設定"},
+      {IDD_MAIL_COMPOSE, u8"ﾒｰﾙ作成"},      {IDD_MAIL_RECIPIENTS, u8"ﾒｰﾙ送信先の選択"},
+      {IDD_MAIL_VIEW, u8"ﾒｰﾙ内容"},         {IDD_BULLETIN, u8"掲示板"},
+      {IDD_BULLETIN_NEW, u8"新規作成"},     {IDD_SEARCH_PROGRESS, u8"ｻｰﾁ中"},
   };
+  EXPECT_EQ(script().dialogs.size(), titles.size()) << "a dialog without its title check";
   for (const auto& [id, title] : titles) EXPECT_EQ(dialog(id).caption, title) << id;
   for (const rc::Dialog& d : script().dialogs) {
     EXPECT_EQ(d.fontFace, u8"ＭＳ Ｐゴシック") << d.id;
@@ -248,6 +256,7 @@ TEST(Dialogs, EveryDialogClosesWithCommandTwo) {
   // Esc and the close box send command 2, which every dialog takes as its
   // way out; the button with that ID is the one users click for it.
   for (const rc::Dialog& d : script().dialogs) {
+    if (d.id == IDD_MAIL_VIEW) continue;  // closed by its own buttons or by Esc
     const rc::Control* cancel = d.control(kCancel);
     ASSERT_NE(cancel, nullptr) << d.id;
     EXPECT_NE(cancel->kind.find("PUSHBUTTON"), std::string::npos) << d.id;
@@ -434,4 +443,158 @@ TEST(ResourceTexts, EveryTextHasAShiftJisForm) {
     EXPECT_EQ(il, 0u) << s;
   }
   iconv_close(cd);
+}
+
+namespace {
+
+std::set<std::string> textsOf(long dialogId) {
+  std::set<std::string> t;
+  for (const rc::Control& c : dialog(dialogId).controls) t.insert(c.text);
+  return t;
+}
+
+}  // namespace
+
+TEST(SettingsDialogs, LabelsAndNotes) {
+  // Texts with embedded double quotes are written "" in the script.
+  const std::vector<std::pair<long, std::vector<const char*>>> texts{
+      {IDD_AUTO_UPDATE,
+       {u8"行き先情報を自動更新する", u8"更新時間", u8"分", u8"自動更新時にPC接続ｻｰﾁを実行する", u8"背景色",
+        u8"接続ﾒﾝﾊﾞｰ", u8"非接続ﾒﾝﾊﾞｰ", u8"色選択"}},
+      {IDD_DISPLAY,
+       {u8"表示ｽﾀｲﾙ設定", u8"ｱｲｺﾝを表示する", u8"罫線を表示する", u8"ﾌｫﾝﾄｻｲｽﾞ", u8"※ ﾃﾞﾌｫﾙﾄ値 : 12", u8"行高さ",
+        u8"※ ﾃﾞﾌｫﾙﾄ値 : 16", u8"表示色設定", u8"背景色", u8"背景色の選択", u8"ﾃｷｽﾄ色", u8"ﾃｷｽﾄ色の選択"}},
+      {IDD_QUICK_INPUT, {u8"自分の行き先を", u8"にする", u8"※ 右ｸﾘｯｸ時の\"自分の行き先ﾒﾆｭｰ\"を設定します"}},
+      {IDD_SHARED_LOCATION,
+       {u8"共有設定ﾌｧｲﾙ", u8"参照",
+        u8"※ﾈｯﾄﾜｰｸ上の共有設定ﾌｧｲﾙ \"Wabo.ini\" のあるフォルダを指定します（\"Wabo.ini\"がない場合は作成されます）",
+        u8"※次回起動時より有効です"}},
+      {IDD_BOARD_SETTINGS,
+       {u8"行き先ﾎﾞｰﾄﾞ設定", u8"ﾎﾞｰﾄﾞ名称", u8"ﾌｧｲﾙ名", u8"行き先ﾌｧｲﾙの新規作成", u8"現在の表示内容で作成",
+        u8"* 現在の表示内容を別ﾌｧｲﾙ名で保存する", u8"空の行き先ﾌｧｲﾙ作成", u8"* 空(ﾃﾞｰﾀ)の行き先ﾃﾞｰﾀﾌｧｲﾙを作成する"}},
+      {IDD_DESTINATION_LIST,
+       {u8"行き先ﾘｽﾄ", u8"追加ﾘｽﾄ入力", u8"追加", u8"削除", u8"※行き先ﾘｽﾄは 20個 まで入力できます"}},
+      {IDD_COLUMN_NAMES, {u8"列名称の設定", u8"第1列", u8" ID"}},
+      {IDD_OTHER_SETTINGS,
+       {u8"行き先ﾃﾞｰﾀﾌｧｲﾙのﾊﾞｯｸｱｯﾌﾟを自動作成する", u8"起動時にﾕｰｻﾞｰID入力画面を表示する",
+        u8"ﾕｰｻﾞｰによるPC接続ｻｰﾁを許可する", u8"ﾒｰﾙ保存ﾌｫﾙﾀﾞ", u8"参照"}},
+      {IDD_SEARCH_PROGRESS,
+       {u8" 接  続   ⇒", u8"非接続   ⇒", u8"※各ﾒﾝﾊﾞｰの\"PC-Name\"入力が必要です", u8"OK", u8"中止"}},
+  };
+  for (const auto& [id, wanted] : texts) {
+    std::set<std::string> have = textsOf(id);
+    for (const char* t : wanted) EXPECT_TRUE(have.count(t)) << "dialog " << id << " lacks \"" << t << "\"";
+  }
+  // Check boxes that tick themselves: the dialogs only read their state.
+  for (const auto& [d, id] : std::vector<std::pair<long, long>>{{IDD_AUTO_UPDATE, IDC_AU_ENABLED},
+                                                               {IDD_AUTO_UPDATE, IDC_AU_PC_SEARCH},
+                                                               {IDD_DISPLAY, IDC_DISP_SHOW_ICONS},
+                                                               {IDD_DISPLAY, IDC_DISP_GRID_LINES},
+                                                               {IDD_OTHER_SETTINGS, IDC_OS_BACKUP},
+                                                               {IDD_OTHER_SETTINGS, IDC_OS_ASK_USER_ID},
+                                                               {IDD_OTHER_SETTINGS, IDC_OS_PC_SEARCH}})
+    EXPECT_EQ(control(d, id).kind, "AUTOCHECKBOX") << d << " " << id;
+  // The legend window is modeless and shows itself when it is made.
+  EXPECT_TRUE(dialog(IDD_SEARCH_PROGRESS).style.count("WS_VISIBLE"));
+}
+
+TEST(SettingsDialogs, BoardRowsAndCaptionRowsLineUp) {
+  // The IDs of the rows are not in row order, so a swapped ID is easy to make.
+  const long rows[5][3] = {{IDC_BS_NAME1, IDC_BS_FILE1, IDC_BS_BROWSE1}, {IDC_BS_NAME2, IDC_BS_FILE2, IDC_BS_BROWSE2},
+                           {IDC_BS_NAME3, IDC_BS_FILE3, IDC_BS_BROWSE3}, {IDC_BS_NAME4, IDC_BS_FILE4, IDC_BS_BROWSE4},
+                           {IDC_BS_NAME5, IDC_BS_FILE5, IDC_BS_BROWSE5}};
+  long lastY = 0;
+  for (int n = 0; n < 5; ++n) {
+    const rc::Control& name = control(IDD_BOARD_SETTINGS, rows[n][0]);
+    const rc::Control& file = control(IDD_BOARD_SETTINGS, rows[n][1]);
+    const rc::Control& browse = control(IDD_BOARD_SETTINGS, rows[n][2]);
+    EXPECT_GT(name.y, lastY) << "board " << n + 1;
+    lastY = name.y;
+    EXPECT_EQ(file.y, name.y) << "board " << n + 1;
+    EXPECT_LE(std::abs(browse.y - name.y), 2) << "board " << n + 1;
+    EXPECT_LT(name.x, file.x);
+    EXPECT_LT(file.x, browse.x);
+    EXPECT_EQ(browse.text, u8"参照");
+    // the row's label
+    bool labelled = false;
+    for (const rc::Control& c : dialog(IDD_BOARD_SETTINGS).controls)
+      labelled = labelled || (c.text == u8"ﾎﾞｰﾄﾞ" + std::to_string(n + 1) && std::abs(c.y - name.y) <= 3 &&
+                              c.x + c.w <= name.x);
+    EXPECT_TRUE(labelled) << "board " << n + 1;
+  }
+
+  const long captions[8] = {IDC_CN_CAPTION1, IDC_CN_CAPTION2, IDC_CN_CAPTION3, IDC_CN_CAPTION4,
+                            IDC_CN_CAPTION5, IDC_CN_CAPTION6, IDC_CN_CAPTION7, IDC_CN_CAPTION8};
+  lastY = 0;
+  for (int n = 0; n < 8; ++n) {
+    const rc::Control& edit = control(IDD_COLUMN_NAMES, captions[n]);
+    EXPECT_GT(edit.y, lastY) << "caption " << n + 1;
+    lastY = edit.y;
+    EXPECT_EQ(has(edit, "ES_READONLY"), n == 3) << "caption " << n + 1 << ": only the write time is fixed";
+    std::string label = u8"第" + std::to_string(n + 2) + u8"列";
+    bool labelled = false;
+    for (const rc::Control& c : dialog(IDD_COLUMN_NAMES).controls)
+      labelled = labelled || (c.text == label && std::abs(c.y - edit.y) <= 3 && c.x + c.w <= edit.x);
+    EXPECT_TRUE(labelled) << label;
+  }
+}
+
+TEST(ListsAndBoards, SelectionAndOrder) {
+  // Lists keep the order the program fills them in.
+  const rc::Control& words = control(IDD_DESTINATION_LIST, IDC_DL_LIST);
+  const rc::Control& recipients = control(IDD_MAIL_RECIPIENTS, IDC_MR_LIST);
+  for (const rc::Control* c : {&words, &recipients}) {
+    EXPECT_EQ(c->cls, "ListBox");
+    EXPECT_FALSE(has(*c, "LBS_SORT"));
+    EXPECT_FALSE(has(*c, "LBS_STANDARD"));  // includes LBS_SORT
+    EXPECT_TRUE(has(*c, "WS_VSCROLL"));
+  }
+  EXPECT_TRUE(has(recipients, "LBS_EXTENDEDSEL"));  // Ctrl and Shift pick several
+  EXPECT_FALSE(has(words, "LBS_EXTENDEDSEL") || has(words, "LBS_MULTIPLESEL"));
+
+  const rc::Control& posts = control(IDD_BULLETIN, IDC_BB_LIST);
+  EXPECT_EQ(posts.cls, "SysListView32");
+  EXPECT_TRUE(has(posts, "LVS_REPORT"));
+  EXPECT_FALSE(has(posts, "LVS_SINGLESEL"));
+  EXPECT_FALSE(has(posts, "LVS_SORTASCENDING") || has(posts, "LVS_SORTDESCENDING"));
+  for (const rc::Control& c : dialog(IDD_BULLETIN).controls)
+    EXPECT_NE(c.kind, "DEFPUSHBUTTON") << "the bulletin board has no default button";
+  std::set<std::string> board = textsOf(IDD_BULLETIN);
+  for (const char* t : {u8"件     名", u8"情     報", u8"書込み者", u8"削  除", u8"新規作成", u8"閉じる"})
+    EXPECT_TRUE(board.count(t)) << t;
+  EXPECT_EQ(control(IDD_BULLETIN, IDC_BB_DELETE).text, u8"削  除");
+  EXPECT_EQ(control(IDD_BULLETIN, IDC_BB_NEW).text, u8"新規作成");
+  EXPECT_EQ(control(IDD_BULLETIN, kCancel).text, u8"閉じる");
+}
+
+TEST(MailAndPostForms, FieldsAndButtons) {
+  // The compose form: Enter makes a new line in the text; "送信" is the default.
+  EXPECT_TRUE(has(control(IDD_MAIL_COMPOSE, IDC_MC_TEXT), "ES_WANTRETURN"));
+  EXPECT_TRUE(has(control(IDD_MAIL_COMPOSE, IDC_MC_RECIPIENTS), "ES_AUTOHSCROLL"));
+  EXPECT_EQ(control(IDD_MAIL_COMPOSE, IDC_MC_SEND).kind, "DEFPUSHBUTTON");
+  EXPECT_EQ(control(IDD_MAIL_COMPOSE, IDC_MC_SEND).text, u8"送信");
+  EXPECT_EQ(control(IDD_MAIL_COMPOSE, IDC_MC_CHOOSE).text, u8"送信先選択");
+  EXPECT_EQ(dialog(IDD_MAIL_COMPOSE).control(kOk), nullptr);
+  EXPECT_TRUE(textsOf(IDD_MAIL_COMPOSE).count(u8"ﾒｰﾙ送信先の I D "));
+  EXPECT_TRUE(textsOf(IDD_MAIL_RECIPIENTS).count(u8"※ 複数ﾒﾝﾊﾞｰへ送るときは \"Ctrl\" を押して選択してください"));
+
+  // The mail view: close (1), reply, save; Esc gives 2 without a button.
+  EXPECT_EQ(control(IDD_MAIL_VIEW, kOk).text, u8"閉じる");
+  EXPECT_EQ(control(IDD_MAIL_VIEW, IDC_MV_REPLY).text, u8"返信を書く");
+  EXPECT_EQ(control(IDD_MAIL_VIEW, IDC_MV_SAVE).text, u8"保存する");
+  EXPECT_EQ(dialog(IDD_MAIL_VIEW).control(kCancel), nullptr);
+  for (long id : {IDC_MV_SENDER, IDC_MV_TIME}) EXPECT_TRUE(has(control(IDD_MAIL_VIEW, id), "WS_BORDER")) << id;
+  std::set<std::string> view = textsOf(IDD_MAIL_VIEW);
+  EXPECT_TRUE(view.count(u8"ﾒｰﾙ送信者ID"));
+  EXPECT_TRUE(view.count(u8"ﾒｰﾙ送信時間"));
+
+  // A new post: subject and writer stop at the edge of their boxes.
+  for (long id : {IDC_BN_SUBJECT, IDC_BN_WRITER}) {
+    EXPECT_FALSE(has(control(IDD_BULLETIN_NEW, id), "ES_AUTOHSCROLL")) << id;
+    EXPECT_GE(control(IDD_BULLETIN_NEW, id).w, 200) << id << ": room for 58 bytes";
+  }
+  EXPECT_TRUE(has(control(IDD_BULLETIN_NEW, IDC_BN_TEXT), "ES_WANTRETURN"));
+  EXPECT_EQ(control(IDD_BULLETIN_NEW, IDC_BN_WRITE).text, u8"書込み");
+  std::set<std::string> post = textsOf(IDD_BULLETIN_NEW);
+  for (const char* t : {u8"件     名", u8"情     報", u8"書込み者"}) EXPECT_TRUE(post.count(t)) << t;
 }
