@@ -1,0 +1,84 @@
+// Load and save of a board through the portable core, natively, over the
+// in-memory member list of the unit tests. A reference beside the figures of
+// the real program under Wine.
+//
+//   core_bench <board file> <runs>
+//
+// The board file is loaded and saved where it lies (the script gives it a
+// copy of its own). Prints "RESULT <name> <value>" lines.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/list_columns.h"
+#include "board/board_file.h"
+#include "board/board_save.h"
+#include "tests/fake_member_list.h"
+#include "tests/fake_ui.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: core_bench <board file> <runs>\n");
+    return 2;
+  }
+  const int runs = std::max(1, std::atoi(argv[2]));
+  wabo::AppState app;
+  app.board.currentBoardPath = argv[1];
+  app.shared.backupEnabled = 1;
+  wabo::testing::FakeMemberList list;
+  wabo::testing::RecordingUi ui;
+  wabo::createColumns(list, app);
+
+  std::vector<double> loads, saves;
+  int rows = -1;
+  for (int i = 0; i <= runs; ++i) {
+    Clock::time_point start = Clock::now();
+    bool loaded = wabo::loadBoard(list, app);
+    double ms = millisecondsSince(start);
+    rows = list.rowCount();
+    if (!loaded || rows <= 0) {
+      std::fprintf(stderr, "core_bench: the board did not load\n");
+      return 1;
+    }
+    if (i > 0) loads.push_back(ms);  // the first run warms the file cache
+  }
+  for (int i = 0; i <= runs; ++i) {
+    Clock::time_point start = Clock::now();
+    bool saved = wabo::saveBoard(list, app, ui);
+    double ms = millisecondsSince(start);
+    if (!saved || !ui.warnings.empty()) {
+      std::fprintf(stderr, "core_bench: the save failed\n");
+      return 1;
+    }
+    if (i > 0) saves.push_back(ms);
+  }
+  // What was saved loads back with every row.
+  list.deleteAllRows();
+  if (!wabo::loadBoard(list, app) || list.rowCount() != rows) {
+    std::fprintf(stderr, "core_bench: the saved board does not load back\n");
+    return 1;
+  }
+  std::printf("RESULT core_rows %d\n", rows);
+  std::printf("RESULT core_load_ms %.3f\n", median(loads));
+  std::printf("RESULT core_save_ms %.3f\n", median(saves));
+  return 0;
+}
