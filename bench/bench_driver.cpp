@@ -1,0 +1,394 @@
+// The Windows side of the bench: starts wabo.exe and the bare window
+// program under the same conditions and times what a user waits for.
+//
+//   bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs>
+//
+// The template folder holds boad1.csv, WaboM.ini and user-id.txt (made by
+// board_gen). Prints "RESULT <name> <value>" and "NOTE <text>" lines; the
+// bench script turns them into its table. When it has the program on screen
+// for the memory figures, it writes <work>\<label>.mem-ready and waits for
+// <work>\<label>.mem-done, so that the script can read the Linux side of the
+// same process.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "harness/list_view_probe.h"
+#include "harness/status_bar_probe.h"
+#include "harness/window_query.h"
+#include "res/resource.h"
+#include "inside_memory.h"
+#include "started_program.h"
+
+namespace {
+
+const char kMainClass[] = "ModelApp";
+const char kBareClass[] = "WaboBenchBare";
+const char kDialogClass[] = "#32770";
+constexpr DWORD kSendLimitMs = 15000;
+constexpr int kBoardRows = 500;
+
+struct Paths {
+  std::string wabo, bare, templ, work;
+};
+
+std::string join(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
+
+std::string readFile(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw std::runtime_error("cannot read " + path);
+  std::string bytes;
+  char chunk[65536];
+  std::size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0 && bytes.size() < (16u << 20)) bytes.append(chunk, n);
+  std::fclose(f);
+  return bytes;
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) throw std::runtime_error("cannot write " + path);
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  if ((std::fclose(f) != 0) || !ok) throw std::runtime_error("short write to " + path);
+}
+
+void copyOrThrow(const std::string& from, const std::string& to) {
+  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from + " to " + to);
+}
+
+bool fileExists(const std::string& path) {
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+double median(std::vector<double> values) {
+  if (values.empty()) return -1;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void result(const char* name, double value) { std::printf("RESULT %s %.3f\n", name, value); }
+void note(const std::string& text) { std::printf("NOTE %s\n", text.c_str()); }
+
+std::string joined(const std::vector<double>& values) {
+  std::string s;
+  char one[32];
+  for (double v : values) {
+    std::snprintf(one, sizeof one, "%s%.1f", s.empty() ? "" : " ", v);
+    s += one;
+  }
+  return s;
+}
+
+std::string probeDllPath() {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string self(path, n < sizeof path ? n : 0);
+  std::size_t cut = self.find_last_of('\\');
+  return (cut == std::string::npos ? std::string(".") : self.substr(0, cut)) + "\\memory_probe.dll";
+}
+
+// PrivateUsage as the program's own process reads it (the figure), and as
+// another process gets it (under Wine only the swapped part).
+void reportMemory(const std::string& label, const bench::StartedProgram& program) {
+  bench::MemoryFigures outside = program.memory();
+  result(("mem_" + label + "_private_outside_bytes").c_str(), static_cast<double>(outside.privateUsage));
+  result(("mem_" + label + "_working_set_bytes").c_str(), static_cast<double>(outside.workingSet));
+  bench::MemoryFigures inside = bench::memoryFromInside(program.process(), probeDllPath());
+  result(("mem_" + label + "_private_bytes").c_str(), static_cast<double>(inside.privateUsage));
+  result(("mem_" + label + "_committed_private_bytes").c_str(), static_cast<double>(program.committedPrivateBytes()));
+}
+
+double cpuInside(const bench::StartedProgram& program) {
+  return bench::memoryFromInside(program.process(), probeDllPath()).cpuMs;
+}
+
+// The visible dialog or message box of the program, if any.
+HWND openDialog(DWORD pid) { return e2e::findTopLevel(pid, kDialogClass, nullptr); }
+
+// Closes a dialog that a command left open and says what it was.
+std::string dismissDialog(HWND dialog) {
+  std::string text = e2e::windowText(dialog);
+  if (HWND message = GetDlgItem(dialog, 0xFFFF)) text += ": " + e2e::windowText(message);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+  return text;
+}
+
+// Sends a menu command and times the round trip. A command that opens a
+// dialog does not return; then the dialog is closed and an error thrown.
+double timedCommand(bench::StartedProgram& program, int command) {
+  DWORD_PTR answer = 0;
+  LONGLONG start = bench::counterNow();
+  LRESULT sent = SendMessageTimeoutA(program.mainWindow(), WM_COMMAND, MAKEWPARAM(command, 0), 0,
+                                     SMTO_NORMAL, kSendLimitMs, &answer);
+  double ms = bench::millisecondsSince(start);
+  if (!sent) {
+    HWND dialog = openDialog(program.pid());
+    throw std::runtime_error("command " + std::to_string(command) + " did not return" +
+                             (dialog ? " (it showed \"" + dismissDialog(dialog) + "\")" : ""));
+  }
+  if (HWND dialog = openDialog(program.pid()))
+    throw std::runtime_error("command " + std::to_string(command) + " left a dialog: " + dismissDialog(dialog));
+  return ms;
+}
+
+double timedNull(bench::StartedProgram& program) {
+  DWORD_PTR answer = 0;
+  LONGLONG start = bench::counterNow();
+  if (!SendMessageTimeoutA(program.mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, kSendLimitMs, &answer))
+    throw std::runtime_error("WM_NULL got no answer");
+  return bench::millisecondsSince(start);
+}
+
+// Lets the script read /proc of the same process while it is on screen.
+void linuxSideHandshake(const Paths& paths, const std::string& label, const bench::StartedProgram& program,
+                        const std::string& folder) {
+  std::string ready = join(paths.work, label + ".mem-ready");
+  std::string done = join(paths.work, label + ".mem-done");
+  DeleteFileA(done.c_str());
+  writeFile(ready, std::to_string(program.pid()) + "\n" + folder + "\n");
+  ULONGLONG deadline = GetTickCount64() + 20000;
+  while (!fileExists(done)) {
+    if (GetTickCount64() > deadline) {
+      note("no answer from the script for the Linux-side memory of " + label);
+      break;
+    }
+    Sleep(20);
+  }
+  DeleteFileA(ready.c_str());
+}
+
+// Destination field of the member `id` in a board file, or "?" when absent.
+std::string destinationOf(const std::string& board, const std::string& id) {
+  std::string key = "\r\n" + id + ",";
+  std::size_t at = board.find(key);
+  if (at == std::string::npos) return "?";
+  std::size_t field = at + 2;
+  for (int i = 0; i < 3; ++i) {
+    field = board.find(',', field);
+    if (field == std::string::npos) return "?";
+    ++field;
+  }
+  std::size_t end = board.find_first_of(",\r", field);
+  return board.substr(field, end == std::string::npos ? std::string::npos : end - field);
+}
+
+struct Folders {
+  std::string wabo, bare;
+};
+
+Folders prepareFolders(const Paths& paths) {
+  Folders f{join(paths.work, "wabo-folder"), join(paths.work, "bare-folder")};
+  CreateDirectoryA(f.wabo.c_str(), nullptr);
+  CreateDirectoryA(f.bare.c_str(), nullptr);
+  copyOrThrow(paths.wabo, join(f.wabo, "wabo.exe"));
+  copyOrThrow(paths.bare, join(f.bare, "bare_window.exe"));
+  return f;
+}
+
+// Board and local settings as the template has them, before every start.
+void resetWaboFolder(const Paths& paths, const Folders& f) {
+  copyOrThrow(join(paths.templ, "boad1.csv"), join(f.wabo, "boad1.csv"));
+  copyOrThrow(join(paths.templ, "WaboM.ini"), join(f.wabo, "WaboM.ini"));
+  DeleteFileA(join(f.wabo, "boad1.bak").c_str());
+}
+
+void checkRowCount(bench::StartedProgram& program, const char* when, int expected = kBoardRows) {
+  e2e::ListViewProbe list(program.process(), GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST));
+  int rows = list.rowCount();
+  if (rows != expected)
+    throw std::runtime_error(std::string("the list shows ") + std::to_string(rows) + " rows " + when);
+}
+
+// A board of no members with the template's captions.
+std::string emptyBoard(const Paths& paths) {
+  std::string full = readFile(join(paths.templ, "boad1.csv"));
+  std::size_t captions = full.find("\r\n");
+  std::size_t end = captions == std::string::npos ? captions : full.find("\r\n", captions + 2);
+  if (end == std::string::npos) throw std::runtime_error("the template board has no caption line");
+  return full.substr(0, end + 2) + "END,\r\n\r\n";
+}
+
+struct StartSeries {
+  std::vector<double> wall, cpu;
+};
+
+void startOnce(const std::string& exe, const std::string& arguments, const std::string& folder,
+               const char* windowClass, bool wabo, int expectedRows, StartSeries* series) {
+  bench::StartedProgram program;
+  double ms = program.startAndTimeToPainted(exe, folder, windowClass, arguments);
+  double cpu = bench::memoryFromInside(program.process(), probeDllPath()).cpuMs;
+  if (wabo) checkRowCount(program, "after the start", expectedRows);
+  DWORD code = program.close();
+  if (code != 0) throw std::runtime_error(exe + " ended with " + std::to_string(code));
+  if (series) {
+    series->wall.push_back(ms);
+    series->cpu.push_back(cpu);
+  }
+}
+
+void report(const char* name, const StartSeries& series) {
+  result((std::string(name) + "_ms").c_str(), median(series.wall));
+  result((std::string(name) + "_cpu_ms").c_str(), median(series.cpu));
+  note(std::string(name) + " runs (ms): " + joined(series.wall) + "; CPU (ms): " + joined(series.cpu));
+}
+
+// 1. Start to painted window, in turn: the bare window, wabo.exe with the
+// 500-row board, and for comparison wabo.exe with an empty board and the
+// bare window with an empty list view and status bar.
+void measureStarts(const Paths& paths, const Folders& f, int runs) {
+  const std::string empty = emptyBoard(paths);
+  const std::string bareExe = join(f.bare, "bare_window.exe");
+  const std::string waboExe = join(f.wabo, "wabo.exe");
+  StartSeries bare, bareControls, wabo, waboEmpty;
+  for (int i = 0; i <= runs; ++i) {  // run 0 of each warms the caches
+    startOnce(bareExe, "", f.bare, kBareClass, false, 0, i > 0 ? &bare : nullptr);
+    resetWaboFolder(paths, f);
+    startOnce(waboExe, "", f.wabo, kMainClass, true, kBoardRows, i > 0 ? &wabo : nullptr);
+    startOnce(bareExe, "--controls", f.bare, kBareClass, false, 0, i > 0 ? &bareControls : nullptr);
+    resetWaboFolder(paths, f);
+    writeFile(join(f.wabo, "boad1.csv"), empty);
+    startOnce(waboExe, "", f.wabo, kMainClass, true, 0, i > 0 ? &waboEmpty : nullptr);
+  }
+  report("start_bare", bare);
+  report("start_wabo", wabo);
+  report("start_bare_controls", bareControls);
+  report("start_wabo_empty", waboEmpty);
+}
+
+bool waitForUnchangedCheck(bench::StartedProgram& program) {
+  e2e::StatusBarProbe bar(program.process(), GetDlgItem(program.mainWindow(), IDC_STATUS_BAR));
+  const std::string mark = " 更新.";
+  ULONGLONG deadline = GetTickCount64() + 10000;
+  while (GetTickCount64() < deadline) {
+    std::string text = bar.partText(2);
+    if (text.size() > mark.size() && text.compare(text.size() - mark.size(), mark.size(), mark) == 0) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+// The IDs down the list are in ascending byte order, all 28 bytes and unique.
+void checkSortedList(bench::StartedProgram& program) {
+  e2e::ListViewProbe list(program.process(), GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST));
+  std::vector<std::string> ids = list.columnTexts(0);
+  if (ids.size() != static_cast<std::size_t>(kBoardRows)) throw std::runtime_error("the list lost rows");
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    if (ids[i].size() != 28) throw std::runtime_error("row " + std::to_string(i) + " has an ID of another length");
+    if (i > 0 && !(ids[i - 1] < ids[i])) throw std::runtime_error("the list is not sorted by ID at row " + std::to_string(i));
+  }
+}
+
+// Runs one measurement; a failure is printed and the others still run.
+template <typename F>
+bool step(const char* name, F&& body) {
+  try {
+    body();
+    return true;
+  } catch (const std::exception& e) {
+    std::printf("ERROR %s: %s\n", name, e.what());
+    return false;
+  }
+}
+
+// 2., 3. and 5. on one running copy with the board shown.
+void measureRunningProgram(const Paths& paths, const Folders& f, int runs) {
+  resetWaboFolder(paths, f);
+  const std::string userId = readFile(join(paths.templ, "user-id.txt"));
+  const std::string boardPath = join(f.wabo, "boad1.csv");
+  bench::StartedProgram program;
+  program.startAndTimeToPainted(join(f.wabo, "wabo.exe"), f.wabo, kMainClass);
+  checkRowCount(program, "after the start");
+  if (!waitForUnchangedCheck(program)) note("the first timer check did not show in the status bar within 10 s");
+
+  // 5. Memory with the board shown.
+  step("memory", [&] { reportMemory("wabo", program); });
+  linuxSideHandshake(paths, "wabo", program, f.wabo);
+
+  // Round trip of a message that does nothing, for scale.
+  std::vector<double> nulls;
+  for (int i = 0; i < 20; ++i) nulls.push_back(timedNull(program));
+  result("send_null_ms", median(nulls));
+
+  // 2. Reload and sort of board 1 while it is shown.
+  step("reload", [&] {
+    std::vector<double> reloads;
+    double cpuBefore = 0;
+    for (int i = 0; i <= runs; ++i) {
+      if (i == 1) cpuBefore = cpuInside(program);
+      double ms = timedCommand(program, CMD_BOARD_1);
+      if (i > 0) reloads.push_back(ms);
+    }
+    double cpu = cpuInside(program) - cpuBefore;
+    checkRowCount(program, "after the reloads");
+    checkSortedList(program);
+    result("reload_ms", median(reloads));
+    result("reload_cpu_ms", cpu / runs);
+    note("reload runs (ms): " + joined(reloads));
+  });
+
+  // 3. Saves by the two quick inputs, alternating, each checked in the file.
+  bool saved = step("save", [&] {
+    std::vector<double> saves;
+    double cpuBefore = 0;
+    for (int i = 0; i <= runs; ++i) {
+      const bool first = i % 2 == 0;
+      const int command = first ? CMD_QUICK_INPUT_1 : CMD_QUICK_INPUT_2;
+      const std::string word = first ? "出社" : "帰宅";
+      if (i == 1) cpuBefore = cpuInside(program);
+      double ms = timedCommand(program, command);
+      if (destinationOf(readFile(boardPath), userId) != word)
+        throw std::runtime_error("quick input " + std::to_string(command) + " did not save the own row");
+      if (fileExists(join(f.wabo, "lock.dat"))) throw std::runtime_error("lock.dat left after a save");
+      if (i > 0) saves.push_back(ms);
+    }
+    double cpu = cpuInside(program) - cpuBefore;
+    checkRowCount(program, "after the saves");
+    result("save_ms", median(saves));
+    result("save_cpu_ms", cpu / runs);
+    note("save runs (ms): " + joined(saves));
+  });
+  if (!saved) result("save_unavailable", 1);
+
+  step("memory after", [&] {
+    result("mem_wabo_private_after_bytes",
+           static_cast<double>(bench::memoryFromInside(program.process(), probeDllPath()).privateUsage));
+    result("mem_wabo_committed_private_after_bytes", static_cast<double>(program.committedPrivateBytes()));
+  });
+  DWORD code = program.close();
+  if (code != 0) throw std::runtime_error("wabo.exe ended with " + std::to_string(code));
+}
+
+void measureBareMemory(const Paths& paths, const Folders& f) {
+  bench::StartedProgram program;
+  program.startAndTimeToPainted(join(f.bare, "bare_window.exe"), f.bare, kBareClass);
+  step("memory of the bare window", [&] { reportMemory("bare", program); });
+  linuxSideHandshake(paths, "bare", program, f.bare);
+  program.close();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs>\n");
+    return 2;
+  }
+  Paths paths{argv[1], argv[2], argv[3], argv[4]};
+  const int runs = std::max(1, std::atoi(argv[5]));
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  Folders folders;
+  if (!step("set-up", [&] { folders = prepareFolders(paths); })) return 1;
+  bool ok = step("start", [&] { measureStarts(paths, folders, runs); });
+  ok = step("running program", [&] { measureRunningProgram(paths, folders, runs); }) && ok;
+  ok = step("bare window memory", [&] { measureBareMemory(paths, folders); }) && ok;
+  return ok ? 0 : 1;
+}

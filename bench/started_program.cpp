@@ -1,0 +1,130 @@
+#include "started_program.h"
+
+#include <psapi.h>
+
+#include <stdexcept>
+
+#include "harness/window_query.h"
+
+namespace bench {
+
+namespace {
+
+constexpr DWORD kStartLimitMs = 30000;
+constexpr DWORD kCloseLimitMs = 15000;
+
+LONGLONG counterFrequency() {
+  LARGE_INTEGER f;
+  QueryPerformanceFrequency(&f);
+  return f.QuadPart;
+}
+
+BOOL CALLBACK childPending(HWND child, LPARAM param) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(param) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+LONGLONG counterNow() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+double millisecondsSince(LONGLONG start) {
+  static const LONGLONG frequency = counterFrequency();
+  return static_cast<double>(counterNow() - start) * 1000.0 / static_cast<double>(frequency);
+}
+
+bool windowTreePainted(HWND window) {
+  if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE)) return false;
+  bool pending = false;
+  EnumChildWindows(window, childPending, reinterpret_cast<LPARAM>(&pending));
+  return !pending;
+}
+
+StartedProgram::~StartedProgram() {
+  if (process_) {
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_, 99);
+      WaitForSingleObject(process_, kCloseLimitMs);
+    }
+    CloseHandle(process_);
+    CloseHandle(thread_);
+  }
+}
+
+double StartedProgram::startAndTimeToPainted(const std::string& exe, const std::string& folder,
+                                             const char* windowClass, const std::string& arguments) {
+  if (process_) throw std::runtime_error("program already started");
+  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+
+  const LONGLONG start = counterNow();
+  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &info))
+    throw std::runtime_error("CreateProcessA failed for " + exe);
+  process_ = info.hProcess;
+  thread_ = info.hThread;
+  pid_ = info.dwProcessId;
+  WaitForInputIdle(process_, kStartLimitMs);
+  for (;;) {
+    if (!mainWindow_) mainWindow_ = e2e::findTopLevel(pid_, windowClass, nullptr);
+    if (mainWindow_ && windowTreePainted(mainWindow_)) return millisecondsSince(start);
+    if (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT)
+      throw std::runtime_error(exe + " ended before showing its window");
+    if (millisecondsSince(start) > kStartLimitMs)
+      throw std::runtime_error(exe + ": no painted window within 30 s");
+    Sleep(1);
+  }
+}
+
+MemoryFigures StartedProgram::memory() const {
+  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(process_, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                            sizeof counters))
+    throw std::runtime_error("GetProcessMemoryInfo failed");
+  MemoryFigures figures;
+  figures.privateUsage = counters.PrivateUsage;
+  figures.workingSet = counters.WorkingSetSize;
+  return figures;
+}
+
+SIZE_T StartedProgram::committedPrivateBytes() const {
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  unsigned char* address = nullptr;
+  while (VirtualQueryEx(process_, address, &region, sizeof region) == sizeof region) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    unsigned char* next = static_cast<unsigned char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= address) break;
+    address = next;
+  }
+  return total;
+}
+
+DWORD StartedProgram::close() {
+  if (!process_) return 0;
+  if (mainWindow_ && IsWindow(mainWindow_)) PostMessageA(mainWindow_, WM_CLOSE, 0, 0);
+  DWORD code = 9999;
+  if (WaitForSingleObject(process_, kCloseLimitMs) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process_, &code);
+  } else {
+    TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, kCloseLimitMs);
+  }
+  CloseHandle(process_);
+  CloseHandle(thread_);
+  process_ = thread_ = nullptr;
+  mainWindow_ = nullptr;
+  return code;
+}
+
+}  // namespace bench
