@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "board/brief_retry.h"
 #include "common/platform_file.h"
 
 namespace wabo {
@@ -12,9 +13,6 @@ namespace {
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
-
-// Pauses between attempts of a replace: 1 + 2 + 4 + 8 + 16 = 31 ms at most.
-constexpr int kReplacePausesMs[] = {1, 2, 4, 8, 16};
 
 }  // namespace
 
@@ -53,14 +51,9 @@ bool copyFileChecked(const std::string& from, const std::string& to) {
 }
 
 bool replaceWithRetries(const std::string& from, const std::string& to) {
-  if (platform::replaceFile(from, to)) return true;
-  for (int pause : kReplacePausesMs) {
-    // Nothing to wait for once the file to move is gone.
-    if (!platform::fileExists(from)) return false;
-    platform::shortPause(pause);
-    if (platform::replaceFile(from, to)) return true;
-  }
-  return false;
+  return retryBriefly([&] { return platform::replaceFile(from, to); },
+                      // Nothing to wait for once the file to move is gone.
+                      [&] { return platform::fileExists(from); });
 }
 
 bool writeFileReplacing(const std::string& path, const std::string& tempPath, const std::string& bytes) {

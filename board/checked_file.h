@@ -13,9 +13,8 @@ bool writeFileChecked(const std::string& path, const std::string& bytes);
 bool copyFileChecked(const std::string& from, const std::string& to);
 
 // Moves `from` over `to`. On Windows the move fails while another program
-// has `to` open (a reader of the board on another PC), so it is tried a few
-// times with short pauses; the whole wait stays within a few tens of
-// milliseconds, since the caller is the user-interface thread.
+// has `to` open (a reader of the board on another PC), so it is tried again
+// for a moment (see brief_retry.h).
 bool replaceWithRetries(const std::string& from, const std::string& to);
 
 // Writes `bytes` to `tempPath` and moves it over `path`: a reader sees the

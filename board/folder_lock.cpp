@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <random>
 
+#include "board/brief_retry.h"
 #include "common/clock.h"
 #include "common/platform_file.h"
 
@@ -53,26 +54,28 @@ void FolderLock::release() {
   // Another PC may hold the file open for a moment (testing for the lock),
   // and then it can neither be read nor deleted: try again briefly. A lock
   // left behind would block every board in the folder until somebody
-  // deleted it by hand. Pauses 1 + 2 + 4 + 8 = 15 ms at most.
-  std::string content;
-  for (int attempt = 0; attempt < 5; ++attempt) {
-    if (attempt > 0) platform::shortPause(1 << (attempt - 1));
-    switch (readLock(path_, content)) {
-      case LockRead::kGone:
-        return;
-      case LockRead::kRead:
-        // Somebody else's lock (a program that emptied ours and took it
-        // over) stays where it is.
-        if (content != token_) return;
-        if (platform::removeFile(path_)) return;
-        break;
-      case LockRead::kUnreadable:
-        break;
-    }
-  }
+  // deleted it by hand.
+  bool othersLock = false;
+  const bool done = retryBriefly(
+      [&] {
+        std::string content;
+        switch (readLock(path_, content)) {
+          case LockRead::kGone:
+            return true;
+          case LockRead::kRead:
+            // Somebody else's lock (a program that emptied ours and took
+            // it over) stays where it is.
+            othersLock = content != token_;
+            return othersLock || platform::removeFile(path_);
+          case LockRead::kUnreadable:
+            break;
+        }
+        return false;
+      },
+      [] { return true; });
   // Still there and never seen to be somebody else's: it is the one this
   // save created.
-  platform::removeFile(path_);
+  if (!done && !othersLock) platform::removeFile(path_);
 }
 
 }  // namespace wabo
