@@ -13,9 +13,10 @@ int checkBoard(const BoardState& board, Ui& ui) {
   if (platform::fileExists(lockFilePath(board.currentBoardPath))) return kUnreadable;
   std::FILE* file = std::fopen(board.currentBoardPath.c_str(), "rb");
   if (!file) return kUnreadable;
-  // A small buffer: the head line ("W2,24235958,\r\n") is about as long, and
-  // nothing behind it is needed.
-  char buffer[16];
+  // The first read takes no more than "W2," and an eight-digit stamp with
+  // its comma: the stamps this program writes end there, and nothing behind
+  // the head line is needed.
+  char buffer[12];
   std::setvbuf(file, buffer, _IOFBF, sizeof buffer);
 
   BoardByteReader reader(file);
