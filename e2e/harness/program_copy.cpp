@@ -115,7 +115,9 @@ HWND ProgramCopy::findDialog(const std::string& title) const {
 HWND ProgramCopy::waitForDialog(const std::string& title, DWORD timeoutMs) const {
   HWND dialog = nullptr;
   waitUntil([&] { return (dialog = findDialog(title)) != nullptr; }, timeoutMs);
-  if (!dialog) throw HarnessError("no dialog titled \"" + title + "\" appeared");
+  if (!dialog)
+    throw HarnessError("no dialog titled \"" + title + "\" appeared; windows shown: " +
+                       describeWindows(pid_));
   return dialog;
 }
 

@@ -39,6 +39,18 @@ HWND findTopLevel(DWORD pid, const char* className, const char* title) {
   return nullptr;
 }
 
+std::string describeWindows(DWORD pid) {
+  std::string out;
+  for (HWND window : topLevelWindows(pid)) {
+    if (!IsWindowVisible(window)) continue;
+    if (!out.empty()) out += ", ";
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    out += windowClass(window) + " '" + title + "'";
+  }
+  return out.empty() ? "none" : out;
+}
+
 std::string windowClass(HWND window) {
   char name[256] = {};
   int n = GetClassNameA(window, name, sizeof name);

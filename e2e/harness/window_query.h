@@ -13,6 +13,10 @@ std::vector<HWND> topLevelWindows(DWORD pid);
 // exact title when `title` is not null); null when there is none.
 HWND findTopLevel(DWORD pid, const char* className, const char* title);
 
+// The process's visible top-level windows as "class 'title'" items, for
+// messages that say what was on screen instead of what was awaited.
+std::string describeWindows(DWORD pid);
+
 std::string windowClass(HWND window);
 // Title of a window or text of a control, read with WM_GETTEXT (bounded).
 std::string windowText(HWND window);

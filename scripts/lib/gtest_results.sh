@@ -20,10 +20,14 @@ sjis_to_utf8() {
 # sanitizer report at exit).
 count_gtest() {
   local file="$1" rc="$2" run ok failed skipped
-  run=$(grep -a -c '^\[ RUN      \] ' "$file" || true)
-  ok=$(grep -a -c '^\[       OK \] ' "$file" || true)
-  failed=$(grep -a -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' "$file" || true)
-  skipped=$(grep -a -c '^\[  SKIPPED \] .* ([0-9]* ms)$' "$file" || true)
+  local lines="$file.lines"
+  # The driver run under Wine ends its lines with CR LF.
+  tr -d '\r' <"$file" >"$lines"
+  run=$(grep -a -c '^\[ RUN      \] ' "$lines" || true)
+  ok=$(grep -a -c '^\[       OK \] ' "$lines" || true)
+  failed=$(grep -a -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' "$lines" || true)
+  skipped=$(grep -a -cE '^\[  SKIPPED \] .* \([0-9]+ ms\)$' "$lines" || true)
+  rm -f "$lines"
   local unfinished=$(( run - ok - failed - skipped ))
   [ "$unfinished" -ge 0 ] || unfinished=0
   STAGE_PASSED=$ok
@@ -51,7 +55,7 @@ record_stage() {
 # Shows the failures of a run: the failed test names and their messages.
 show_failures() {
   local file="$1"
-  sjis_to_utf8 <"$file" | awk '
+  tr -d '\r' <"$file" | sjis_to_utf8 | awk '
     /^\[ RUN      \] / { block = $0 "\n"; next }
     /^\[       OK \] / { block = ""; next }
     /^\[  FAILED  \] .*\([0-9]+ ms\)$/ { printf "%s%s\n", block, $0; block = ""; next }
