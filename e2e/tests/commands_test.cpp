@@ -179,13 +179,18 @@ class TwoCopies : public ::testing::Test {
     ASSERT_TRUE(b.waitForUnchangedCheck());
   }
 
-  // The shared board file; empty while a save has it renamed away.
+  // The shared board file once no save is under way; empty while a save
+  // holds the lock or has the file renamed away. The lock is looked at after
+  // the read: a file read before the lock of its save was gone counts as not
+  // there yet.
   std::string board() const {
+    std::string bytes;
     try {
-      return readFileBytes(shared.file("boad1.csv"));
+      bytes = readFileBytes(shared.file("boad1.csv"));
     } catch (const HarnessError&) {
       return "";
     }
+    return fileExists(shared.file("lock.dat")) ? "" : bytes;
   }
   std::vector<std::string> rows() const { return memberRows(board()); }
   std::string row(size_t i) const {
