@@ -237,6 +237,7 @@ void startOnce(const std::string& exe, const std::string& arguments, const std::
 
 void report(const char* name, const StartSeries& series) {
   result((std::string(name) + "_ms").c_str(), median(series.wall));
+  result((std::string(name) + "_min_ms").c_str(), *std::min_element(series.wall.begin(), series.wall.end()));
   result((std::string(name) + "_cpu_ms").c_str(), median(series.cpu));
   note(std::string(name) + " runs (ms): " + joined(series.wall) + "; CPU (ms): " + joined(series.cpu));
 }
