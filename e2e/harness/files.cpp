@@ -24,6 +24,9 @@ std::string currentTestLabel() {
   const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
   if (!info) return "run";
   std::string label = std::string(info->test_suite_name()) + "." + info->name();
+  // Board paths in the program hold 255 bytes: keep the folder names short.
+  const size_t kMaxLabel = 48;
+  if (label.size() > kMaxLabel) label.resize(kMaxLabel);
   for (char& c : label) {
     if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
         c == '>' || c == '|')
