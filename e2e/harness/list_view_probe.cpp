@@ -124,6 +124,21 @@ std::vector<int> ListViewProbe::columnOrder() const {
   return order;
 }
 
+void ListViewProbe::setColumnOrder(const std::vector<int>& order) const {
+  if (order.empty() || order.size() * sizeof(int) > kBufferSize) throw HarnessError("bad column order");
+  buffer_.clear();
+  buffer_.write(order.data(), order.size() * sizeof(int));
+  if (!sendOrThrow(listView_, LVM_SETCOLUMNORDERARRAY, order.size(), buffer_.at(),
+                   "LVM_SETCOLUMNORDERARRAY"))
+    throw HarnessError("LVM_SETCOLUMNORDERARRAY failed");
+}
+
+void ListViewProbe::setColumnWidth(int column, int width) const {
+  if (!sendOrThrow(listView_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0),
+                   "LVM_SETCOLUMNWIDTH"))
+    throw HarnessError("LVM_SETCOLUMNWIDTH failed for column " + std::to_string(column));
+}
+
 std::string ListViewProbe::columnCaption(int column) const {
   buffer_.clear();
   LVCOLUMNA col = {};

@@ -37,6 +37,10 @@ class ListViewProbe {
   int columnWidth(int column) const;
   std::vector<int> columnWidths() const;
   std::vector<int> columnOrder() const;
+  // Sets the column order array, as dragging header items does.
+  void setColumnOrder(const std::vector<int>& order) const;
+  // Sets a column's width, as dragging a header divider does.
+  void setColumnWidth(int column, int width) const;
   std::string columnCaption(int column) const;
   std::vector<std::string> columnCaptions() const;
   // Rectangle of a column's header item, in header client coordinates.

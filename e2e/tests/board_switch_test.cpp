@@ -2,11 +2,7 @@
 // column widths; a board without a file clears the list and warns.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
-
 #include "harness/program_copy.h"
-#include "harness/window_query.h"
 #include "res/resource.h"
 #include "sample_boards.h"
 
@@ -25,10 +21,7 @@ class BoardSwitch : public ::testing::Test {
     ASSERT_TRUE(program.waitForUnchangedCheck()) << program.statusBar().partText(2);
   }
 
-  void setWidth(int column, int width) {
-    sendOrThrow(program.list().window(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                MAKELPARAM(width, 0), "LVM_SETCOLUMNWIDTH");
-  }
+  void setWidth(int column, int width) { program.list().setColumnWidth(column, width); }
 
   ProgramCopy program;
 };
@@ -64,7 +57,7 @@ TEST_F(BoardSwitch, BoardWithoutFileClearsListAndBackRestoresRowsAndWidths) {
   EXPECT_EQ(0u, program.close());
 }
 
-TEST_F(BoardSwitch, EachBoardKeepsItsOwnWidthsCaptionsAndSort) {
+TEST_F(BoardSwitch, EachBoardKeepsItsOwnWidthsOrderCaptionsAndSort) {
   BoardText second;
   second.stamp = 7;
   second.captions = {"名前", "行先", "帰社", "書込日時", "携帯番号", "連絡事項", "予定", "その他"};
@@ -73,6 +66,8 @@ TEST_F(BoardSwitch, EachBoardKeepsItsOwnWidthsCaptionsAndSort) {
   program.writeBoard(second, "boad2.csv");
 
   setWidth(2, 111);
+  const std::vector<int> board1Order = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9};
+  program.list().setColumnOrder(board1Order);
   program.list().clickColumnHeader(2);  // board 1 now sorted by destination
   std::vector<std::string> byDestination = {"S010", "m005", "K100", "A001"};
   ASSERT_TRUE(waitUntil([&] { return program.list().columnTexts(0) == byDestination; }));
@@ -81,6 +76,7 @@ TEST_F(BoardSwitch, EachBoardKeepsItsOwnWidthsCaptionsAndSort) {
   ASSERT_TRUE(waitUntil([&] { return program.list().rowCount() == 2; }));
   EXPECT_EQ("行先", program.list().columnCaption(2));
   EXPECT_EQ(70, program.list().columnWidth(2)) << "board 2 starts with the default width";
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), program.list().columnOrder());
   EXPECT_EQ((std::vector<std::string>{"B2", "Z9"}), program.list().columnTexts(0));
   EXPECT_EQ("ボード2です", program.statusBar().partText(0));
   setWidth(2, 88);
@@ -89,6 +85,7 @@ TEST_F(BoardSwitch, EachBoardKeepsItsOwnWidthsCaptionsAndSort) {
   ASSERT_TRUE(waitUntil([&] { return program.list().rowCount() == 4; }));
   EXPECT_EQ("居場所", program.list().columnCaption(2));
   EXPECT_EQ(111, program.list().columnWidth(2));
+  EXPECT_EQ(board1Order, program.list().columnOrder());
   EXPECT_EQ(byDestination, program.list().columnTexts(0)) << "board 1 keeps its sort";
 
   program.postCommand(CMD_BOARD_1 + 1);
