@@ -62,6 +62,12 @@ void addMember(BoardCommandContext& ctx) {
     ctx.ui.warn(msg::kDuplicateId);
     return;
   }
+  // A board file holds at most 500 rows; a new first row would push the
+  // last member out of the file at the next load.
+  if (ctx.list.rowCount() >= kMaxBoardRows) {
+    ctx.ui.warn(msg::kBoardFull);
+    return;
+  }
   e.editRowIndex = -1;  // a new member, whatever ran while the dialog was open
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
 }

@@ -20,6 +20,7 @@ inline constexpr char kDuplicateId[] = "ＩＤが重複しています";
 inline constexpr char kOwnIdNotFound[] =
     "あなたのIDが見つかりません\nIDのあるﾎﾞｰﾄﾞを表示した状態でﾕｰｻﾞｰID設定を実行してください";
 inline constexpr char kDeleteIdNotFound[] = "削除するIDが見つかりません";
+inline constexpr char kBoardFull[] = "ﾒﾝﾊﾞｰは500人までしか登録できません";
 
 // Dialogs
 inline constexpr char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";

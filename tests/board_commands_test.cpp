@@ -324,6 +324,29 @@ TEST_F(BoardCommands, AddIsRefusedWhenAnotherCopyAddedTheSameIdWhileTheDialogWas
   EXPECT_EQ(rows(), (std::vector<std::string>{kRowA, kRowB, kRowC, "d04,2,先着,,,,,,,,"}));
 }
 
+TEST_F(BoardCommands, AddIsRefusedOnAFullBoardSoNoMemberFallsOutOfTheFile) {
+  std::vector<std::string> full;
+  for (int i = 0; i < kMaxBoardRows; ++i) full.push_back("M" + std::to_string(1000 + i) + ",0,名前,,,,,,,,");
+  otherCopySaves(full);
+  dialogs.destination = [&] {
+    edit().editId = "NEW";
+    return 0;
+  };
+  run(CMD_ADD_MEMBER);
+  EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardFull}));
+  EXPECT_EQ(rows(), full);
+
+  // One row fewer (saved by another copy under a new stamp): the member is
+  // added as the 500th row.
+  full.pop_back();
+  f.writeBoard(boardBytes(3333, full, "朝会は9時"));
+  ui.warnings.clear();
+  run(CMD_ADD_MEMBER);
+  EXPECT_TRUE(ui.warnings.empty());
+  EXPECT_EQ(rows().size(), static_cast<std::size_t>(kMaxBoardRows));
+  EXPECT_EQ(rows().front().substr(0, 4), "NEW,");
+}
+
 TEST_F(BoardCommands, QuickInputWithoutUserIdAsksForItFirst) {
   f.app.local.userId.clear();
   f.app.local.quickInputWord1 = "出社";
