@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The three builds: native (core + unit tests), native with ASan and UBSan,
 # and the MinGW cross build (wabo.exe and the end-to-end driver).
 

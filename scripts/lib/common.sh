@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Shared helpers of the scripts: paths, logging and timing.
 # Sourced by scripts/run and scripts/test; expects `set -euo pipefail`.
 

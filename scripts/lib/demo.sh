@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The demo program folder: wabo.exe and a sample board 1 in Shift-JIS.
 
 DEMO_DIR="$BUILD/demo"

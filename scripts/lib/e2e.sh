@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Running the end-to-end driver under Wine on the run's own Xvfb.
 
 # run_e2e_driver OUTPUT_FILE [driver options...] -> exit code of the driver.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Counting GoogleTest results from a test program's output, and showing that
 # output readably (the program's texts are Shift-JIS bytes).
 

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Installs what the build, the program and the tests need on Debian 12,
 # and the Japanese locale that gives Wine code page 932.
 

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Wine on a virtual X display: the run's own Xvfb, the run's own prefix and
 # wineserver, and a clean stop that ends only what this run started.
 
