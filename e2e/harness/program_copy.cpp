@@ -17,8 +17,9 @@ void BoardFolder::writeBoard(int board, const BoardText& text) const {
   writeFileBytes(file("boad" + std::to_string(board) + ".csv"), text.bytes());
 }
 
-ProgramCopy::ProgramCopy(const std::string& label) : folder_(label) {
-  copyFileOrThrow(programPath(), file("wabo.exe"));
+ProgramCopy::ProgramCopy(const std::string& label, const std::string& exeName)
+    : folder_(label), exeName_(exeName) {
+  copyFileOrThrow(programPath(), file(exeName_));
 }
 
 ProgramCopy::~ProgramCopy() { stop(); }
@@ -32,7 +33,7 @@ void ProgramCopy::useBoardFolder(const BoardFolder& shared, SharedSettingsText s
 
 void ProgramCopy::start() {
   if (process_) throw HarnessError("the program copy is already started");
-  std::string exe = file("wabo.exe");
+  std::string exe = file(exeName_);
   std::string commandLine = "\"" + exe + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

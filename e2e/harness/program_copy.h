@@ -35,7 +35,9 @@ class BoardFolder {
 
 class ProgramCopy {
  public:
-  explicit ProgramCopy(const std::string& label = "");
+  // `exeName` is the name the program file gets in its folder (users may
+  // rename it; names with double-byte characters test the path scans).
+  explicit ProgramCopy(const std::string& label = "", const std::string& exeName = "wabo.exe");
   ~ProgramCopy();
   ProgramCopy(const ProgramCopy&) = delete;
   ProgramCopy& operator=(const ProgramCopy&) = delete;
@@ -96,6 +98,7 @@ class ProgramCopy {
   void stop();
 
   TempFolder folder_;
+  std::string exeName_;
   HANDLE process_ = nullptr;
   HANDLE thread_ = nullptr;
   DWORD pid_ = 0;
