@@ -44,4 +44,27 @@ struct SharedSettingsText {
   std::string bytes() const;
 };
 
+// The local settings file WaboM.ini, 25 lines with CR LF ends; the defaults
+// are those of a first start.
+struct LocalSettingsFile {
+  LocalSettingsFile();
+  int window[4] = {119, 135, 648, 338};
+  int columnWidths[5][10];
+  int columnOrder[5][10];
+  std::string userId;
+  int selectedBoard = 1;
+  std::string quickInputWord1 = "出社";
+  std::string quickInputWord2 = "帰宅";
+  std::string sharedSettingsFolder;
+  int sortKeys[5] = {0, 0, 0, 0, 0};
+  // showGridLines, backgroundColour, textColour, autoUpdateMinutes, showIcons,
+  // rowHeight, fontSize, autoPcSearch, connectedColour, notConnectedColour
+  int display[10] = {1, 16056319, 0, 10, 1, 16, 12, 0, 13697023, 14737632};
+
+  std::string bytes() const;
+};
+
+// The lines of a text file without their CR LF ends.
+std::vector<std::string> fileLines(const std::string& bytes);
+
 }  // namespace e2e

@@ -32,7 +32,10 @@ void ProgramCopy::useBoardFolder(const BoardFolder& shared, SharedSettingsText s
 }
 
 void ProgramCopy::start() {
-  if (process_) throw HarnessError("the program copy is already started");
+  if (process_) {
+    if (running()) throw HarnessError("the program copy is already running");
+    stop();  // a restart in the same folder
+  }
   std::string exe = file(exeName_);
   std::string commandLine = "\"" + exe + "\"";
   STARTUPINFOA startup = {};

@@ -60,6 +60,7 @@ class ProgramCopy {
 
   // --- the process ---
   // Starts wabo.exe from the program folder and waits for its main window.
+  // After the program has ended it may be started again in the same folder.
   void start();
   bool running() const;
   DWORD pid() const { return pid_; }

@@ -58,12 +58,7 @@ TEST_F(BoardSwitch, BoardWithoutFileClearsListAndBackRestoresRowsAndWidths) {
 }
 
 TEST_F(BoardSwitch, EachBoardKeepsItsOwnWidthsOrderCaptionsAndSort) {
-  BoardText second;
-  second.stamp = 7;
-  second.captions = {"名前", "行先", "帰社", "書込日時", "携帯番号", "連絡事項", "予定", "その他"};
-  second.members = {{"Z9", 5, "山田"}, {"B2", 6, "馬場"}};
-  second.message = "ボード2です";
-  program.writeBoard(second, "boad2.csv");
+  program.writeBoard(branchBoard(), "boad2.csv");
 
   setWidth(2, 111);
   const std::vector<int> board1Order = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9};

@@ -27,6 +27,16 @@ inline BoardText officeBoard() {
   return board;
 }
 
+// A second board with its own captions: two members, Z9 before B2 in the file.
+inline BoardText branchBoard() {
+  BoardText board;
+  board.stamp = 7;
+  board.captions = {"名前", "行先", "帰社", "書込日時", "携帯番号", "連絡事項", "予定", "その他"};
+  board.members = {{"Z9", 5, "山田"}, {"B2", 6, "馬場"}};
+  board.message = "ボード2です";
+  return board;
+}
+
 // The expected list after a load, top to bottom: {file ordinal, ...}.
 inline std::vector<int> officeBoardByIdAscending() { return {1, 3, 0, 2}; }
 
