@@ -33,7 +33,13 @@ HWND findTopLevel(DWORD pid, const char* className, const char* title) {
   for (HWND window : topLevelWindows(pid)) {
     if (!IsWindowVisible(window)) continue;
     if (className && windowClass(window) != className) continue;
-    if (title && windowText(window) != title) continue;
+    if (title) {
+      // The title of another process's window is read without a message, so
+      // a busy program does not slow the search.
+      char text[1024] = {};
+      GetWindowTextA(window, text, sizeof text);
+      if (std::strcmp(text, title) != 0) continue;
+    }
     return window;
   }
   return nullptr;
