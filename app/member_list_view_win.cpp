@@ -175,19 +175,24 @@ class ListViewMemberList : public MemberList {
     if (app.local.showGridLines == 1) styles |= LVS_EX_GRIDLINES;
     send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(styles));
 
-    // Loading the 70 icons costs far more than the rows of a whole board, so
-    // an image list made for the same icon setting and size is kept; it
+    // Loading the 70 icons costs more than the rows of a whole board, so an
+    // image list made for the same setting, size and background is kept; it
     // would be rebuilt with exactly the same pictures.
     const int size = iconSize();
     const bool icons = app.local.showIcons == 1;
-    if (shell.iconImageList != nullptr && icons == imagesShowIcons_ && size == imagesSize_) return;
+    const COLORREF background = static_cast<COLORREF>(app.local.backgroundColour);
+    if (shell.iconImageList != nullptr && icons == imagesShowIcons_ && size == imagesSize_ &&
+        background == imagesBackground_)
+      return;
 
-    HIMAGELIST images = icons ? memberIcons() : ImageList_Create(1, size, ILC_COLOR16, 0, 0);
+    HIMAGELIST images =
+        icons ? createMemberIconList(size, background) : ImageList_Create(1, size, ILC_COLOR16, 0, 0);
     send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     if (shell.iconImageList != nullptr) ImageList_Destroy(shell.iconImageList);
     shell.iconImageList = images;
     imagesShowIcons_ = icons;
     imagesSize_ = size;
+    imagesBackground_ = background;
   }
 
   void beginBulkUpdate() override {
@@ -203,6 +208,7 @@ class ListViewMemberList : public MemberList {
  private:
   bool imagesShowIcons_ = false;  // what shell.iconImageList was made for
   int imagesSize_ = 0;
+  COLORREF imagesBackground_ = 0;
 
   static LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(shell.memberListView, message, wParam, lParam);
@@ -231,18 +237,6 @@ class ListViewMemberList : public MemberList {
   }
 
   // Image n is member icon 201 + n, drawn at rowHeight x rowHeight.
-  static HIMAGELIST memberIcons() {
-    int size = iconSize();
-    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR16, kMemberIconCount, 0);
-    if (images == nullptr) return nullptr;
-    for (int n = 0; n < kMemberIconCount; ++n) {
-      HICON icon = static_cast<HICON>(
-          LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), IMAGE_ICON, size, size, 0));
-      ImageList_AddIcon(images, icon);
-      if (icon != nullptr) DestroyIcon(icon);
-    }
-    return images;
-  }
 
   int bulkDepth_ = 0;
 };

@@ -21,15 +21,8 @@ class IconDialog : public ModalDialog {
     HWND list = item(IDC_ICON_LIST);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     // 16-bit colour without a mask: the icons are drawn onto the window colour.
-    images_ = ImageList_Create(kIconPixels, kIconPixels, ILC_COLOR16, kMemberIconCount, 0);
+    images_ = createMemberIconList(kIconPixels, GetSysColor(COLOR_WINDOW));
     if (images_ != nullptr) {
-      ImageList_SetBkColor(images_, GetSysColor(COLOR_WINDOW));
-      for (int n = 0; n < kMemberIconCount; ++n) {
-        HICON icon = static_cast<HICON>(LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n),
-                                                   IMAGE_ICON, kIconPixels, kIconPixels, 0));
-        ImageList_AddIcon(images_, icon);
-        if (icon != nullptr) DestroyIcon(icon);
-      }
       SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images_));
     }
     for (int n = 0; n < kMemberIconCount; ++n) {
