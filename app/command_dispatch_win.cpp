@@ -1,4 +1,5 @@
 // WM_COMMAND from the menus (board switching aside): one function per command.
+#include "app/board_commands.h"
 #include "app/board_dialogs_win.h"
 #include "app/shell_win.h"
 #include "res/resource.h"
@@ -19,23 +20,11 @@ void onCommand(int id) {
     case CMD_EXIT_FROM_TRAY:
       exitFromTray();
       break;
-    case CMD_DESTINATION_BY_ID:
-    case CMD_ADD_MEMBER:
-    case CMD_DELETE_MEMBER:
-    case CMD_OWN_DESTINATION:
-    case CMD_DESTINATION_SELECTED:
-    case CMD_ICON_SELECTED:
-    case CMD_USER_ID:
-    case CMD_ICON_OWN:
-    case CMD_DELETE_SELECTED:
-    case CMD_ALL_MEMBERS_MESSAGE:
-    case CMD_QUICK_INPUT_1:
-    case CMD_QUICK_INPUT_2:
-    case CMD_PC_NAME:
-      runShellBoardCommand(id);
-      break;
     default:
-      break;  // an ID without a command does nothing
+      // The commands that change a member's row or the board's message;
+      // an ID without a command does nothing.
+      if (isBoardCommand(id)) runShellBoardCommand(id);
+      break;
   }
 }
 
