@@ -11,21 +11,17 @@ namespace wabo::testing {
 
 class RecordingUi : public Ui {
  public:
-  std::vector<std::string> warnings;
-  std::vector<std::string> informations;
-  std::vector<std::string> questions;
+  std::vector<std::string> warnings, informations, questions;
   std::deque<bool> answers;  // confirm() takes the next one; Cancel when empty
 
   void warn(const char* text) override { warnings.emplace_back(text); }
   void inform(const char* text) override { informations.emplace_back(text); }
   bool confirm(const char* text) override {
     questions.emplace_back(text);
-    if (answers.empty()) return false;
-    bool answer = answers.front();
-    answers.pop_front();
+    bool answer = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.pop_front();
     return answer;
   }
-  std::size_t shown() const { return warnings.size() + informations.size() + questions.size(); }
 };
 
 }  // namespace wabo::testing
