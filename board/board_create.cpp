@@ -4,7 +4,7 @@
 // already lies at that path is never left half written.
 #include "board/board_bytes.h"
 #include "board/board_save.h"
-#include "board/checked_file.h"
+#include "common/checked_file.h"
 
 namespace wabo {
 

@@ -15,7 +15,7 @@
 #include "board/board_bytes.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
-#include "board/checked_file.h"
+#include "common/checked_file.h"
 #include "board/folder_lock.h"
 #include "common/messages.h"
 #include "common/platform_file.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <random>
 
-#include "board/brief_retry.h"
+#include "common/brief_retry.h"
 #include "common/clock.h"
 #include "common/platform_file.h"
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "common/checked_file.h"
 #include "settings/positional_reader.h"
 
 namespace wabo {
@@ -74,12 +75,9 @@ void loadSharedSettings(SharedSettings& settings, const std::string& path) {
 }
 
 bool saveSharedSettings(const SharedSettings& settings, const std::string& path) {
-  const std::string bytes = format(settings);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  written = (std::fclose(file) == 0) && written;
-  return written;
+  // Every member reads this file at start: a write that fails half way must
+  // leave the previous file, not a cut one.
+  return writeFileReplacing(path, path + ".new", format(settings));
 }
 
 }  // namespace wabo

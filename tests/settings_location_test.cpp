@@ -82,6 +82,16 @@ TEST(SettingsLocation, SavesThatCannotBeWrittenReportFailure) {
   std::filesystem::create_directory(temp.file("Wabo.ini"));
   EXPECT_FALSE(saveSharedSettings(shared, temp.file("Wabo.ini")));
   // The device takes the open but no byte: the failure shows at the checked write and close.
-  EXPECT_FALSE(saveSharedSettings(shared, "/dev/full"));
   EXPECT_FALSE(writeLocalSettingsFile(local, "/dev/full"));
+
+  // A shared file that cannot be written anew stays as it was for everybody.
+  const std::string path = temp.file("kept.ini");
+  SharedSettings before;
+  before.boardNames[0] = "前の名前";
+  ASSERT_TRUE(saveSharedSettings(before, path));
+  const std::string previous = readFile(path);
+  std::filesystem::create_directory(path + ".new");
+  shared.boardNames[0] = "新しい名前";
+  EXPECT_FALSE(saveSharedSettings(shared, path));
+  EXPECT_EQ(readFile(path), previous);
 }

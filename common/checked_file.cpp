@@ -1,9 +1,9 @@
-#include "board/checked_file.h"
+#include "common/checked_file.h"
 
 #include <cstdio>
 #include <memory>
 
-#include "board/brief_retry.h"
+#include "common/brief_retry.h"
 #include "common/platform_file.h"
 
 namespace wabo {
