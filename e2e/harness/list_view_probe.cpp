@@ -2,28 +2,37 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "harness/wait.h"
 #include "harness/window_query.h"
 
 namespace e2e {
 
 namespace {
-
-constexpr size_t kTextOffset = 512;   // behind the LVITEMA / LVCOLUMNA / RECT
+constexpr size_t kTextOffset = 512;  // behind the structure of a message
 constexpr size_t kTextLimit = 1024;
-constexpr size_t kBufferSize = kTextOffset + kTextLimit + 16;
 
+void postClick(HWND window, const RECT& r) {
+  LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  if (!PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, point) || !PostMessageA(window, WM_LBUTTONUP, 0, point))
+    throw HarnessError("cannot post a click");
+}
 }  // namespace
 
 ListViewProbe::ListViewProbe(HANDLE process, HWND listView)
-    : process_(process), listView_(listView), buffer_(process, kBufferSize) {
+    : listView_(listView), buffer_(process, kTextOffset + kTextLimit) {
   if (!listView_) throw HarnessError("no list view");
 }
 
-HWND ListViewProbe::header() const {
-  HWND header = reinterpret_cast<HWND>(sendOrThrow(listView_, LVM_GETHEADER, 0, 0, "LVM_GETHEADER"));
-  if (!header) throw HarnessError("the list view has no header");
-  return header;
+template <typename T>
+LRESULT ListViewProbe::exchange(HWND window, UINT message, WPARAM wParam, T& data, const char* what) const {
+  buffer_.clear();
+  buffer_.write(&data, sizeof data);
+  LRESULT result = sendOrThrow(window, message, wParam, buffer_.at(), what);
+  if (!result) throw HarnessError(std::string(what) + " failed");
+  buffer_.read(&data, sizeof data);
+  return result;
 }
 
 int ListViewProbe::rowCount() const {
@@ -31,72 +40,65 @@ int ListViewProbe::rowCount() const {
 }
 
 int ListViewProbe::columnCount() const {
-  return static_cast<int>(sendOrThrow(header(), HDM_GETITEMCOUNT, 0, 0, "HDM_GETITEMCOUNT"));
+  HWND header = reinterpret_cast<HWND>(sendOrThrow(listView_, LVM_GETHEADER, 0, 0, "LVM_GETHEADER"));
+  return static_cast<int>(sendOrThrow(header, HDM_GETITEMCOUNT, 0, 0, "HDM_GETITEMCOUNT"));
 }
 
 std::string ListViewProbe::text(int row, int sub) const {
-  buffer_.clear();
   LVITEMA item = {};
   item.iSubItem = sub;
   item.pszText = reinterpret_cast<LPSTR>(buffer_.at(kTextOffset));
   item.cchTextMax = static_cast<int>(kTextLimit);
+  buffer_.clear();
   buffer_.write(&item, sizeof item);
-  sendOrThrow(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), buffer_.at(),
-              "LVM_GETITEMTEXTA");
+  sendOrThrow(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), buffer_.at(), "LVM_GETITEMTEXTA");
   return buffer_.readText(kTextOffset, kTextLimit - 1);
 }
 
-namespace {
-
-LVITEMA readItem(RemoteBuffer& buffer, HWND listView, int row) {
-  buffer.clear();
+ListRow ListViewProbe::item(int row) const {
   LVITEMA item = {};
   item.mask = LVIF_IMAGE | LVIF_STATE | LVIF_PARAM;
   item.iItem = row;
   item.stateMask = LVIS_STATEIMAGEMASK;
-  buffer.write(&item, sizeof item);
-  if (!sendOrThrow(listView, LVM_GETITEMA, 0, buffer.at(), "LVM_GETITEMA"))
-    throw HarnessError("LVM_GETITEMA failed for row " + std::to_string(row));
-  buffer.read(&item, sizeof item);
-  return item;
-}
-
-}  // namespace
-
-int ListViewProbe::imageIndex(int row) const {
-  return readItem(buffer_, listView_, row).iImage;
-}
-
-int ListViewProbe::stateImageIndex(int row) const {
-  return static_cast<int>((readItem(buffer_, listView_, row).state & LVIS_STATEIMAGEMASK) >> 12);
-}
-
-LPARAM ListViewProbe::param(int row) const {
-  return readItem(buffer_, listView_, row).lParam;
+  exchange(listView_, LVM_GETITEMA, 0, item, "LVM_GETITEMA");
+  return {{}, item.iImage, static_cast<int>((item.state & LVIS_STATEIMAGEMASK) >> 12), item.lParam};
 }
 
 ListRow ListViewProbe::row(int index) const {
-  ListRow out;
-  int columns = columnCount();
-  for (int sub = 0; sub < columns; ++sub) out.texts.push_back(text(index, sub));
-  LVITEMA item = readItem(buffer_, listView_, index);
-  out.image = item.iImage;
-  out.stateImage = static_cast<int>((item.state & LVIS_STATEIMAGEMASK) >> 12);
-  out.param = item.lParam;
-  return out;
-}
-
-std::vector<ListRow> ListViewProbe::rows() const {
-  std::vector<ListRow> out;
-  int n = rowCount();
-  for (int i = 0; i < n; ++i) out.push_back(row(i));
+  ListRow out = item(index);
+  for (int sub = 0, n = columnCount(); sub < n; ++sub) out.texts.push_back(text(index, sub));
   return out;
 }
 
 std::vector<std::string> ListViewProbe::columnTexts(int sub) const {
   std::vector<std::string> out;
-  int n = rowCount();
-  for (int i = 0; i < n; ++i) out.push_back(text(i, sub));
+  for (int i = 0, n = rowCount(); i < n; ++i) out.push_back(text(i, sub));
+  return out;
+}
+
+void ListViewProbe::setItemState(int row, UINT mask, UINT state) const {
+  LVITEMA item = {};
+  item.stateMask = mask;
+  item.state = state;
+  exchange(listView_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), item, "LVM_SETITEMSTATE");
+}
+
+void ListViewProbe::clickItem(int row) const {
+  RECT r = {LVIR_ICON, 0, 0, 0};
+  exchange(listView_, LVM_GETITEMRECT, static_cast<WPARAM>(row), r, "LVM_GETITEMRECT");
+  postClick(listView_, r);
+}
+
+std::vector<std::string> ListViewProbe::columnCaptions() const {
+  std::vector<std::string> out;
+  for (int column = 0, n = columnCount(); column < n; ++column) {
+    LVCOLUMNA col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = reinterpret_cast<LPSTR>(buffer_.at(kTextOffset));
+    col.cchTextMax = static_cast<int>(kTextLimit);
+    exchange(listView_, LVM_GETCOLUMNA, static_cast<WPARAM>(column), col, "LVM_GETCOLUMNA");
+    out.push_back(buffer_.readText(kTextOffset, kTextLimit - 1));
+  }
   return out;
 }
 
@@ -107,75 +109,33 @@ int ListViewProbe::columnWidth(int column) const {
 
 std::vector<int> ListViewProbe::columnWidths() const {
   std::vector<int> out;
-  int n = columnCount();
-  for (int i = 0; i < n; ++i) out.push_back(columnWidth(i));
+  for (int column = 0, n = columnCount(); column < n; ++column) out.push_back(columnWidth(column));
   return out;
 }
 
 std::vector<int> ListViewProbe::columnOrder() const {
-  int n = columnCount();
-  if (n <= 0 || static_cast<size_t>(n) * sizeof(int) > kBufferSize) return {};
-  buffer_.clear();
-  if (!sendOrThrow(listView_, LVM_GETCOLUMNORDERARRAY, static_cast<WPARAM>(n), buffer_.at(),
-                   "LVM_GETCOLUMNORDERARRAY"))
-    throw HarnessError("LVM_GETCOLUMNORDERARRAY failed");
-  std::vector<int> order(static_cast<size_t>(n));
-  buffer_.read(order.data(), order.size() * sizeof(int));
-  return order;
-}
-
-void ListViewProbe::setColumnOrder(const std::vector<int>& order) const {
-  if (order.empty() || order.size() * sizeof(int) > kBufferSize) throw HarnessError("bad column order");
-  buffer_.clear();
-  buffer_.write(order.data(), order.size() * sizeof(int));
-  if (!sendOrThrow(listView_, LVM_SETCOLUMNORDERARRAY, order.size(), buffer_.at(),
-                   "LVM_SETCOLUMNORDERARRAY"))
-    throw HarnessError("LVM_SETCOLUMNORDERARRAY failed");
+  int order[16] = {};
+  exchange(listView_, LVM_GETCOLUMNORDERARRAY, static_cast<WPARAM>(columnCount()), order, "LVM_GETCOLUMNORDERARRAY");
+  return std::vector<int>(order, order + columnCount());
 }
 
 void ListViewProbe::setColumnWidth(int column, int width) const {
   if (!sendOrThrow(listView_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0),
                    "LVM_SETCOLUMNWIDTH"))
-    throw HarnessError("LVM_SETCOLUMNWIDTH failed for column " + std::to_string(column));
+    throw HarnessError("LVM_SETCOLUMNWIDTH failed");
 }
 
-std::string ListViewProbe::columnCaption(int column) const {
-  buffer_.clear();
-  LVCOLUMNA col = {};
-  col.mask = LVCF_TEXT;
-  col.pszText = reinterpret_cast<LPSTR>(buffer_.at(kTextOffset));
-  col.cchTextMax = static_cast<int>(kTextLimit);
-  buffer_.write(&col, sizeof col);
-  if (!sendOrThrow(listView_, LVM_GETCOLUMNA, static_cast<WPARAM>(column), buffer_.at(),
-                   "LVM_GETCOLUMNA"))
-    throw HarnessError("LVM_GETCOLUMNA failed for column " + std::to_string(column));
-  return buffer_.readText(kTextOffset, kTextLimit - 1);
-}
-
-std::vector<std::string> ListViewProbe::columnCaptions() const {
-  std::vector<std::string> out;
-  int n = columnCount();
-  for (int i = 0; i < n; ++i) out.push_back(columnCaption(i));
-  return out;
-}
-
-RECT ListViewProbe::headerItemRect(int column) const {
-  buffer_.clear();
-  if (!sendOrThrow(header(), HDM_GETITEMRECT, static_cast<WPARAM>(column), buffer_.at(),
-                   "HDM_GETITEMRECT"))
-    throw HarnessError("HDM_GETITEMRECT failed for column " + std::to_string(column));
-  RECT rect;
-  buffer_.read(&rect, sizeof rect);
-  return rect;
+void ListViewProbe::setColumnOrder(const std::vector<int>& order) const {
+  int array[16] = {};
+  std::copy(order.begin(), order.begin() + std::min<size_t>(order.size(), 16), array);
+  exchange(listView_, LVM_SETCOLUMNORDERARRAY, order.size(), array, "LVM_SETCOLUMNORDERARRAY");
 }
 
 void ListViewProbe::clickColumnHeader(int column) const {
-  RECT rect = headerItemRect(column);
-  if (rect.right - rect.left < 4) throw HarnessError("column " + std::to_string(column) + " is too narrow to click");
-  LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  HWND h = header();
-  if (!PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, point) || !PostMessageA(h, WM_LBUTTONUP, 0, point))
-    throw HarnessError("cannot post the header click");
+  HWND header = reinterpret_cast<HWND>(sendOrThrow(listView_, LVM_GETHEADER, 0, 0, "LVM_GETHEADER"));
+  RECT r = {};
+  exchange(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), r, "HDM_GETITEMRECT");
+  postClick(header, r);
 }
 
 }  // namespace e2e

@@ -1,4 +1,4 @@
-// Reads the program's list view from the driver's process.
+// Reads and drives a list view of the program from the driver's process.
 #pragma once
 #include <windows.h>
 
@@ -10,47 +10,43 @@
 namespace e2e {
 
 struct ListRow {
-  std::vector<std::string> texts;  // subitems 0..columns-1
+  std::vector<std::string> texts;  // subitems 0..columns-1 (none from item())
   int image = -1;
-  int stateImage = 0;              // bits 12..15 of the item state
-  LPARAM param = 0;
+  int stateImage = 0;  // the search mark
+  LPARAM param = 0;    // the row key
 };
 
 class ListViewProbe {
  public:
   ListViewProbe(HANDLE process, HWND listView);
-
-  HWND window() const { return listView_; }
-  HWND header() const;
   int rowCount() const;
-  int columnCount() const;
-  // Text of subitem `sub` of row `row` (at most 1023 bytes).
   std::string text(int row, int sub) const;
-  int imageIndex(int row) const;
-  int stateImageIndex(int row) const;
-  LPARAM param(int row) const;
+  ListRow item(int row) const;
   ListRow row(int row) const;
-  std::vector<ListRow> rows() const;
   // Texts of one subitem over all rows, top to bottom.
   std::vector<std::string> columnTexts(int sub) const;
+  // Sets the state bits in `mask` of a row (-1: of every row).
+  void setItemState(int row, UINT mask, UINT state) const;
+  // Clicks the middle of a row's picture with posted mouse messages.
+  void clickItem(int row) const;
 
+  std::vector<std::string> columnCaptions() const;
   int columnWidth(int column) const;
   std::vector<int> columnWidths() const;
   std::vector<int> columnOrder() const;
-  // Sets the column order array, as dragging header items does.
-  void setColumnOrder(const std::vector<int>& order) const;
-  // Sets a column's width, as dragging a header divider does.
+  // As dragging a header divider or header items does.
   void setColumnWidth(int column, int width) const;
-  std::string columnCaption(int column) const;
-  std::vector<std::string> columnCaptions() const;
-  // Rectangle of a column's header item, in header client coordinates.
-  RECT headerItemRect(int column) const;
-  // Clicks the middle of a column's header item with posted mouse messages,
-  // as a user's click arrives at the header.
+  void setColumnOrder(const std::vector<int>& order) const;
+  // Clicks the middle of a column's header item with posted mouse messages.
   void clickColumnHeader(int column) const;
 
  private:
-  HANDLE process_;
+  int columnCount() const;
+  // Sends `message` with `data` placed in the program's memory; the result
+  // (which must not be 0) and what the program left in `data`.
+  template <typename T>
+  LRESULT exchange(HWND window, UINT message, WPARAM wParam, T& data, const char* what) const;
+
   HWND listView_;
   mutable RemoteBuffer buffer_;
 };

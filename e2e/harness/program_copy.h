@@ -1,7 +1,7 @@
-// One installed copy of the program: a fresh program folder with wabo.exe in
-// it, the process started from there, and the driver's view of its windows.
-// Two copies that name one BoardFolder in their Wabo.ini are two PCs of an
-// office sharing their boards.
+// Folders of the test runs and one installed copy of the program: a fresh
+// program folder with wabo.exe in it, the process started from there, and
+// the driver's view of its windows. Two copies whose Wabo.ini names one
+// BoardFolder are two PCs of an office.
 #pragma once
 #include <windows.h>
 
@@ -9,91 +9,98 @@
 #include <string>
 
 #include "harness/board_text.h"
-#include "harness/files.h"
 #include "harness/list_view_probe.h"
 #include "harness/menu_reader.h"
 #include "harness/status_bar_probe.h"
 #include "harness/wait.h"
+#include "harness/window_query.h"
+#include "res/resource.h"
 
 namespace e2e {
 
 // Caption of the program's warnings and reports.
 extern const char kMessageCaption[];
 
-// A folder outside every program folder that holds the boards of an office.
-class BoardFolder {
+// Folder of the running driver, where wabo.exe and menuprobe.dll are built.
+std::string driverFolder();
+std::string joinPath(const std::string& folder, const std::string& name);
+bool fileExists(const std::string& path);
+// Both throw HarnessError on failure. A file is written beside and renamed
+// over the old one, so that a running program never reads half a file.
+std::string readFileBytes(const std::string& path);
+void writeFileBytes(const std::string& path, const std::string& bytes);
+
+// A fresh folder under e2e-runs beside the driver (emptied by the scripts
+// before each run), named after the running test; a failed test prints it.
+class TempFolder {
  public:
-  BoardFolder() : folder_("boards") {}
-  const std::string& path() const { return folder_.path(); }
-  std::string file(const std::string& name) const { return folder_.file(name); }
-  // Writes board n (1..5) as boadN.csv.
-  void writeBoard(int board, const BoardText& text) const;
+  explicit TempFolder(const std::string& label);
+  ~TempFolder();
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return joinPath(path_, name); }
 
  private:
-  TempFolder folder_;
+  std::string path_;
+};
+
+// A folder outside every program folder that holds the boards of an office.
+struct BoardFolder : TempFolder {
+  BoardFolder() : TempFolder("boards") {}
+  void writeBoard(int n, const BoardText& text) const {
+    writeFileBytes(file("boad" + std::to_string(n) + ".csv"), text.bytes());
+  }
 };
 
 class ProgramCopy {
  public:
-  // `exeName` is the name the program file gets in its folder (users may
-  // rename it; names with double-byte characters test the path scans).
+  // `exeName`: the program file's name in its folder (users may rename it).
   explicit ProgramCopy(const std::string& label = "", const std::string& exeName = "wabo.exe");
-  ~ProgramCopy();
-  ProgramCopy(const ProgramCopy&) = delete;
-  ProgramCopy& operator=(const ProgramCopy&) = delete;
+  ~ProgramCopy() { stop(); }
 
-  // --- the program folder ---
-  const std::string& folder() const { return folder_.path(); }
   std::string file(const std::string& name) const { return folder_.file(name); }
   bool hasFile(const std::string& name) const { return fileExists(file(name)); }
   std::string readFile(const std::string& name) const { return readFileBytes(file(name)); }
-  void writeFile(const std::string& name, const std::string& bytes) const {
-    writeFileBytes(file(name), bytes);
+  void writeFile(const std::string& name, const std::string& bytes) const { writeFileBytes(file(name), bytes); }
+  void writeBoard(const BoardText& board, const std::string& name = "boad1.csv") const {
+    writeFile(name, board.bytes());
   }
-  void writeBoard(const BoardText& text, const std::string& name = "boad1.csv") const {
-    writeFile(name, text.bytes());
-  }
-  // Writes Wabo.ini so that boards 1 and 2 are boad1.csv and boad2.csv of
-  // the shared folder, which is also the mail folder. Other values come from
-  // `settings`.
-  void useBoardFolder(const BoardFolder& shared, SharedSettingsText settings = SharedSettingsText()) const;
+  // Wabo.ini naming boad1.csv and boad2.csv of the shared folder as boards 1
+  // and 2 and the folder as mail folder; the rest from `settings`.
+  void useBoardFolder(const BoardFolder& shared, SharedSettingsText settings = {}) const;
 
-  // --- the process ---
-  // Starts wabo.exe from the program folder and waits for its main window.
-  // After the program has ended it may be started again in the same folder.
+  // Starts the program and waits for its main window; it may be started
+  // again in the same folder after an exit.
   void start();
-  bool running() const;
-  DWORD pid() const { return pid_; }
+  bool running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   HANDLE process() const { return process_; }
-  // Posts WM_CLOSE to the main window and waits for the exit code.
-  DWORD close(DWORD timeoutMs = kStepTimeoutMs);
-  DWORD waitForExit(DWORD timeoutMs = kStepTimeoutMs);
+  DWORD close();  // posts WM_CLOSE; the exit code
+  DWORD waitForExit();
 
-  // --- windows ---
   HWND mainWindow() const;
-  std::string title() const;
-  RECT rect() const;
-  // Posts a menu command, as a click on a menu item sends it.
-  void postCommand(int commandId) const;
+  std::string title() const { return windowText(mainWindow()); }
+  void post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  // A menu command, as a click on a menu item sends it.
+  void postCommand(int commandId) const { post(WM_COMMAND, MAKEWPARAM(commandId, 0)); }
+  // Runs the tick of timer 1 now: the window procedure does not look at the
+  // timer ID, so a posted WM_TIMER runs the very code of the timer.
+  void postTick() const { post(WM_TIMER, ID_REFRESH_TIMER); }
   // A visible dialog (or message box) of the program with this exact title.
   HWND findDialog(const std::string& title) const;
-  HWND waitForDialog(const std::string& title, DWORD timeoutMs = kStepTimeoutMs) const;
-  // True when such a dialog shows up before the time is up.
-  bool dialogAppearsWithin(const std::string& title, DWORD timeoutMs) const;
-  // Text of a message box (its static control 0xFFFF).
-  std::string messageBoxText(HWND box) const;
-  // Waits for a message box with this caption, reads its text, presses the
-  // button (IDOK, IDYES, ...) and waits until the box is gone.
-  std::string answerMessageBox(const std::string& caption = kMessageCaption, int button = IDOK);
-
-  // Waits until status-bar part 2 ends in " 更新.", the mark of a look at
-  // the board file that found nothing new (as the first tick does on an
-  // unchanged board). After it, a test's own steps no longer meet that tick.
-  bool waitForUnchangedCheck(DWORD timeoutMs = kStepTimeoutMs);
+  HWND waitForDialog(const std::string& title) const;
+  // Waits for a message box, presses OK, waits until the box is gone; the
+  // box's text.
+  std::string answerMessageBox() const;
+  // Waits until status-bar part 2 reads the time "hh:mm:ss" and `end`:
+  // " 更新" after a full read of the board, " 更新." after a look that found
+  // nothing new. `shown` gets the text last read.
+  bool waitForUpdateTime(const std::string& end, DWORD timeoutMs = kStepTimeoutMs, std::string* shown = nullptr);
+  // The first tick on an unchanged board ends so; after it a test's steps no
+  // longer meet that tick.
+  bool waitForUnchangedCheck() { return waitForUpdateTime(" 更新."); }
 
   ListViewProbe& list();
   StatusBarProbe& statusBar();
-  MenuReader& menus();
+  std::vector<MenuItem> menuBar() { return readMenuBar(process_, mainWindow()); }
 
  private:
   void stop();
@@ -101,12 +108,10 @@ class ProgramCopy {
   TempFolder folder_;
   std::string exeName_;
   HANDLE process_ = nullptr;
-  HANDLE thread_ = nullptr;
   DWORD pid_ = 0;
   HWND mainWindow_ = nullptr;
   std::unique_ptr<ListViewProbe> list_;
   std::unique_ptr<StatusBarProbe> statusBar_;
-  std::unique_ptr<MenuReader> menus_;
 };
 
 }  // namespace e2e

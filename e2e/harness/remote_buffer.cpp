@@ -8,29 +8,26 @@
 namespace e2e {
 
 RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
-    : process_(process), address_(nullptr), size_(size) {
-  address_ = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    : process_(process),
+      address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)),
+      size_(size) {
   if (!address_) throw HarnessError("VirtualAllocEx failed");
 }
 
-RemoteBuffer::~RemoteBuffer() {
-  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-}
+RemoteBuffer::~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
 
 void RemoteBuffer::write(const void* data, size_t size, size_t offset) {
-  if (offset > size_ || size > size_ - offset) throw HarnessError("remote write out of range");
   SIZE_T done = 0;
-  if (!WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &done) ||
-      done != size)
-    throw HarnessError("WriteProcessMemory failed");
+  if (offset > size_ || size > size_ - offset ||
+      !WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &done) || done != size)
+    throw HarnessError("cannot write into the program's memory");
 }
 
 void RemoteBuffer::read(void* data, size_t size, size_t offset) const {
-  if (offset > size_ || size > size_ - offset) throw HarnessError("remote read out of range");
   SIZE_T done = 0;
-  if (!ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &done) ||
-      done != size)
-    throw HarnessError("ReadProcessMemory failed");
+  if (offset > size_ || size > size_ - offset ||
+      !ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &done) || done != size)
+    throw HarnessError("cannot read the program's memory");
 }
 
 void RemoteBuffer::clear() {

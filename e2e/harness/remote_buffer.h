@@ -1,6 +1,6 @@
-// A block of memory inside the program's process, for the list-view and
-// status-bar messages whose parameters point at memory: the program writes
-// its answer there and the driver reads it back.
+// A block of memory inside the program's process, for the messages whose
+// parameters point at memory: the program writes its answer there and the
+// driver reads it back.
 #pragma once
 #include <windows.h>
 
@@ -16,11 +16,8 @@ class RemoteBuffer {
   RemoteBuffer(const RemoteBuffer&) = delete;
   RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
-  size_t size() const { return size_; }
   // Address in the program's process, at this offset.
-  LPARAM at(size_t offset = 0) const {
-    return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset);
-  }
+  LPARAM at(size_t offset = 0) const { return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset); }
   void write(const void* data, size_t size, size_t offset = 0);
   void read(void* data, size_t size, size_t offset = 0) const;
   void clear();

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "harness/remote_buffer.h"
 
@@ -12,10 +11,6 @@ namespace e2e {
 class StatusBarProbe {
  public:
   StatusBarProbe(HANDLE process, HWND statusBar);
-
-  int partCount() const;
-  // Right edges of the parts, as SB_GETPARTS gives them.
-  std::vector<int> partEdges() const;
   std::string partText(int part) const;
   bool partHasIcon(int part) const;
 

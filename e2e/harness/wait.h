@@ -16,9 +16,8 @@ constexpr DWORD kPollIntervalMs = 5;
 // Calls `done` until it returns true or the time is up; true when it did.
 bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs = kStepTimeoutMs);
 
-// Thrown by the harness when the program does not do what a step needs
-// (no window, no dialog, a failed read). GoogleTest reports it as a failure
-// of the test that called the step.
+// Thrown when the program does not do what a step needs (no window, no
+// dialog, a failed read); GoogleTest reports it as a failure of the test.
 class HarnessError : public std::runtime_error {
  public:
   explicit HarnessError(const std::string& what) : std::runtime_error(what) {}

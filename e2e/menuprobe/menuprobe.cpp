@@ -1,40 +1,18 @@
-// A test-only DLL that the end-to-end driver loads into the running program.
-// Under Wine another process cannot read a program's menus, so the driver
-// runs WaboMenuProbe inside the program (CreateRemoteThread) and reads the
-// text it leaves in the block. Nothing here changes the program's state.
-#include <windows.h>
-
+// A test-only DLL that the driver loads into the running program. Under Wine
+// another process cannot read a program's menus, so the driver runs
+// WaboMenuProbe inside the program (CreateRemoteThread) and reads the text it
+// leaves in the block. Nothing here changes the program's state.
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 #include "menuprobe/probe_block.h"
 
 namespace {
 
-struct Writer {
-  menuprobe::Block* block;
-  bool overflow = false;
-
-  void put(const char* text, size_t n) {
-    if (overflow) return;
-    if (block->used + n > block->capacity) {
-      overflow = true;
-      return;
-    }
-    memcpy(block->text + block->used, text, n);
-    block->used += static_cast<uint32_t>(n);
-  }
-  void putNumber(unsigned long long value) {
-    char digits[32];
-    int n = snprintf(digits, sizeof digits, "%llu", value);
-    put(digits, static_cast<size_t>(n));
-  }
-  void separator() { put(&menuprobe::kFieldSeparator, 1); }
-};
-
-void dumpMenu(Writer& out, HMENU menu, int depth) {
-  int count = GetMenuItemCount(menu);
-  for (int pos = 0; pos < count && !out.overflow; ++pos) {
+// Appends a line for each command item of the menu; false when they do not fit.
+bool dumpMenu(HMENU menu, char* out, size_t& used, size_t capacity) {
+  for (int pos = 0, count = GetMenuItemCount(menu); pos < count; ++pos) {
     char text[512] = {};
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
@@ -42,44 +20,25 @@ void dumpMenu(Writer& out, HMENU menu, int depth) {
     info.dwTypeData = text;
     info.cch = sizeof text - 1;
     if (!GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &info)) continue;
-    out.putNumber(static_cast<unsigned>(depth));
-    out.separator();
-    out.putNumber(static_cast<unsigned>(pos));
-    out.separator();
-    out.putNumber(info.wID);
-    out.separator();
-    out.putNumber(info.fState);
-    out.separator();
-    out.putNumber(info.fType);
-    out.separator();
-    out.putNumber(info.hSubMenu ? 1 : 0);
-    out.separator();
-    if (!(info.fType & MFT_SEPARATOR)) out.put(text, strnlen(text, sizeof text - 1));
-    out.put(&menuprobe::kRecordSeparator, 1);
-    if (info.hSubMenu) dumpMenu(out, info.hSubMenu, depth + 1);
+    if (info.hSubMenu && !dumpMenu(info.hSubMenu, out, used, capacity)) return false;
+    if (info.hSubMenu || (info.fType & MFT_SEPARATOR)) continue;
+    int n = snprintf(out + used, capacity - used, "%u %u|%s\n", info.wID, info.fState, text);
+    if (n < 0 || static_cast<size_t>(n) >= capacity - used) return false;
+    used += static_cast<size_t>(n);
   }
+  return true;
 }
 
 }  // namespace
 
+// Thread exit code: 0 done, 1 no menu, 2 the block is too small.
 extern "C" __declspec(dllexport) DWORD WINAPI WaboMenuProbe(LPVOID parameter) {
   auto* block = static_cast<menuprobe::Block*>(parameter);
-  if (!block) return static_cast<DWORD>(-1);
-  block->used = 0;
-  HMENU menu = nullptr;
-  if (block->mode == menuprobe::kMenuOfWindow) {
-    menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(block->target)));
-  } else {
-    menu = reinterpret_cast<HMENU>(static_cast<uintptr_t>(block->target));
-  }
-  if (!menu || !IsMenu(menu)) {
-    block->status = menuprobe::kNoMenu;
-    return 1;
-  }
-  Writer out{block};
-  dumpMenu(out, menu, 0);
-  block->status = out.overflow ? menuprobe::kOverflow : menuprobe::kOk;
-  return out.overflow ? 2 : 0;
+  HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(block->window)));
+  size_t used = 0;
+  block->text[0] = '\0';
+  if (!menu || !IsMenu(menu)) return 1;
+  return dumpMenu(menu, block->text, used, block->capacity) ? 0 : 2;
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
