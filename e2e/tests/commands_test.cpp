@@ -37,6 +37,19 @@ void confirm(HWND dialog, const Fields& fields = {}) {
   waitUntilGone(dialog);
 }
 
+// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
+// stops at a few windows for the pictures of docs/: it leaves "<name>.ready"
+// with the window's rectangle and goes on once the script leaves "<name>.done".
+void picture(const std::string& name, HWND window) {
+  char folder[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
+  if (n == 0 || n >= sizeof folder) return;
+  std::vector<int> r = rectOf(window);
+  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
+                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
+  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
+}
+
 // Copy A adds a member, sets destinations by the dialog and by quick input,
 // changes its icon, enters a PC name and writes the message; refused input
 // keeps the dialogs open. An edit in A after B has saved keeps B's change;
@@ -94,6 +107,7 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
               {IDC_DEST_CONTACT, "表示テスト,至急"},
               {IDC_DEST_SCHEDULE, "午後:来客"},
               {IDC_DEST_OTHER, "ソフト"}});
+  picture("new-member-dialog", form);
   pressButton(form, IDOK);
   EXPECT_EQ(kCommaConverted, a.answerMessageBox());  // once, for two fields with commas
   waitUntilGone(form);
@@ -107,6 +121,7 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   EXPECT_EQ("加藤 次郎", controlText(form, IDC_DEST_NAME));
   EXPECT_EQ("外出", controlText(form, IDC_DEST_DESTINATION));
   fill(form, {{IDC_DEST_DESTINATION, "出張"}, {IDC_DEST_RETURN, "明日"}});
+  picture("destination-dialog", form);
   confirm(form);
   ASSERT_TRUE(rowBecomes("K100,7,加藤 次郎,出張,明日,")) << board();
 
@@ -138,6 +153,7 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   setControlText(icons, IDC_ICON_TARGET_ID, "A001");
   pictures.clickItem(12);
   EXPECT_TRUE(waitUntil([&] { return controlText(icons, IDC_ICON_NUMBER) == "12"; }));
+  picture("icon-dialog", icons);
   confirm(icons);
   ASSERT_TRUE(rowBecomes("A001,12,")) << board();
 
@@ -157,12 +173,14 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   HWND message = a.waitForDialog("全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成");
   EXPECT_EQ("本日は定例会議があります", controlText(message, IDC_MESSAGE_TEXT));
   fill(message, {{IDC_MESSAGE_TEXT, "明日は,休業日です"}});
+  picture("message-dialog", message);
   pressButton(message, IDOK);
   EXPECT_EQ(kCommaConverted, a.answerMessageBox());
   waitUntilGone(message);
   ASSERT_TRUE(waitUntil([&] { return board().find("\r\nEND,\r\n明日は/休業日です\r\n") != std::string::npos; }))
       << board();
   EXPECT_EQ("明日は/休業日です", a.statusBar().partText(0));
+  picture("main-window-after-edits", a.mainWindow());
 
   // The whole board, with the write times that A shows.
   auto written = [&](const std::string& id) { return a.list().text(rowOf(a, id), 4); };
