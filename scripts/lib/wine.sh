@@ -8,7 +8,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
 # Bump when the prefix set-up below changes: older prefixes are made again.
-WABO_PREFIX_MARK="$WINEPREFIX/.wabo-prefix-1"
+WABO_PREFIX_MARK="$WINEPREFIX/.wabo-prefix-2"
 
 XVFB_PID=""
 WINE_SESSION=0
@@ -59,7 +59,8 @@ stop_xvfb() {
 
 # The registry settings of the prefix, as a UTF-16LE .reg file (the font
 # names are Japanese). Without a window manager Wine waits about two seconds
-# at every hidden or destroyed window unless its windows are unmanaged.
+# at every hidden or destroyed window unless its windows are unmanaged. A
+# program that crashes ends at once instead of waiting in the debugger.
 write_prefix_reg() {
   local out="$1"
   {
@@ -74,6 +75,10 @@ write_prefix_reg() {
       '"MS UI Gothic"="IPAPGothic"' \
       '"ＭＳ Ｐゴシック"="IPAPGothic"' \
       '"ＭＳ ゴシック"="IPAGothic"' \
+      '' \
+      '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]' \
+      '"Debugger"="-"' \
+      '"Auto"="1"' \
       '' | iconv -f UTF-8 -t UTF-16LE
   } >"$out"
 }
