@@ -18,7 +18,7 @@ set_source_files_properties(${RC_FILES} PROPERTIES OBJECT_DEPENDS ${ICON_DIR}/ic
 
 add_executable(wabo WIN32 ${SHELL_SOURCES} ${RC_FILES})
 add_dependencies(wabo icons)
-target_link_libraries(wabo PRIVATE wabocore comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+target_link_libraries(wabo PRIVATE wabocore comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32)
 target_link_options(wabo PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(wabo PRIVATE _WIN32_WINNT=0x0601 WINVER=0x0601)
 

@@ -1,0 +1,23 @@
+#include "settings/colour_picker_win.h"
+
+#include <commdlg.h>
+
+namespace wabo {
+namespace {
+
+// All black at start, kept for the life of the process.
+COLORREF customColours[16] = {};
+
+}  // namespace
+
+COLORREF pickColour(HWND owner, COLORREF initialColour) {
+  CHOOSECOLORA choice = {};
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = owner;
+  choice.rgbResult = initialColour;
+  choice.lpCustColors = customColours;
+  choice.Flags = CC_RGBINIT;
+  return ChooseColorA(&choice) ? choice.rgbResult : initialColour;
+}
+
+}  // namespace wabo

@@ -1,0 +1,38 @@
+#include "settings/folder_picker_win.h"
+
+#include <shlobj.h>
+
+#include "common/limits.h"
+
+namespace wabo {
+namespace {
+
+int CALLBACK onBrowserEvent(HWND browser, UINT event, LPARAM /*param*/, LPARAM initialFolder) {
+  if (event == BFFM_INITIALIZED && initialFolder != 0)
+    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, initialFolder);
+  return 0;
+}
+
+}  // namespace
+
+int pickFolder(HWND owner, const char* initialFolder, char* result, std::size_t resultSize) {
+  char title[] = "ﾌｫﾙﾀﾞ選択";
+  BROWSEINFOA info = {};
+  info.hwndOwner = owner;
+  info.pidlRoot = nullptr;
+  info.lpszTitle = title;
+  info.ulFlags = 0;
+  info.lpfn = onBrowserEvent;
+  info.lParam = reinterpret_cast<LPARAM>(initialFolder);
+
+  LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+  if (chosen == nullptr) return kFolderCancelled;
+  char path[kPathBytes] = {};
+  BOOL isFolder = SHGetPathFromIDListA(chosen, path);
+  CoTaskMemFree(chosen);
+  path[kPathBytes - 1] = '\0';
+  if (!isFolder) return kFolderCancelled;
+  return takeChosenFolder(path, result, resultSize);
+}
+
+}  // namespace wabo
