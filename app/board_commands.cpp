@@ -28,6 +28,47 @@ void destinationInput(BoardCommandContext& ctx) {
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
 }
 
+void deleteMemberCommand(BoardCommandContext& ctx, bool startWithSelected) {
+  EditBuffers& e = ctx.app.edit;
+  e.deleteId.clear();
+  if (startWithSelected) {
+    int row = ctx.list.firstSelected();
+    if (row >= 0) e.deleteId = ctx.list.text(row, 0, kShortTextBytes);
+  }
+  if (ctx.dialogs.deleteIdDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  deleteMember(ctx.list, ctx.app, ctx.ui);
+}
+
+void changeIcon(BoardCommandContext& ctx, bool preferSelected) {
+  EditBuffers& e = ctx.app.edit;
+  int row = preferSelected ? ctx.list.firstSelected() : -1;
+  if (row < 0) row = findMember(ctx.list, ctx.app.local.userId);
+  e.editRowIndex = row;
+  if (row >= 0) {
+    e.editIconNumberText = std::to_string(ctx.list.image(row));
+    e.iconDialogId = ctx.list.text(row, 0, kShortTextBytes);
+  } else {
+    e.editIconNumberText.clear();
+    e.iconDialogId.clear();
+  }
+  if (ctx.dialogs.iconDialog() != 0) return;
+  if (!preSaveCheck(ctx)) return;
+  applyIconNumber(ctx.list, ctx.app, ctx.ui);
+}
+
+void quickInput(BoardCommandContext& ctx, const std::string& word) {
+  EditBuffers& e = ctx.app.edit;
+  if (ownRowLookup(ctx) < 0) return;
+  readRow(ctx.list, e.editRowIndex, e, /*withDestination=*/false);
+  e.editDestination = sjis::cut(word, textLimit(kShortTextBytes));
+  sjis::commaToSlash(e.editDestination);
+  if (!preSaveCheck(ctx)) return;
+  applyEditedRow(ctx.list, ctx.app, ctx.ui);
+}
+
+}  // namespace
+
 void destinationById(BoardCommandContext& ctx) {
   EditBuffers& e = ctx.app.edit;
   if (ctx.dialogs.targetIdDialog() != 0) return;
@@ -72,35 +113,6 @@ void addMember(BoardCommandContext& ctx) {
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
 }
 
-void deleteMemberCommand(BoardCommandContext& ctx, bool startWithSelected) {
-  EditBuffers& e = ctx.app.edit;
-  e.deleteId.clear();
-  if (startWithSelected) {
-    int row = ctx.list.firstSelected();
-    if (row >= 0) e.deleteId = ctx.list.text(row, 0, kShortTextBytes);
-  }
-  if (ctx.dialogs.deleteIdDialog() != 0) return;
-  if (!preSaveCheck(ctx)) return;
-  deleteMember(ctx.list, ctx.app, ctx.ui);
-}
-
-void changeIcon(BoardCommandContext& ctx, bool preferSelected) {
-  EditBuffers& e = ctx.app.edit;
-  int row = preferSelected ? ctx.list.firstSelected() : -1;
-  if (row < 0) row = findMember(ctx.list, ctx.app.local.userId);
-  e.editRowIndex = row;
-  if (row >= 0) {
-    e.editIconNumberText = std::to_string(ctx.list.image(row));
-    e.iconDialogId = ctx.list.text(row, 0, kShortTextBytes);
-  } else {
-    e.editIconNumberText.clear();
-    e.iconDialogId.clear();
-  }
-  if (ctx.dialogs.iconDialog() != 0) return;
-  if (!preSaveCheck(ctx)) return;
-  applyIconNumber(ctx.list, ctx.app, ctx.ui);
-}
-
 void allMembersMessage(BoardCommandContext& ctx) {
   BoardState& board = ctx.app.board;
   std::string before = board.allMembersMessage;
@@ -117,15 +129,13 @@ void allMembersMessage(BoardCommandContext& ctx) {
   saveBoard(ctx.list, ctx.app, ctx.ui);
 }
 
-void quickInput(BoardCommandContext& ctx, const std::string& word) {
-  EditBuffers& e = ctx.app.edit;
-  if (ownRowLookup(ctx) < 0) return;
-  readRow(ctx.list, e.editRowIndex, e, /*withDestination=*/false);
-  e.editDestination = sjis::cut(word, textLimit(kShortTextBytes));
-  sjis::commaToSlash(e.editDestination);
-  if (!preSaveCheck(ctx)) return;
-  applyEditedRow(ctx.list, ctx.app, ctx.ui);
-}
+void deleteMemberById(BoardCommandContext& ctx) { deleteMemberCommand(ctx, false); }
+void deleteSelectedMember(BoardCommandContext& ctx) { deleteMemberCommand(ctx, true); }
+void changeSelectedIcon(BoardCommandContext& ctx) { changeIcon(ctx, true); }
+void changeOwnIcon(BoardCommandContext& ctx) { changeIcon(ctx, false); }
+void quickInput1(BoardCommandContext& ctx) { quickInput(ctx, ctx.app.local.quickInputWord1); }
+void quickInput2(BoardCommandContext& ctx) { quickInput(ctx, ctx.app.local.quickInputWord2); }
+void userIdCommand(BoardCommandContext& ctx) { askUserId(ctx, /*clearWhenUnknown=*/true); }
 
 void pcNameInput(BoardCommandContext& ctx) {
   EditBuffers& e = ctx.app.edit;
@@ -142,8 +152,6 @@ void pcNameInput(BoardCommandContext& ctx) {
   if (target >= 0) ctx.list.setText(target, kPcNameColumn, e.editPcName);
   saveBoard(ctx.list, ctx.app, ctx.ui);
 }
-
-}  // namespace
 
 int askUserId(BoardCommandContext& ctx, bool clearWhenUnknown) {
   EditBuffers& e = ctx.app.edit;
@@ -184,46 +192,6 @@ bool preSaveCheck(BoardCommandContext& ctx) {
   }
   ctx.view.showUpdateTime();
   return true;
-}
-
-bool isBoardCommand(int commandId) {
-  switch (commandId) {
-    case CMD_DESTINATION_BY_ID:
-    case CMD_ADD_MEMBER:
-    case CMD_DELETE_MEMBER:
-    case CMD_OWN_DESTINATION:
-    case CMD_DESTINATION_SELECTED:
-    case CMD_ICON_SELECTED:
-    case CMD_USER_ID:
-    case CMD_ICON_OWN:
-    case CMD_DELETE_SELECTED:
-    case CMD_ALL_MEMBERS_MESSAGE:
-    case CMD_QUICK_INPUT_1:
-    case CMD_QUICK_INPUT_2:
-    case CMD_PC_NAME:
-      return true;
-    default:
-      return false;
-  }
-}
-
-void runBoardCommand(BoardCommandContext& ctx, int commandId) {
-  switch (commandId) {
-    case CMD_DESTINATION_BY_ID: destinationById(ctx); break;
-    case CMD_ADD_MEMBER: addMember(ctx); break;
-    case CMD_DELETE_MEMBER: deleteMemberCommand(ctx, false); break;
-    case CMD_DELETE_SELECTED: deleteMemberCommand(ctx, true); break;
-    case CMD_OWN_DESTINATION: destinationForOwnRow(ctx); break;
-    case CMD_DESTINATION_SELECTED: destinationForSelectedRow(ctx); break;
-    case CMD_ICON_SELECTED: changeIcon(ctx, true); break;
-    case CMD_ICON_OWN: changeIcon(ctx, false); break;
-    case CMD_USER_ID: askUserId(ctx, /*clearWhenUnknown=*/true); break;
-    case CMD_ALL_MEMBERS_MESSAGE: allMembersMessage(ctx); break;
-    case CMD_QUICK_INPUT_1: quickInput(ctx, ctx.app.local.quickInputWord1); break;
-    case CMD_QUICK_INPUT_2: quickInput(ctx, ctx.app.local.quickInputWord2); break;
-    case CMD_PC_NAME: pcNameInput(ctx); break;
-    default: break;
-  }
 }
 
 }  // namespace wabo

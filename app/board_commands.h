@@ -44,10 +44,21 @@ struct BoardCommandContext {
   MainView& view;
 };
 
-// True for the commands runBoardCommand carries out: 40002, 40003, 40004,
-// 40020, 40021, 40025, 40027, 40028, 40029, 40035, 40049, 40051, 40052.
-bool isBoardCommand(int commandId);
-void runBoardCommand(BoardCommandContext& ctx, int commandId);
+// The commands, each started from its row of the command table
+// (app/command_table.def).
+void destinationById(BoardCommandContext& ctx);            // 40002
+void addMember(BoardCommandContext& ctx);                  // 40003
+void deleteMemberById(BoardCommandContext& ctx);           // 40004
+void destinationForOwnRow(BoardCommandContext& ctx);       // 40020
+void destinationForSelectedRow(BoardCommandContext& ctx);  // 40021
+void changeSelectedIcon(BoardCommandContext& ctx);         // 40025
+void userIdCommand(BoardCommandContext& ctx);              // 40027
+void changeOwnIcon(BoardCommandContext& ctx);              // 40028
+void deleteSelectedMember(BoardCommandContext& ctx);       // 40029
+void allMembersMessage(BoardCommandContext& ctx);          // 40035
+void quickInput1(BoardCommandContext& ctx);                // 40049
+void quickInput2(BoardCommandContext& ctx);                // 40051
+void pcNameInput(BoardCommandContext& ctx);                // 40052
 
 // Shared steps, also for the mail commands and the first timer tick.
 

@@ -33,6 +33,4 @@ BoardCommandContext& shellBoardCommands() {
   return context;
 }
 
-void runShellBoardCommand(int commandId) { runBoardCommand(shellBoardCommands(), commandId); }
-
 }  // namespace wabo

@@ -1,5 +1,5 @@
 // The dialogs of the board commands, for the shell files that open them
-// (the command dispatch, the first timer tick, the mail commands).
+// (the command table, the first timer tick, the mail commands).
 #pragma once
 #include <windows.h>
 
@@ -19,6 +19,5 @@ int runPcNameDialog(HWND owner);       // 343
 
 // The board commands over the real list view, dialogs and status bar.
 BoardCommandContext& shellBoardCommands();
-void runShellBoardCommand(int commandId);
 
 }  // namespace wabo

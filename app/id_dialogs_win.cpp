@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/board_dialogs_win.h"
-#include "app/dialog_win.h"
 #include "app/shell_win.h"
+#include "common/dialog_win.h"
 #include "common/field_text.h"
 #include "common/limits.h"
 #include "res/resource.h"

@@ -32,14 +32,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       onDestroy();
       return 0;
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (id >= CMD_BOARD_1 && id <= CMD_BOARD_5)
-        switchBoard(id - CMD_BOARD_1 + 1);
-      else
-        onCommand(id);
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam));
       return 0;
-    }
     case WM_NOTIFY: {
       NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
       if (header != nullptr && header->idFrom == IDC_MEMBER_LIST) return onListNotify(header);

@@ -33,17 +33,6 @@ extern AppState app;
 // main window.
 MemberList& memberList();
 Ui& mainUi();
-// Message boxes owned by a dialog.
-class DialogUi : public Ui {
- public:
-  explicit DialogUi(HWND owner) : owner_(owner) {}
-  void warn(const char* text) override;
-  void inform(const char* text) override;
-  bool confirm(const char* text) override;
-
- private:
-  HWND owner_;
-};
 
 // The 70 member icons in an image list of size x size pixels, each drawn on
 // `background`; nullptr when it cannot be made.
@@ -68,7 +57,7 @@ void replaceListFont();          // new listFont, set without a redraw
 void onCreate(HWND window);                      // app/window_create_win.cpp
 void onSize(WPARAM sizeType, int width, int height);  // app/window_layout_win.cpp
 void onDestroy();                                // app/shutdown_win.cpp
-void onCommand(int id);                          // app/command_dispatch_win.cpp
+void onCommand(int id);                          // app/command_table_win.cpp
 LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
 void onTimerTick();                              // app/refresh_win.cpp
 void onTrayCallback(WPARAM wParam, LPARAM lParam);  // app/tray_win.cpp

@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include "app/board_dialogs_win.h"
-#include "app/dialog_win.h"
 #include "app/shell_win.h"
+#include "common/dialog_win.h"
 #include "common/limits.h"
 #include "common/messages.h"
 #include "members/destination_form.h"

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 
 #include "app/board_dialogs_win.h"
-#include "app/dialog_win.h"
 #include "app/shell_win.h"
+#include "common/dialog_win.h"
 #include "common/limits.h"
 #include "members/icon_form.h"
 #include "res/resource.h"

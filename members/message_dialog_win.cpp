@@ -1,7 +1,7 @@
 // Dialog 310 "全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成": the board's message to all members.
 #include "app/board_dialogs_win.h"
-#include "app/dialog_win.h"
 #include "app/shell_win.h"
+#include "common/dialog_win.h"
 #include "common/messages.h"
 #include "members/message_form.h"
 #include "res/resource.h"

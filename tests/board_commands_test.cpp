@@ -28,7 +28,8 @@ class BoardCommands : public ::testing::Test, protected CommandFixture {
   }
   void TearDown() override { setClockForTests(-1); }
 
-  void run(int command) { runBoardCommand(ctx, command); }
+  using Command = void (*)(BoardCommandContext&);
+  void run(Command command) { command(ctx); }
   std::vector<std::string> rows() const { return fileRows(board()); }
   void otherCopySaves(const std::vector<std::string>& rows, const std::string& message = "朝会は9時") {
     writeBoard(boardBytes(2222, rows, message));
@@ -55,7 +56,7 @@ TEST_F(BoardCommands, DestinationEditSurvivesAnotherCopysSaveWhileTheDialogIsOpe
     e().editDestination = "出張";
     e().editReturnTime = "17:00";
   });
-  run(CMD_DESTINATION_SELECTED);
+  run(destinationForSelectedRow);
   EXPECT_TRUE(ui.warnings.empty());
   EXPECT_EQ(rows(), (std::vector<std::string>{kNewcomer, "A01,3,山田,出張,17:00," + kNow + ",090-1111,内線12,定例,メモ,pc-a",
                                               "B02,5,佐藤,外出,15:00,2024/05/06 09:29,,,,,pc-b", kRowC}));
@@ -68,17 +69,17 @@ TEST_F(BoardCommands, DestinationEditSurvivesAnotherCopysSaveWhileTheDialogIsOpe
 TEST_F(BoardCommands, DestinationByTypedOrOwnIdFindsTheRowIgnoringCase) {
   answer(IDD_TARGET_ID, [&] { e().targetId = "b02"; });
   answer(IDD_DESTINATION, [&] { e().editDestination = "外出"; });
-  run(CMD_DESTINATION_BY_ID);
+  run(destinationById);
   EXPECT_EQ(rows()[1], "B02,5,佐藤,外出,11:00," + kNow + ",,,,,pc-b");
   // The own destination without a user ID asks for it first.
   answer(IDD_USER_ID, [&] { e().enteredUserId = "c03"; });
-  run(CMD_OWN_DESTINATION);
+  run(destinationForOwnRow);
   EXPECT_EQ(rows()[2], "C03,7,鈴木,外出,明日," + kNow + ",,,,,");
   // An ID that is not on the board: the warning, and no destination dialog.
   dialogs.opened.clear();
   const std::string before = board();
   answer(IDD_TARGET_ID, [&] { e().targetId = "X99"; });
-  run(CMD_DESTINATION_BY_ID);
+  run(destinationById);
   EXPECT_EQ(dialogs.opened, (std::vector<int>{IDD_TARGET_ID}));
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kIdNotFound}));
   EXPECT_EQ(board(), before);
@@ -86,13 +87,13 @@ TEST_F(BoardCommands, DestinationByTypedOrOwnIdFindsTheRowIgnoringCase) {
 
 TEST_F(BoardCommands, UnreadableBoardAtOkDropsEveryKindOfChange) {
   auto lockAnd = [&](std::function<void()> typed) { return [&, typed] { typed(); lock(); }; };
-  const std::vector<std::tuple<const char*, int, int, std::function<void()>>> cases = {
-      {"destination", CMD_DESTINATION_SELECTED, IDD_DESTINATION, lockAnd([&] { e().editDestination = "出張"; })},
-      {"add", CMD_ADD_MEMBER, IDD_DESTINATION, lockAnd([&] { e().editId = "N01"; })},
-      {"delete", CMD_DELETE_SELECTED, IDD_DELETE_ID, lockAnd([] {})},
-      {"icon", CMD_ICON_SELECTED, IDD_ICON, lockAnd([&] { e().editIconNumberText = "9"; })},
-      {"pc name", CMD_PC_NAME, IDD_PC_NAME, lockAnd([&] { e().editPcName = "pc-x"; })},
-      {"message", CMD_ALL_MEMBERS_MESSAGE, IDD_MESSAGE, lockAnd([&] { acceptMessageText("新しい", app.board); })},
+  const std::vector<std::tuple<const char*, Command, int, std::function<void()>>> cases = {
+      {"destination", destinationForSelectedRow, IDD_DESTINATION, lockAnd([&] { e().editDestination = "出張"; })},
+      {"add", addMember, IDD_DESTINATION, lockAnd([&] { e().editId = "N01"; })},
+      {"delete", deleteSelectedMember, IDD_DELETE_ID, lockAnd([] {})},
+      {"icon", changeSelectedIcon, IDD_ICON, lockAnd([&] { e().editIconNumberText = "9"; })},
+      {"pc name", pcNameInput, IDD_PC_NAME, lockAnd([&] { e().editPcName = "pc-x"; })},
+      {"message", allMembersMessage, IDD_MESSAGE, lockAnd([&] { acceptMessageText("新しい", app.board); })},
   };
   const std::string before = board();
   const std::vector<FakeRow> listBefore = list.rows;
@@ -115,7 +116,7 @@ TEST_F(BoardCommands, UnreadableBoardAtOkDropsEveryKindOfChange) {
   }
   app.local.userId = "A01";
   lock();
-  run(CMD_QUICK_INPUT_1);
+  run(quickInput1);
   unchanged("quick input");
   EXPECT_EQ(count("reload"), 0);
 }
@@ -130,7 +131,7 @@ TEST_F(BoardCommands, ALockTakenBetweenTheCheckAndTheReloadDropsTheEdit) {
     e().editDestination = "出張";
   });
   view.beforeReload = [&] { lock(); };
-  run(CMD_DESTINATION_SELECTED);
+  run(destinationForSelectedRow);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardMissingOrLocked}));
   EXPECT_EQ(rows(), theirs);
 }
@@ -143,7 +144,7 @@ TEST_F(BoardCommands, AddPutsTheNewMemberFirstWithEmptyBuffersAtOpening) {
     e().editId = "D04";
     e().editName = "高橋";
   });
-  run(CMD_ADD_MEMBER);
+  run(addMember);
   EXPECT_TRUE(ui.warnings.empty());
   EXPECT_EQ(rows(), (std::vector<std::string>{"D04,0,高橋,,," + kNow + ",,,,,", kRowA, kRowB, kRowC}));
 }
@@ -151,7 +152,7 @@ TEST_F(BoardCommands, AddPutsTheNewMemberFirstWithEmptyBuffersAtOpening) {
 TEST_F(BoardCommands, AddRefusesDuplicateIdsInAnyCaseAlsoWhenAddedMeanwhile) {
   const std::string before = board();
   answer(IDD_DESTINATION, [&] { e().editId = "b02"; });
-  run(CMD_ADD_MEMBER);
+  run(addMember);
   EXPECT_EQ(board(), before);
   // Another copy adds the same ID while the dialog is open.
   const std::vector<std::string> theirs = {kRowA, kRowB, kRowC, "d04,2,先着,,,,,,,,"};
@@ -159,7 +160,7 @@ TEST_F(BoardCommands, AddRefusesDuplicateIdsInAnyCaseAlsoWhenAddedMeanwhile) {
     otherCopySaves(theirs);
     e().editId = "D04";
   });
-  run(CMD_ADD_MEMBER);
+  run(addMember);
   EXPECT_EQ(count("reload"), 1);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>(2, msg::kDuplicateId)));
   EXPECT_EQ(rows(), theirs);
@@ -170,14 +171,14 @@ TEST_F(BoardCommands, AddIsRefusedOnAFullBoardSoNoMemberFallsOutOfTheFile) {
   for (int i = 0; i < kMaxBoardRows; ++i) full.push_back("M" + std::to_string(1000 + i) + ",0,名前,,,,,,,,");
   otherCopySaves(full);
   answer(IDD_DESTINATION, [&] { e().editId = "NEW"; });
-  run(CMD_ADD_MEMBER);
+  run(addMember);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardFull}));
   EXPECT_EQ(rows(), full);
   // With 499 rows the member is added as the 500th.
   full.pop_back();
   writeBoard(boardBytes(3333, full, "m"));
   ui.warnings.clear();
-  run(CMD_ADD_MEMBER);
+  run(addMember);
   EXPECT_TRUE(ui.warnings.empty());
   EXPECT_EQ(rows().size(), 500u);
   EXPECT_EQ(rows().front().substr(0, 4), "NEW,");
@@ -189,20 +190,20 @@ TEST_F(BoardCommands, QuickInputWithoutUserIdAsksForItFirst) {
   const std::string before = board();
   // Typed ID not on the board: the warning, userId unchanged, nothing saved.
   answer(IDD_USER_ID, [&] { e().enteredUserId = "X99"; });
-  run(CMD_QUICK_INPUT_1);
+  run(quickInput1);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kOwnIdNotFound}));
   EXPECT_EQ(app.local.userId, "");
   EXPECT_EQ(board(), before);
   // On the board (typed in other case): the command goes on with it.
   answer(IDD_USER_ID, [&] { e().enteredUserId = "b02"; });
-  run(CMD_QUICK_INPUT_1);
+  run(quickInput1);
   EXPECT_EQ(ui.warnings.size(), 1u);
   EXPECT_EQ(app.local.userId, "b02");
   EXPECT_EQ(rows()[1], "B02,5,佐藤,出社,11:00," + kNow + ",,,,,pc-b");
   // Known now: no question; a long word is cut to the field without half a character.
   dialogs.opened.clear();
   app.local.quickInputWord2 = std::string(28, 'w') + "表示,";
-  run(CMD_QUICK_INPUT_2);
+  run(quickInput2);
   EXPECT_TRUE(dialogs.opened.empty());
   EXPECT_EQ(rows()[1], "B02,5,佐藤," + std::string(28, 'w') + ",11:00," + kNow + ",,,,,pc-b");
 }
@@ -214,18 +215,18 @@ TEST_F(BoardCommands, DeleteStartsWithTheSelectedIdOnlyFromTheContextMenu) {
     return 1;
   };
   e().deleteId = "left over";
-  run(CMD_DELETE_SELECTED);  // nothing selected
+  run(deleteSelectedMember);  // nothing selected
   list.select(list.findId("B02"));
-  run(CMD_DELETE_SELECTED);
-  run(CMD_DELETE_MEMBER);  // the menu bar's command starts empty even with a selection
+  run(deleteSelectedMember);
+  run(deleteMemberById);  // the menu bar's command starts empty even with a selection
   EXPECT_EQ(shownIds, (std::vector<std::string>{"", "B02", ""}));
   answer(IDD_DELETE_ID, [&] { e().deleteId = "b02"; });
-  run(CMD_DELETE_SELECTED);
+  run(deleteSelectedMember);
   EXPECT_EQ(rows(), (std::vector<std::string>{kRowA, kRowC}));
 }
 
 TEST_F(BoardCommands, PcNameWidensAHiddenColumnAndFindsItsMemberAfterAReload) {
-  run(CMD_PC_NAME);  // no selection: nothing opens
+  run(pcNameInput);  // no selection: nothing opens
   EXPECT_TRUE(dialogs.opened.empty());
   list.select(list.findId("B02"));
   answer(IDD_PC_NAME, [&] {
@@ -233,7 +234,7 @@ TEST_F(BoardCommands, PcNameWidensAHiddenColumnAndFindsItsMemberAfterAReload) {
     otherCopySaves({kNewcomer, kRowA, kRowB, kRowC});  // B02 moves down
     e().editPcName = "192.168.0.22";
   });
-  run(CMD_PC_NAME);
+  run(pcNameInput);
   EXPECT_EQ(list.columnWidth(9), 100);
   EXPECT_EQ(rows()[2], "B02,5,佐藤,会議室,11:00,2024/05/01 08:05,,,,,192.168.0.22");
   EXPECT_EQ(rows()[0], kNewcomer);
@@ -241,7 +242,7 @@ TEST_F(BoardCommands, PcNameWidensAHiddenColumnAndFindsItsMemberAfterAReload) {
   list.setColumnWidth(9, 80);
   list.select(list.findId("C03"));
   answer(IDD_PC_NAME, [&] { e().editPcName = "pc-c"; });
-  run(CMD_PC_NAME);
+  run(pcNameInput);
   EXPECT_EQ(list.columnWidth(9), 80);
   EXPECT_EQ(shown("C03", 9), "pc-c");
 }
@@ -251,7 +252,7 @@ TEST_F(BoardCommands, MessageTypedDuringAnotherCopysSaveIsKeptOverTheReload) {
     otherCopySaves({kRowA, "B02,5,佐藤,外出,,,,,,,pc-b", kRowC}, "古い連絡");
     EXPECT_TRUE(acceptMessageText("本日,15時から全体会議", app.board));
   });
-  run(CMD_ALL_MEMBERS_MESSAGE);
+  run(allMembersMessage);
   EXPECT_EQ(count("reload"), 1);
   EXPECT_NE(board().find("\r\nEND,\r\n本日/15時から全体会議\r\n"), std::string::npos);
   EXPECT_EQ(rows()[1], "B02,5,佐藤,外出,,,,,,,pc-b");
@@ -267,12 +268,12 @@ TEST_F(BoardCommands, IconChangeActsOnTheSelectedOrOwnRow) {
     return 0;
   };
   list.select(list.findId("B02"));
-  run(CMD_ICON_SELECTED);  // the selected row
-  run(CMD_ICON_OWN);       // always the user's own row
+  run(changeSelectedIcon);  // the selected row
+  run(changeOwnIcon);       // always the user's own row
   list.select(-1);
-  run(CMD_ICON_SELECTED);  // no selection: the own row
+  run(changeSelectedIcon);  // no selection: the own row
   app.local.userId = "nobody";
-  run(CMD_ICON_OWN);  // neither: both fields start empty and nothing asks for an ID
+  run(changeOwnIcon);  // neither: both fields start empty and nothing asks for an ID
   EXPECT_EQ(opened, (std::vector<std::string>{"B02:5", "C03:7", "C03:12", ":"}));
   EXPECT_EQ(rows()[1].substr(0, 7), "B02,12,");
   EXPECT_EQ(rows()[2].substr(0, 7), "C03,12,");
@@ -281,15 +282,15 @@ TEST_F(BoardCommands, IconChangeActsOnTheSelectedOrOwnRow) {
 TEST_F(BoardCommands, UserIdCommandStoresTheTypedIdOrClearsIt) {
   app.local.userId = "A01";
   answer(IDD_USER_ID, [&] { e().enteredUserId = "c03"; });
-  run(CMD_USER_ID);
+  run(userIdCommand);
   EXPECT_EQ(app.local.userId, "c03");  // as typed; the lookup ignores case
   answer(IDD_USER_ID, [&] { e().enteredUserId = "X99"; });
-  run(CMD_USER_ID);
+  run(userIdCommand);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kOwnIdNotFound}));
   EXPECT_EQ(app.local.userId, "");
   app.local.userId = "A01";
   dialogs.on[IDD_USER_ID] = [] { return 1; };
-  run(CMD_USER_ID);
+  run(userIdCommand);
   EXPECT_EQ(app.local.userId, "A01");
 }
 
@@ -300,9 +301,9 @@ TEST_F(BoardCommands, CancelLeavesBoardAndFileAlone) {
   const std::string before = board();
   for (int d : {IDD_DESTINATION, IDD_ICON, IDD_MESSAGE, IDD_DELETE_ID, IDD_TARGET_ID, IDD_PC_NAME})
     dialogs.on[d] = [] { return 1; };
-  for (int command : {CMD_DESTINATION_SELECTED, CMD_DESTINATION_BY_ID, CMD_OWN_DESTINATION, CMD_ADD_MEMBER,
-                      CMD_DELETE_MEMBER,
-                      CMD_DELETE_SELECTED, CMD_ICON_SELECTED, CMD_ICON_OWN, CMD_ALL_MEMBERS_MESSAGE, CMD_PC_NAME})
+  for (Command command : {destinationForSelectedRow, destinationById, destinationForOwnRow, addMember,
+                      deleteMemberById,
+                      deleteSelectedMember, changeSelectedIcon, changeOwnIcon, allMembersMessage, pcNameInput})
     run(command);
   EXPECT_EQ(dialogs.opened.size(), 10u);
   EXPECT_TRUE(ui.warnings.empty());

@@ -3,34 +3,15 @@
 // dialog titles that users and the end-to-end tests find dialogs by.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <fstream>
 #include <map>
 #include <regex>
 
 #include "res/resource.h"
+#include "tests/resource_script.h"
 
 namespace {
 
-std::vector<std::string> lines(const std::string& file) {
-  std::ifstream in(std::string(WABO_SOURCE_DIR) + "/" + file);
-  std::vector<std::string> result;
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
-}
-
-// A number or a name #defined in resource.h; -1 when neither.
-long resolve(const std::string& token) {
-  static const std::map<std::string, long> names = [] {
-    std::map<std::string, long> m;
-    std::smatch match;
-    for (const std::string& line : lines("res/resource.h"))
-      if (std::regex_search(line, match, std::regex(R"(^#define\s+(\w+)\s+(\d+))"))) m[match[1]] = std::stol(match[2]);
-    return m;
-  }();
-  if (!token.empty() && std::isdigit(static_cast<unsigned char>(token[0]))) return std::stol(token);
-  return names.count(token) ? names.at(token) : -1;
-}
+using wabo::test::resolve;
 
 // Menu `id` as text: a line per item of the bar; "text = id", "---", popups as "text {item, ...}".
 std::string menu(long id) {
@@ -39,7 +20,7 @@ std::string menu(long id) {
   std::string out;
   int depth = -1;  // BEGIN ... END levels inside the menu
   std::smatch m;
-  for (const std::string& line : lines("res/wabo.rc")) {
+  for (const std::string& line : wabo::test::scriptLines("res/wabo.rc")) {
     const bool first = !out.empty() && out.back() == '{';
     const std::string before = depth <= 1 ? "" : first ? "" : ", ";
     if (depth < 0) {
@@ -85,7 +66,7 @@ TEST(Resources, MenusHaveEveryCommandInPlace) {
 TEST(Resources, EveryIconNumberHasItsOwnPictureAndTheProgramIconComesFirst) {
   std::vector<std::pair<long, std::string>> icons;
   std::smatch m;
-  for (const std::string& line : lines("res/wabo.rc"))
+  for (const std::string& line : wabo::test::scriptLines("res/wabo.rc"))
     if (std::regex_search(line, m, std::regex(R"(^(\w+)\s+ICON\s+"([^"]+)\")")))
       icons.emplace_back(resolve(m[1]), m[2]);
   std::vector<std::pair<long, std::string>> expected;
@@ -98,7 +79,7 @@ TEST(Resources, DialogTitles) {
   std::map<long, std::string> titles;
   long dialog = -1;
   std::smatch m;
-  for (const std::string& line : lines("res/wabo.rc")) {
+  for (const std::string& line : wabo::test::scriptLines("res/wabo.rc")) {
     if (std::regex_search(line, m, std::regex(R"(^(\w+)\s+DIALOGEX\b)"))) dialog = resolve(m[1]);
     if (std::regex_search(line, m, std::regex(R"(^CAPTION\s+"([^"]*)\")"))) titles[dialog] = m[1];
   }

@@ -1,14 +1,23 @@
-#include "app/dialog_win.h"
+#include "common/dialog_win.h"
 
 #include <vector>
 
-#include "app/shell_win.h"
 #include "common/field_text.h"
+#include "common/messages.h"
 
 namespace wabo {
 
+void warnBox(HWND owner, const char* text) { MessageBoxA(owner, text, msg::kCaption, MB_OK | MB_ICONWARNING); }
+
+void informBox(HWND owner, const char* text) { MessageBoxA(owner, text, msg::kCaption, MB_OK | MB_ICONINFORMATION); }
+
+bool confirmBox(HWND owner, const char* text) {
+  return MessageBoxA(owner, text, msg::kConfirmCaption, MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) == IDOK;
+}
+
 int ModalDialog::run(int templateId, HWND owner) {
-  INT_PTR result = DialogBoxParamA(shell.instanceHandle, MAKEINTRESOURCEA(templateId), owner, procedure,
+  // The templates are in the program file itself.
+  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
                                    reinterpret_cast<LPARAM>(this));
   return result == 0 ? 0 : 1;
 }

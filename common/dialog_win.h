@@ -1,13 +1,36 @@
 // Modal dialogs from resource templates, each run with an object of its own.
 // One dialog procedure turns messages into calls of the object and never
-// lets an exception reach the system's code.
+// lets an exception reach the system's code. A dialog's caller fills its
+// input fields before run() and reads its output fields after an accepted
+// run; the dialog itself touches no state of the program.
 #pragma once
 #include <windows.h>
 
 #include <cstddef>
 #include <string>
 
+#include "common/ui.h"
+
 namespace wabo {
+
+// Message boxes owned by `owner`: failures and refusals with the warning
+// icon, reports of success with the information icon, questions with OK and
+// Cancel (true for OK).
+void warnBox(HWND owner, const char* text);
+void informBox(HWND owner, const char* text);
+bool confirmBox(HWND owner, const char* text);
+
+// Message boxes owned by a dialog.
+class DialogUi : public Ui {
+ public:
+  explicit DialogUi(HWND owner) : owner_(owner) {}
+  void warn(const char* text) override { warnBox(owner_, text); }
+  void inform(const char* text) override { informBox(owner_, text); }
+  bool confirm(const char* text) override { return confirmBox(owner_, text); }
+
+ private:
+  HWND owner_;
+};
 
 class ModalDialog {
  public:
