@@ -23,4 +23,10 @@ constexpr int kColumnNameCount = 8;
 constexpr int kMemberIconCount = 70;
 constexpr int kDestinationSlots = 20;
 
+// Mail
+constexpr int kMailSlotCount = 10;               // slots 0..9 per receiver
+constexpr std::size_t kMailBodyBytes = 512;      // body bytes written and read
+constexpr std::size_t kMailTextMaxBytes = 510;   // taken from the compose text field
+constexpr std::size_t kMailRecipientListMaxBytes = 998;  // taken from the receiver field
+
 }  // namespace wabo

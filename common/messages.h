@@ -49,4 +49,18 @@ inline constexpr char kMinutesTooShortForSearch[] = "PC接続ｻｰﾁを自動�
 inline constexpr char kFontSizeOutOfRange[] = "ﾌｫﾝﾄｻｲｽﾞの設定値が範囲外です\n8から48の間で設定してください";
 inline constexpr char kRowHeightOutOfRange[] = "行高さの設定値が範囲外です\n8から64の間で設定してください";
 
+// Mail
+inline constexpr char kMailRecipientNotFoundBefore[] = "送信先IDの[";
+inline constexpr char kMailRecipientNotFoundAfter[] = "]が見つかりません";
+inline constexpr char kMailSlotsFullBefore[] = "送信先ID[";
+inline constexpr char kMailSlotsFullAfter[] = "]のﾒｰﾙﾌｫﾙﾀﾞが一杯です";
+inline constexpr char kMailFolderNotFound[] = "ﾒｰﾙﾌｫﾙﾀﾞが見つかりません ";
+inline constexpr char kMailArrived[] = "さんからメールです！";
+inline constexpr char kMailUnknownSender[] = "不明";
+inline constexpr char kMailNoRecipient[] = "送信先のIDを入力してください";
+inline constexpr char kMailSentTo[] = "さんにﾒｰﾙを送信しました";
+inline constexpr char kMailSendFailed[] = "ﾒｰﾙ送信に失敗しました";
+// The receiver field holds 998 bytes: a longer selection would lose IDs.
+inline constexpr char kMailTooManyRecipients[] = "選択したﾒﾝﾊﾞｰが多すぎます。選択を減らしてください";
+
 }  // namespace wabo::msg

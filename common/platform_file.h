@@ -12,6 +12,11 @@ namespace wabo::platform {
 // file that could not be written is removed again).
 bool createExclusive(const std::string& path, const std::string& content = std::string());
 
+// The same, telling a name that is taken already (by a file or anything
+// else) from a create that failed for another reason.
+enum class CreateResult { Created, Exists, Failed };
+CreateResult createNew(const std::string& path, const std::string& content);
+
 // Moves `from` over `to`, replacing `to` if it exists. False on failure;
 // `from` and `to` are then as they were.
 bool replaceFile(const std::string& from, const std::string& to);

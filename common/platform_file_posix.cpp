@@ -12,8 +12,12 @@ namespace wabo::platform {
 // Tests on Linux write '\' in paths as the program does; the core treats '/'
 // as a separator too, so the real temporary folders of the tests use '/'.
 bool createExclusive(const std::string& path, const std::string& content) {
+  return createNew(path, content) == CreateResult::Created;
+}
+
+CreateResult createNew(const std::string& path, const std::string& content) {
   int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
-  if (fd < 0) return false;
+  if (fd < 0) return errno == EEXIST ? CreateResult::Exists : CreateResult::Failed;
   bool ok = true;
   for (std::size_t done = 0; ok && done < content.size();) {
     ssize_t n = ::write(fd, content.data() + done, content.size() - done);
@@ -27,7 +31,7 @@ bool createExclusive(const std::string& path, const std::string& content) {
   }
   if (::close(fd) != 0) ok = false;
   if (!ok) ::unlink(path.c_str());
-  return ok;
+  return ok ? CreateResult::Created : CreateResult::Failed;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }

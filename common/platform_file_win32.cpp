@@ -5,11 +5,18 @@
 namespace wabo::platform {
 
 bool createExclusive(const std::string& path, const std::string& content) {
+  return createNew(path, content) == CreateResult::Created;
+}
+
+CreateResult createNew(const std::string& path, const std::string& content) {
   // Shared for reading: a reader that tests for the lock while it is being
   // created must be able to open it, or it would take it for absent.
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  if (h == INVALID_HANDLE_VALUE) {
+    DWORD e = GetLastError();
+    return e == ERROR_FILE_EXISTS || e == ERROR_ALREADY_EXISTS ? CreateResult::Exists : CreateResult::Failed;
+  }
   bool ok = true;
   if (!content.empty()) {
     DWORD written = 0;
@@ -18,7 +25,7 @@ bool createExclusive(const std::string& path, const std::string& content) {
   }
   if (!CloseHandle(h)) ok = false;
   if (!ok) DeleteFileA(path.c_str());
-  return ok;
+  return ok ? CreateResult::Created : CreateResult::Failed;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
