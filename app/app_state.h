@@ -6,6 +6,7 @@
 
 #include "board/board_state.h"
 #include "board/edit_buffers.h"
+#include "messaging/mail_state.h"
 #include "settings/local_settings.h"
 #include "settings/shared_settings.h"
 
@@ -33,6 +34,7 @@ struct AppState {
   EditBuffers edit;
   ListState list;
   MainState main;
+  MailState mail;
 
   // Index 0..4 of the board shown; a stored value outside 1..5 counts as 1.
   int boardIndex() const { return local.selectedBoard >= 1 && local.selectedBoard <= kBoardCount ? local.selectedBoard - 1 : 0; }
