@@ -82,6 +82,7 @@ void switchBoard(int board) {
   showUpdateTime();
   if (app.main.lastLoadResult == kUnreadable) mainUi().warn(msg::kBoardMissingOrLocked);
   app.list.boardSwitching = 0;
+  pickUpMailForUser();
 }
 
 }  // namespace wabo

@@ -1,0 +1,170 @@
+// Mail between two copies of the program sharing a board and a mail folder
+// (two PCs of an office), through the real menus and dialogs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "steps.h"
+
+namespace e2e {
+namespace {
+
+const char kComposeTitle[] = "ﾒｰﾙ作成";
+const char kRecipientsTitle[] = "ﾒｰﾙ送信先の選択";
+const char kViewTitle[] = "ﾒｰﾙ内容";
+const char kSavePickerTitle[] = "ﾒｰﾙの保存";
+
+BoardText officeOfTwo() {
+  BoardText board;
+  board.stamp = 4321;
+  board.members = {
+      {"A001", 3, "青木 花子", "事務所", "", "2025/01/05 18:40", "", "", "", "", ""},
+      {"K100", 7, "加藤 次郎", "会議室", "17:30", "2025/01/04 12:00", "", "", "", "", ""},
+  };
+  return board;
+}
+
+// As in the board commands' test: with WABO_SCREENS set, the test stops at
+// a window until scripts/screens-commands has taken its picture.
+void picture(const std::string& name, HWND window) {
+  char folder[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
+  if (n == 0 || n >= sizeof folder) return;
+  std::vector<int> r = rectOf(window);
+  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
+                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
+  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
+}
+
+std::vector<std::string> listBoxEntries(HWND dialog, int control) {
+  HWND box = GetDlgItem(dialog, control);
+  LRESULT count = sendOrThrow(box, LB_GETCOUNT, 0, 0, "LB_GETCOUNT");
+  std::vector<std::string> entries;
+  for (LRESULT i = 0; i < count; ++i) {
+    char text[256] = {};
+    sendOrThrow(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text), "LB_GETTEXT");
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+// The file-name field of the system's save dialog: an edit, or the edit
+// inside the file-name combo box.
+HWND fileNameField(HWND picker) {
+  for (int id : {0x480, 0x47C}) {
+    HWND field = GetDlgItem(picker, id);
+    if (field == nullptr) continue;
+    HWND inner = FindWindowExA(field, nullptr, "Edit", nullptr);
+    return inner != nullptr ? inner : field;
+  }
+  throw HarnessError("the save dialog has no file-name field");
+}
+
+bool isTime(const std::string& text) {
+  // "%Y/%m/%d %H:%M"
+  if (text.size() != 16) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    bool digit = c >= '0' && c <= '9';
+    if ((i == 4 || i == 7) ? c != '/' : i == 10 ? c != ' ' : i == 13 ? c != ':' : !digit) return false;
+  }
+  return true;
+}
+
+// A writes to B and to an ID that is not on the board in one send, after
+// trying the receiver selection; B's 更新 announces and shows it, exports it
+// and replies from the view; A, minimised, is restored for the reply's view.
+// Each mail file is gone once its view has closed.
+TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
+  BoardFolder shared;
+  shared.writeBoard(1, officeOfTwo());
+  ProgramCopy a("A"), b("B");
+  for (ProgramCopy* copy : {&a, &b}) {
+    LocalSettingsFile settings;
+    settings.userId = copy == &a ? "A001" : "K100";
+    copy->useBoardFolder(shared);
+    copy->writeFile("WaboM.ini", settings.bytes());
+    copy->start();
+    ASSERT_TRUE(copy->waitForUnchangedCheck());
+  }
+
+  // A: 送信先選択 with both members chosen fills the field with both IDs.
+  a.postCommand(CMD_MAIL);
+  HWND compose = a.waitForDialog(kComposeTitle);
+  EXPECT_EQ("", controlText(compose, IDC_MC_RECIPIENTS));
+  pressButton(compose, IDC_MC_CHOOSE);
+  HWND chooser = a.waitForDialog(kRecipientsTitle);
+  EXPECT_EQ((std::vector<std::string>{"A001,  青木 花子", "K100,  加藤 次郎"}), listBoxEntries(chooser, IDC_MR_LIST));
+  for (WPARAM i : {0, 1}) sendOrThrow(GetDlgItem(chooser, IDC_MR_LIST), LB_SETSEL, TRUE, static_cast<LPARAM>(i), "LB_SETSEL");
+  picture("mail-recipients-dialog", chooser);
+  pressButton(chooser, IDOK);
+  waitUntilGone(chooser);
+  EXPECT_EQ("A001,K100", controlText(compose, IDC_MC_RECIPIENTS));
+
+  // One send to B and to an ID that names nobody.
+  const std::string text = "会議は15時から\r\n表示ソフトの件";
+  setControlText(compose, IDC_MC_TEXT, text);
+  setControlText(compose, IDC_MC_RECIPIENTS, "K100,X999");
+  picture("mail-compose-dialog", compose);
+  pressButton(compose, IDC_MC_SEND);
+  EXPECT_EQ("送信先IDの[X999]が見つかりません", a.answerMessageBox());
+  EXPECT_EQ("加藤 次郎さんにﾒｰﾙを送信しました", a.answerMessageBox());
+  waitUntilGone(compose);
+  const std::string mailOfB = shared.file("K1000.ml");
+  ASSERT_TRUE(fileExists(mailOfB));
+  EXPECT_EQ(0u, readFileBytes(mailOfB).find("A001\x01"));
+  EXPECT_FALSE(fileExists(shared.file("X9990.ml")));
+
+  // B: 更新, then the announcement and the view with sender and time.
+  b.postCommand(CMD_REFRESH);
+  EXPECT_EQ("更新しました(新しい情報なし)", b.answerMessageBox());
+  EXPECT_EQ("青木 花子さんからメールです！", b.answerMessageBox());
+  HWND view = b.waitForDialog(kViewTitle);
+  EXPECT_EQ("A001", controlText(view, IDC_MV_SENDER));
+  const std::string sentTime = controlText(view, IDC_MV_TIME);
+  EXPECT_TRUE(isTime(sentTime)) << sentTime;
+  EXPECT_EQ(text, controlText(view, IDC_MV_TEXT));
+  picture("mail-view-dialog", view);
+
+  // 保存する: the save picker with its own title and OK text writes the six lines.
+  pressButton(view, IDC_MV_SAVE);
+  HWND picker = b.waitForDialog(kSavePickerTitle);
+  EXPECT_EQ("保存する", controlText(picker, IDOK));
+  const std::string exported = b.file("mail.txt");
+  sendOrThrow(fileNameField(picker), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()), "WM_SETTEXT");
+  pressButton(picker, IDOK);
+  waitUntilGone(picker);
+  ASSERT_TRUE(waitUntil([&] { return b.hasFile("mail.txt"); }));
+  EXPECT_EQ("[ﾒｰﾙ送信者ID]\r\nA001\r\n[ﾒｰﾙ内容]\r\n" + text + "\r\n[ﾒｰﾙ送信時間]\r\n" + sentTime + "\r\n",
+            b.readFile("mail.txt"));
+  EXPECT_TRUE(isShown(view));
+
+  // 返信を書く: the mail is gone, the compose dialog is addressed to A.
+  pressButton(view, IDC_MV_REPLY);
+  waitUntilGone(view);
+  compose = b.waitForDialog(kComposeTitle);
+  EXPECT_FALSE(fileExists(mailOfB));
+  EXPECT_EQ("A001", controlText(compose, IDC_MC_RECIPIENTS));
+  setControlText(compose, IDC_MC_TEXT, "了解");
+  pressButton(compose, IDC_MC_SEND);
+  EXPECT_EQ("青木 花子さんにﾒｰﾙを送信しました", b.answerMessageBox());
+  waitUntilGone(compose);
+
+  // A, minimised, picks the reply up at its next tick: restored first.
+  ShowWindow(a.mainWindow(), SW_MINIMIZE);
+  ASSERT_TRUE(waitUntil([&] { return IsIconic(a.mainWindow()) != FALSE; }));
+  a.postTick();
+  EXPECT_EQ("加藤 次郎さんからメールです！", a.answerMessageBox());
+  view = a.waitForDialog(kViewTitle);
+  EXPECT_FALSE(IsIconic(a.mainWindow()));
+  EXPECT_EQ("K100", controlText(view, IDC_MV_SENDER));
+  EXPECT_EQ("了解", controlText(view, IDC_MV_TEXT));
+  pressButton(view, IDOK);
+  waitUntilGone(view);
+  EXPECT_TRUE(waitUntil([&] { return !fileExists(shared.file("A0010.ml")); }));
+  EXPECT_EQ(nullptr, a.findDialog(kMessageCaption));
+  for (ProgramCopy* p : {&a, &b}) EXPECT_EQ(0u, p->close());
+}
+
+}  // namespace
+}  // namespace e2e
