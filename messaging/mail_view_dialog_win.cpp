@@ -20,7 +20,9 @@ class MailViewDialog : public ModalDialog {
     setText(IDC_MV_SENDER, fields_.mail.senderId);
     setText(IDC_MV_TIME, fields_.mail.sentTime);
     setText(IDC_MV_TEXT, fields_.mail.body);
-    return true;
+    // On 閉じる, so that Enter closes and the text is not shown selected.
+    focus(IDOK);
+    return false;
   }
 
   bool onCommand(int control, int code) override {

@@ -36,13 +36,21 @@ void picture(const std::string& name, HWND window) {
   ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
 }
 
+// The entries of a list box in another process, read as UTF-16 (the form
+// in which the system passes them between processes) and turned back into
+// Shift-JIS.
 std::vector<std::string> listBoxEntries(HWND dialog, int control) {
   HWND box = GetDlgItem(dialog, control);
   LRESULT count = sendOrThrow(box, LB_GETCOUNT, 0, 0, "LB_GETCOUNT");
   std::vector<std::string> entries;
   for (LRESULT i = 0; i < count; ++i) {
-    char text[256] = {};
-    sendOrThrow(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text), "LB_GETTEXT");
+    wchar_t wide[256] = {};
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
+                             kStepTimeoutMs, &ignored))
+      throw HarnessError("LB_GETTEXT got no answer");
+    char text[512] = {};
+    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
     entries.push_back(text);
   }
   return entries;
@@ -129,7 +137,19 @@ TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
   // 保存する: the save picker with its own title and OK text writes the six lines.
   pressButton(view, IDC_MV_SAVE);
   HWND picker = b.waitForDialog(kSavePickerTitle);
-  EXPECT_EQ("保存する", controlText(picker, IDOK));
+  // The system's dialog may still be filling its folder view for a moment.
+  std::string okText;
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        try {
+          okText = controlText(picker, IDOK);
+        } catch (const HarnessError&) {
+          return false;
+        }
+        return okText == "保存する";
+      },
+      30000))
+      << okText;
   const std::string exported = b.file("mail.txt");
   sendOrThrow(fileNameField(picker), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()), "WM_SETTEXT");
   pressButton(picker, IDOK);
