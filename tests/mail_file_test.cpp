@@ -73,6 +73,11 @@ TEST(MailFile, OverlongFieldsAreCutAndNeverSpillIntoTheNext) {
   // A double-byte character across a limit is left out whole.
   std::string id = std::string(28, 'i') + "\x95\x5c";
   EXPECT_EQ(parseMailBytes(id + "\x01\x01t\x01\x01").mail.senderId, std::string(28, 'i'));
+  // A field that ends in a lead byte without its second byte drops it.
+  ParsedMail ragged = parseMailBytes("a\x95" "\x01" "b\x96" "\x01" "\xff\xfe\xf7");
+  EXPECT_EQ(ragged.mail.senderId, "a");
+  EXPECT_EQ(ragged.mail.body, "a");
+  EXPECT_EQ(ragged.mail.sentTime, "\xff\xfe");
 }
 
 TEST(MailFile, ReadingStopsAtItsLimit) {
