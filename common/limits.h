@@ -16,6 +16,13 @@ constexpr std::size_t textLimit(std::size_t bufferBytes) { return bufferBytes - 
 // Longest text taken from a dialog field of the given buffer size.
 constexpr std::size_t fieldLimit(std::size_t bufferBytes) { return bufferBytes - 2; }
 
+// Bulletin board posts (keiji.dat): buffers of a post's fields. A dialog
+// takes fieldLimit() bytes, the file reader keeps textLimit() bytes.
+constexpr std::size_t kPostSubjectBytes = 60;
+constexpr std::size_t kPostInfoBytes = 512;
+constexpr std::size_t kPostWriterBytes = 60;
+constexpr std::size_t kPostTimeBytes = 30;
+
 constexpr int kMaxBoardRows = 500;
 constexpr int kBoardCount = 5;
 constexpr int kColumnCount = 10;

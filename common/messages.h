@@ -33,6 +33,13 @@ inline constexpr char kLineBreakNotAllowed[] = "改行は使えません ";
 inline constexpr char kIconNumberOutOfRange[] = "ｱｲｺﾝNo.が範囲外です ";
 inline constexpr char kIconIdNotFound[] = "IDが見つかりません ";
 
+// Bulletin board
+inline constexpr char kPostSubjectMissing[] = "[件名] がありません！ ";
+inline constexpr char kSaveFolderMissing[] = "保存先ﾌｫﾙﾀﾞが見つかりません ";
+// "[ " + subject + " ] を削除しますか？"
+inline constexpr char kDeletePostQuestionHead[] = "[ ";
+inline constexpr char kDeletePostQuestionTail[] = " ] を削除しますか？";
+
 // Refresh
 inline constexpr char kRefreshedNew[] = "更新しました(新しい情報あり)";
 inline constexpr char kRefreshedNothingNew[] = "更新しました(新しい情報なし)";

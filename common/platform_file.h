@@ -27,6 +27,11 @@ bool removeFile(const std::string& path);
 // True if `path` can be opened for reading.
 bool fileExists(const std::string& path);
 
+// Seconds since `path` was last written, by the system's own clock; -1 when
+// the file cannot be looked at. Used to tell a lock left behind by a program
+// that died from one in use.
+long long fileAgeSeconds(const std::string& path);
+
 // The Windows folder without a trailing separator ("" where there is none).
 std::string windowsFolder();
 

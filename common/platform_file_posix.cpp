@@ -1,8 +1,10 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <thread>
 
 #include "common/platform_file.h"
@@ -43,6 +45,12 @@ bool fileExists(const std::string& path) {
   if (!f) return false;
   std::fclose(f);
   return true;
+}
+
+long long fileAgeSeconds(const std::string& path) {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return -1;
+  return static_cast<long long>(std::time(nullptr)) - static_cast<long long>(info.st_mtime);
 }
 
 std::string windowsFolder() { return ""; }
