@@ -45,10 +45,11 @@ std::string BulletinBoard::deleteQuestion(std::size_t row) const {
   return msg::kDeletePostQuestionHead + subject + msg::kDeletePostQuestionTail;
 }
 
-void BulletinBoard::deletePost(std::size_t row, const std::function<bool(const std::string&)>& askYesNo, Ui& ui) {
-  if (row >= posts_.size() || !askYesNo(deleteQuestion(row))) return;
+bool BulletinBoard::deletePost(std::size_t row, const std::function<bool(const std::string&)>& askYesNo, Ui& ui) {
+  if (row >= posts_.size() || !askYesNo(deleteQuestion(row))) return false;
   const BulletinPost post = posts_[row];
   if (removeBulletinPost(path_, post, posts_, timing_) == BulletinChange::kFailed) ui.warn(msg::kSaveFolderMissing);
+  return true;
 }
 
 }  // namespace wabo

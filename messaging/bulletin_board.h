@@ -32,8 +32,9 @@ class BulletinBoard {
   std::string deleteQuestion(std::size_t row) const;
 
   // 削  除 for row `row`: asks `askYesNo`; on Yes removes that post from the
-  // file. A failed write is told through `ui` and the row stays.
-  void deletePost(std::size_t row, const std::function<bool(const std::string&)>& askYesNo, Ui& ui);
+  // file. A failed write is told through `ui` and the row stays. True when
+  // the answer was Yes (the list is then the file's, or as it was).
+  bool deletePost(std::size_t row, const std::function<bool(const std::string&)>& askYesNo, Ui& ui);
 
  private:
   std::string path_;

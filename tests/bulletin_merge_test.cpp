@@ -199,16 +199,16 @@ TEST_F(BulletinBoardDialog, DeleteAsksFirstAndKeepsTheRowWhenNotWritten) {
       return yes;
     };
   };
-  board.deletePost(0, answer(false), ui);
+  EXPECT_FALSE(board.deletePost(0, answer(false), ui));
   EXPECT_EQ(asked, std::vector<std::string>{"[ 表 ] を削除しますか？"});
   EXPECT_EQ(board.posts().size(), 2u);
   EXPECT_EQ(fileposts().size(), 2u);
 
-  board.deletePost(0, answer(true), ui);
+  EXPECT_TRUE(board.deletePost(0, answer(true), ui));
   EXPECT_EQ(board.posts(), BulletinPosts{post("b")});
   EXPECT_EQ(fileposts(), BulletinPosts{post("b")});
 
-  board.deletePost(5, answer(true), ui);  // no such row: nothing asked
+  EXPECT_FALSE(board.deletePost(5, answer(true), ui));  // no such row: nothing asked
   EXPECT_EQ(asked.size(), 2u);
 
   // The mail folder went away: told, and the row stays in the list.
