@@ -65,11 +65,15 @@ BulletinLock::BulletinLock(const std::string& lockPath, const BulletinLockTiming
     const long long age = platform::fileAgeSeconds(lockPath);
     if (age < 0) {
       // Nothing there, yet it could not be created: the folder cannot be
-      // written, unless the holder has just let go. A few tries tell.
-      if (++createFailuresWithoutLock >= 3) return;
-    } else if (age >= timing.staleSeconds) {
-      takeOverStale(lockPath, timing.staleSeconds);
+      // written, unless the holder is just letting go (on Windows a file
+      // being deleted can neither be created nor looked at). A few tries in
+      // a row tell the two apart.
+      if (++createFailuresWithoutLock >= 5) return;
+      platform::shortPause(5);
+      continue;
     }
+    createFailuresWithoutLock = 0;
+    if (age >= timing.staleSeconds) takeOverStale(lockPath, timing.staleSeconds);
     if (std::chrono::steady_clock::now() >= deadline) return;
     platform::shortPause(15);
   }
