@@ -119,7 +119,8 @@ TEST(BulletinReader, LongFieldsAreCutAndTheRestSkipped) {
   ASSERT_EQ(posts.size(), 1u);
   EXPECT_EQ(posts[0].subject, std::string(58, 'a'));
   // A NUL ends the text as it would end the program's buffer.
-  posts = parseBulletinBoard(std::string("1,ab\0cd\x01i\x01w\x01t\r\n", 17));
+  const char withNul[] = "1,ab\0cd\x01i\x01w\x01t\r\n";
+  posts = parseBulletinBoard(std::string(withNul, sizeof withNul - 1));
   ASSERT_EQ(posts.size(), 1u);
   EXPECT_EQ(posts[0].subject, "ab");
   EXPECT_EQ(posts[0].info, "i");
