@@ -2,6 +2,7 @@
 // (app/command_table.def) says which function carries it out.
 #include "app/board_commands.h"
 #include "app/board_dialogs_win.h"
+#include "app/bulletin_command_win.h"
 #include "app/mail_commands_win.h"
 #include "app/shell_win.h"
 #include "res/resource.h"

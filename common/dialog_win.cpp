@@ -86,8 +86,10 @@ INT_PTR ModalDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       onDestroy();
       return FALSE;
-    default:
-      return FALSE;
+    default: {
+      INT_PTR result = FALSE;
+      return onMessage(message, wParam, lParam, result) ? result : FALSE;
+    }
   }
 }
 

@@ -54,6 +54,11 @@ class ModalDialog {
   virtual bool onNotify(NMHDR* /*header*/) { return false; }
   // WM_DESTROY: release what onInit made.
   virtual void onDestroy() {}
+  // Any other message (WM_CTLCOLORSTATIC, ...); true when handled, with the
+  // value the dialog procedure returns for it in `result`.
+  virtual bool onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& /*result*/) {
+    return false;
+  }
 
   void close(int result);
   HWND window() const { return window_; }
