@@ -99,17 +99,10 @@ void addMember(BoardCommandContext& ctx) {
   e.editRowIndex = -1;
   if (ctx.dialogs.destinationDialog() != 0) return;
   if (!preSaveCheck(ctx)) return;
-  if (findMember(ctx.list, e.editId) >= 0) {
-    ctx.ui.warn(msg::kDuplicateId);
-    return;
-  }
-  // A board file holds at most 500 rows; a new first row would push the
-  // last member out of the file at the next load.
-  if (ctx.list.rowCount() >= kMaxBoardRows) {
-    ctx.ui.warn(msg::kBoardFull);
-    return;
-  }
-  e.editRowIndex = -1;  // a new member, whatever ran while the dialog was open
+  // A new member, whatever ran while the dialog was open. A taken ID or a
+  // full board is refused by the edit itself, also when another copy's save
+  // is met under the lock.
+  e.editRowIndex = -1;
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
 }
 
@@ -124,9 +117,9 @@ void allMembersMessage(BoardCommandContext& ctx) {
     board.allMembersMessage = before;
     return;
   }
-  board.allMembersMessage = typed;  // over the message a reload has read
+  // Over the message a reload has read, here or under the save's lock.
+  applyAllMembersMessage(ctx.list, ctx.app, ctx.ui, typed);
   ctx.view.showAllMembersMessage();
-  saveBoard(ctx.list, ctx.app, ctx.ui);
 }
 
 void deleteMemberById(BoardCommandContext& ctx) { deleteMemberCommand(ctx, false); }
@@ -148,9 +141,7 @@ void pcNameInput(BoardCommandContext& ctx) {
   if (ctx.dialogs.pcNameDialog() != 0) return;
   if (!preSaveCheck(ctx)) return;
   if (ctx.list.columnWidth(kPcNameColumn) == 0) ctx.list.setColumnWidth(kPcNameColumn, kShownPcNameWidth);
-  int target = findMember(ctx.list, e.editId);
-  if (target >= 0) ctx.list.setText(target, kPcNameColumn, e.editPcName);
-  saveBoard(ctx.list, ctx.app, ctx.ui);
+  applyPcName(ctx.list, ctx.app, ctx.ui);
 }
 
 int askUserId(BoardCommandContext& ctx, bool clearWhenUnknown) {

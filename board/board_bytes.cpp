@@ -47,6 +47,13 @@ std::string boardFileBytes(const MemberList& list, const BoardState& board, int 
   return out;
 }
 
+bool holdsEndId(const MemberList& list) {
+  const int n = list.rowCount();
+  for (int i = 0; i < n; ++i)
+    if (forFile(list.text(i, 0, kShortTextBytes), kShortTextBytes, false) == "END") return true;
+  return false;
+}
+
 std::string emptyBoardBytes(const BoardState& board, int stamp) {
   std::string out;
   appendHead(out, board, stamp);

@@ -16,6 +16,11 @@ namespace wabo {
 // field of a row, keeps its commas.
 std::string boardFileBytes(const MemberList& list, const BoardState& board, int stamp);
 
+// True when a row's ID is exactly "END": the reader would take that row for
+// the end line and lose every row behind it and the message, so the
+// writers refuse to write such a list.
+bool holdsEndId(const MemberList& list);
+
 // A new board: head line, captions, the sample row "ID,0,名前,,,,,,,," and
 // the placeholder message.
 std::string emptyBoardBytes(const BoardState& board, int stamp);

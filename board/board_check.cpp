@@ -5,12 +5,12 @@
 #include "board/board_file.h"
 #include "board/board_head_line.h"
 #include "common/messages.h"
-#include "common/platform_file.h"
+#include "board/lock_wait.h"
 
 namespace wabo {
 
 int checkBoard(const BoardState& board, Ui& ui) {
-  if (platform::fileExists(lockFilePath(board.currentBoardPath))) return kUnreadable;
+  if (!lockGoneSoon(lockFilePath(board.currentBoardPath))) return kUnreadable;
   std::FILE* file = std::fopen(board.currentBoardPath.c_str(), "rb");
   if (!file) return kUnreadable;
   // The first read takes no more than "W2," and an eight-digit stamp with

@@ -22,6 +22,7 @@ bool writeNewBoard(BoardState& board, const std::string& chosenFilePath, MakeByt
 }  // namespace
 
 bool writeBoardFromDisplay(MemberList& list, AppState& app, const std::string& chosenFilePath) {
+  if (holdsEndId(list)) return false;
   return writeNewBoard(app.board, chosenFilePath,
                        [&](int stamp) { return boardFileBytes(list, app.board, stamp); });
 }

@@ -4,10 +4,11 @@
 
 #include "app/list_columns.h"
 #include "board/board_file.h"
+#include "board/board_fingerprint.h"
 #include "board/board_head_line.h"
 #include "board/board_save.h"
 #include "common/limits.h"
-#include "common/platform_file.h"
+#include "board/lock_wait.h"
 
 namespace wabo {
 
@@ -76,11 +77,11 @@ bool readRows(BoardByteReader& reader, MemberList& list) {
 
 }  // namespace
 
-bool loadBoard(MemberList& list, AppState& app) {
+bool loadBoard(MemberList& list, AppState& app, bool underOwnLock) {
   list.rebuildAppearance();
 
   BoardState& board = app.board;
-  if (platform::fileExists(lockFilePath(board.currentBoardPath))) return false;
+  if (!underOwnLock && !lockGoneSoon(lockFilePath(board.currentBoardPath))) return false;
   // The buffer outlives the stream that uses it.
   std::unique_ptr<char[]> buffer(new char[kReadBufferBytes]);
   File file(std::fopen(board.currentBoardPath.c_str(), "rb"));
@@ -103,6 +104,8 @@ bool loadBoard(MemberList& list, AppState& app) {
   bool endLineRead = readRows(reader, list);
   board.allMembersMessage.clear();
   if (endLineRead) reader.readField(board.allMembersMessage, kPathBytes, Delimiters::kCommaOrCr);
+  // The bytes just read, for the save to tell whether the file has changed.
+  board.fileSeen = fingerprintOfFile(file.get());
   file.reset();
 
   sortAfterLoad(list, app);

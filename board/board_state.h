@@ -9,12 +9,24 @@
 
 namespace wabo {
 
+// What a copy last read from or wrote to its board file: the length and a
+// hash of all its bytes. Two saves in one second can carry the same stamp;
+// the bytes still tell them apart.
+struct FileFingerprint {
+  bool known = false;
+  std::uint64_t length = 0;
+  std::uint64_t hash = 0;
+  bool operator==(const FileFingerprint& o) const { return known && o.known && length == o.length && hash == o.hash; }
+  bool operator!=(const FileFingerprint& o) const { return !(*this == o); }
+};
+
 struct BoardState {
   std::string currentBoardPath;  // copy of boardPaths[selectedBoard - 1]
   std::int32_t boardStamp = 0;   // change mark of the head line
   std::array<std::string, kColumnNameCount> columnNames{"名前",     "行き先",   "戻り予定", "書込日時",
                                                         "携帯番号", "連絡事項", "予定",     "その他"};
   std::string allMembersMessage;  // 256-byte buffer
+  FileFingerprint fileSeen;       // the file as last loaded or saved by this copy
 };
 
 struct TimeTexts {

@@ -48,8 +48,8 @@ FolderLock::FolderLock(std::string lockPath) : path_(std::move(lockPath)), token
 
 FolderLock::~FolderLock() { release(); }
 
-void FolderLock::release() {
-  if (!held_) return;
+bool FolderLock::release() {
+  if (!held_) return true;
   held_ = false;
   // Another PC may hold the file open for a moment (testing for the lock),
   // and then it can neither be read nor deleted: try again briefly. A lock
@@ -75,7 +75,8 @@ void FolderLock::release() {
       [] { return true; });
   // Still there and never seen to be somebody else's: it is the one this
   // save created.
-  if (!done && !othersLock) platform::removeFile(path_);
+  if (done || othersLock) return true;
+  return platform::removeFile(path_);
 }
 
 }  // namespace wabo

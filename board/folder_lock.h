@@ -18,7 +18,9 @@ class FolderLock {
   FolderLock& operator=(const FolderLock&) = delete;
 
   bool held() const { return held_; }
-  void release();
+  // False when the lock this object took could not be deleted and is
+  // still there.
+  bool release();
 
  private:
   std::string path_;

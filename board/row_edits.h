@@ -1,27 +1,39 @@
-// Edits of single rows of the shown board; each finds its row again by ID
-// (a reload may have moved it) and then saves the whole board.
+// Edits of single rows of the shown board and of its message. Each is made
+// on the row found by ID (a reload may have moved it) and then the whole
+// board is saved; should another copy save in between, the save makes the
+// edit again on the rows it reloads (saveBoard).
 #pragma once
+#include <string>
+
 #include "app/app_state.h"
 #include "board/member_list.h"
 #include "common/ui.h"
 
 namespace wabo {
 
-// Each returns true when the board was saved (saveBoard has reported any
-// failure through `ui`).
+// Each returns true when the board was saved. A row that is no longer there
+// gets its warning and nothing is saved; saveBoard reports its own failures.
 
 // The row of iconDialogId takes the icon number in editIconNumberText
-// (0..69; anything else leaves the icon alone). Saves even when the ID is
-// gone.
+// (0..69; anything else leaves the icon alone). "IDが見つかりません".
 bool applyIconNumber(MemberList& list, AppState& app, Ui& ui);
-// Removes the row of deleteId and numbers the row keys 0..n-1 again. An ID
-// that is not there: the warning, and nothing is saved.
+// Removes the row of deleteId and numbers the row keys 0..n-1 again.
+// "削除するIDが見つかりません".
 bool deleteMember(MemberList& list, AppState& app, Ui& ui);
 // Writes the edit buffers into the row of editId, or with editRowIndex -1
 // into a new row at the top (icon 0, row key = the old row count; an ID that
-// is empty, begins with a blank or is "END" changes and saves nothing).
-// Stamps the write time, sets editRowIndex to the row found (-1 if the ID is
-// gone) and saves.
+// is empty, begins with a blank or is "END" changes and saves nothing; one
+// that is taken gets "ＩＤが重複しています", a full board its warning).
+// Stamps the write time, sets editRowIndex to the row found and saves.
+// "IDが見つかりません" when an existing row has gone.
 bool applyEditedRow(MemberList& list, AppState& app, Ui& ui);
+// The row of editId takes editPcName as its PC-Name. "IDが見つかりません".
+bool applyPcName(MemberList& list, AppState& app, Ui& ui);
+// allMembersMessage becomes `message`.
+bool applyAllMembersMessage(MemberList& list, AppState& app, Ui& ui, const std::string& message);
+// The row of `oldId` takes the ID `newId` (already tested, see id_edit.h);
+// "IDが見つかりません" when it has gone, "ＩＤが重複しています" when
+// another row has taken `newId` meanwhile.
+bool renameMember(MemberList& list, AppState& app, Ui& ui, const std::string& oldId, const std::string& newId);
 
 }  // namespace wabo

@@ -13,6 +13,8 @@ inline constexpr char kBoardMissingOrLocked[] = "行き先ﾃﾞｰﾀﾌｧｲ�
 inline constexpr char kBadFormat[] = "ﾌｧｲﾙ形式ｴﾗｰです。旧ﾊﾞｰｼﾞｮﾝの\nﾌｧｲﾙは読み込めません。";
 inline constexpr char kSaveLockedOrMissing[] = "ﾃﾞｰﾀ更新に失敗しました\nﾃﾞｰﾀﾌｧｲﾙがないかﾛｯｸされています";
 inline constexpr char kSaveFailed[] = "ﾃﾞｰﾀ更新に失敗しました";
+// The board was saved, but its lock could not be deleted afterwards.
+inline constexpr char kLockLeft[] = "ﾃﾞｰﾀは更新しましたが、ﾛｯｸﾌｧｲﾙ(lock.dat)を削除できませんでした\nlock.datを削除してください";
 
 // Board commands
 inline constexpr char kIdNotFound[] = "IDが見つかりません";

@@ -35,7 +35,14 @@ long long fileAgeSeconds(const std::string& path);
 // The Windows folder without a trailing separator ("" where there is none).
 std::string windowsFolder();
 
-// Sleeps a few milliseconds; used only by bounded retries in the core.
+// Creates or truncates `path` and writes `bytes` into it; the writes, the
+// flush and the close are checked. False on any failure; a partial file may
+// be left for the caller to remove.
+bool writeWholeFile(const std::string& path, const std::string& bytes);
+
+// Sleeps a few milliseconds; used only by bounded waits in the core. The
+// program's windows are repainted meanwhile (only paint messages are
+// handled, so no command or timer tick runs in between).
 void shortPause(int milliseconds);
 
 }  // namespace wabo::platform

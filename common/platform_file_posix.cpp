@@ -8,8 +8,26 @@
 #include <thread>
 
 #include "common/platform_file.h"
+#include "common/platform_file_faults.h"
 
 namespace wabo::platform {
+
+namespace {
+
+FileFaults faults;
+
+bool isReadOnly(const std::string& path) { return !path.empty() && path == faults.readOnlyFile; }
+
+bool failsDelete(const std::string& path) {
+  if (isReadOnly(path)) return true;
+  if (path.empty() || path != faults.undeletableFile) return false;
+  if (faults.undeletableTimes < 0) return true;
+  return faults.undeletableTimes > 0 && faults.undeletableTimes-- > 0;
+}
+
+}  // namespace
+
+void setFileFaultsForTests(const FileFaults& planned) { faults = planned; }
 
 // Tests on Linux write '\' in paths as the program does; the core treats '/'
 // as a separator too, so the real temporary folders of the tests use '/'.
@@ -36,9 +54,31 @@ CreateResult createNew(const std::string& path, const std::string& content) {
   return ok ? CreateResult::Created : CreateResult::Failed;
 }
 
-bool replaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+bool replaceFile(const std::string& from, const std::string& to) {
+  if (isReadOnly(to)) return false;
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
 
-bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0 || errno == ENOENT; }
+bool removeFile(const std::string& path) {
+  if (failsDelete(path)) return false;
+  return std::remove(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+  if (isReadOnly(path)) return false;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  std::size_t allowed = bytes.size();
+  if (faults.writableBytes >= 0 && static_cast<unsigned long long>(faults.writableBytes) < allowed) {
+    allowed = static_cast<std::size_t>(faults.writableBytes);  // the disk fills up here
+  }
+  if (faults.writableBytes >= 0) faults.writableBytes -= static_cast<long long>(allowed);
+  bool ok = std::fwrite(bytes.data(), 1, allowed, file) == allowed && allowed == bytes.size();
+  ok = std::fflush(file) == 0 && ok;
+  ok = !std::ferror(file) && ok;
+  ok = std::fclose(file) == 0 && ok;
+  return ok;
+}
 
 bool fileExists(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");

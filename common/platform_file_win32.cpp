@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstdio>
+
 #include "common/platform_file.h"
 
 namespace wabo::platform {
@@ -67,6 +69,25 @@ std::string windowsFolder() {
   return folder;
 }
 
-void shortPause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = std::fflush(file) == 0 && ok;
+  ok = !std::ferror(file) && ok;
+  ok = std::fclose(file) == 0 && ok;
+  return ok;
+}
+
+void shortPause(int milliseconds) {
+  // Waits on the thread's message queue for paint messages only, and
+  // handles them: a window that waits for a board lock is still drawn.
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  for (DWORD now = GetTickCount(); static_cast<LONG>(end - now) > 0; now = GetTickCount()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_PAINT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageA(&message);
+  }
+}
 
 }  // namespace wabo::platform

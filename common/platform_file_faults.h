@@ -1,0 +1,20 @@
+// Faults of the file system that the test machine cannot be made to
+// produce (a full disk, a read-only file to a program running as root, a
+// file that cannot be deleted). Only the native build's platform module
+// (platform_file_posix.cpp) has them; the tests plan them before a save.
+#pragma once
+#include <string>
+
+namespace wabo::platform {
+
+struct FileFaults {
+  long long writableBytes = -1;  // what writeWholeFile may still put down in all; -1: no limit
+  std::string readOnlyFile;      // cannot be written, replaced or deleted
+  std::string undeletableFile;   // cannot be deleted ...
+  int undeletableTimes = -1;     // ... that many times, then it can; -1: never
+};
+
+// Replaces the planned faults; FileFaults{} plans none.
+void setFileFaultsForTests(const FileFaults& faults);
+
+}  // namespace wabo::platform
