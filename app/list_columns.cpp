@@ -1,6 +1,7 @@
 // The member list's ten columns, kept per board, and sorting by a column.
 #include "app/list_columns.h"
 
+#include <climits>
 #include <unordered_map>
 #include <vector>
 
@@ -46,11 +47,14 @@ int compareBytes(const std::string& a, const std::string& b) {
 void applyFillRule(AppState& app, int fullScreenWidth) {
   ColumnWidths& widths = app.local.columnWidths[app.boardIndex()];
   if (widths[8] != -1) return;
-  int rest = fullScreenWidth;
+  // Widths come from a settings file a person may edit: summed in 64 bits,
+  // eight of them near the largest int cannot overflow.
+  long long rest = fullScreenWidth;
   for (int i = 0; i < 8; ++i) rest -= widths[i];
   // A screen narrower than the other columns leaves column 8 at no width
-  // rather than at a negative one.
-  widths[8] = rest < 0 ? 0 : rest;
+  // rather than at a negative one; negative widths cannot make it wider
+  // than an int.
+  widths[8] = rest < 0 ? 0 : rest > INT_MAX ? INT_MAX : static_cast<int>(rest);
 }
 
 void createColumns(MemberList& list, AppState& app) {

@@ -221,6 +221,22 @@ TEST_F(BoardLoad, CheckReadsNothingBeyondTheHeadLine) {
   writer.join();
 }
 
+// A damaged head line whose stamp field never ends would be read to the end
+// of the file at every tick: a stamp has at most ten digits.
+TEST_F(BoardLoad, AStampFieldLongerThanAStampIsADamagedHeadLine) {
+  load(boardBytes(1234567890, {"keep,1,me"}, "m"));
+  EXPECT_EQ(checkBoard(f.app.board, ui), kUnchanged);
+  f.app.board.boardStamp = 0;
+  for (const std::string& head : std::vector<std::string>{"W2," + std::string(1 << 20, '0'), "W2,0000000000000,", "W2, 00000000000000\r"}) {
+    f.writeBoard(head + "\r\n" + kDefaultCaptionLine + "END,\r\nm\r\n");
+    EXPECT_EQ(checkBoard(f.app.board, ui), kUnreadable) << head.substr(0, 20);
+    EXPECT_FALSE(loadBoard(f.list, f.app));
+  }
+  f.writeBoard("W2,-0000000001,\r\n" + kDefaultCaptionLine + "END,\r\nm\r\n");  // eleven bytes and a sign
+  EXPECT_EQ(checkBoard(f.app.board, ui), kChanged);
+  EXPECT_TRUE(ui.warnings.empty());
+}
+
 TEST(BoardPaths, LockAndBackupPathsStepOverTrailBytes) {
   EXPECT_EQ(lockFilePath("C:\\表\\boad1.csv"), "C:\\表\\lock.dat");
   EXPECT_EQ(lockFilePath("C:\\data\\ソフト.csv"), "C:\\data\\lock.dat");  // ソ ends in 0x5C

@@ -15,6 +15,20 @@ std::vector<int> widthsOf(const FakeMemberList& list) {
   return w;
 }
 
+// Widths from a hand-edited WaboM.ini: their sum must not overflow an int.
+TEST(ListColumns, FillRuleWithHugeOrNegativeWidths) {
+  AppState app;
+  ColumnWidths& widths = app.local.columnWidths[0];
+  for (int i = 0; i < 8; ++i) widths[i] = 2147483647;
+  widths[8] = -1;
+  applyFillRule(app, 1280);
+  EXPECT_EQ(widths[8], 0);
+  for (int i = 0; i < 8; ++i) widths[i] = -2147483647 - 1;
+  widths[8] = -1;
+  applyFillRule(app, 1280);
+  EXPECT_EQ(widths[8], 2147483647);
+}
+
 TEST(ListColumns, EachBoardKeepsItsWidthsOrderAndFillWidth) {
   AppState app;
   app.local.selectedBoard = 2;
