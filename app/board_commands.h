@@ -33,7 +33,9 @@ class MainView {
   virtual ~MainView() = default;
   virtual void showUpdateTime() = 0;         // updateTimeText into the status bar
   virtual void showAllMembersMessage() = 0;  // allMembersMessage into the status bar
-  virtual void reloadBoard() = 0;            // loadBoard, then the message
+  // loadBoard, then the message; false when the file could not be read
+  // (the lock came, the file went), and the list is as it was.
+  virtual bool reloadBoard() = 0;
 };
 
 struct BoardCommandContext {

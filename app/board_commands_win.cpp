@@ -21,7 +21,7 @@ class ShellMainView : public MainView {
  public:
   void showUpdateTime() override { wabo::showUpdateTime(); }
   void showAllMembersMessage() override { wabo::showAllMembersMessage(); }
-  void reloadBoard() override { wabo::reloadBoard(); }
+  bool reloadBoard() override { return wabo::reloadBoard(); }
 };
 
 }  // namespace

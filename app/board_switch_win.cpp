@@ -1,6 +1,7 @@
 // The ﾎﾞｰﾄﾞ選択 menu, the window title and switching between the five boards.
 #include <string>
 
+#include "app/board_menu.h"
 #include "app/list_columns.h"
 #include "app/shell_win.h"
 #include "board/board_file.h"
@@ -34,23 +35,24 @@ void showTitle(int board) {
 
 }  // namespace
 
-void reloadBoard() {
-  loadBoard(memberList(), app);
+bool reloadBoard() {
+  const bool loaded = loadBoard(memberList(), app);
   showAllMembersMessage();
+  return loaded;
 }
 
 void refreshBoardMenu(bool copyBoardPath) {
   HMENU menu = boardMenu();
   int selected = app.boardIndex() + 1;
+  const auto items = boardMenuItems(app.shared, selected);
   for (int board = 1; board <= kBoardCount; ++board) {
-    std::string text = app.shared.boardNames[board - 1] + " (&" + std::to_string(board) + ")";
-    UINT state = app.shared.boardPaths[board - 1].empty() ? MFS_GRAYED : MFS_ENABLED | MFS_UNCHECKED;
+    const BoardMenuItem& item = items[board - 1];
+    UINT state = (item.grayed ? MFS_GRAYED : MFS_ENABLED) | (item.checked ? MFS_CHECKED : MFS_UNCHECKED);
     if (board == selected) {
-      state |= MFS_CHECKED;
       showTitle(board);
       if (copyBoardPath) app.board.currentBoardPath = app.shared.boardPaths[board - 1];
     }
-    setBoardItem(menu, board, &text, state);
+    setBoardItem(menu, board, &item.text, state);
   }
 }
 

@@ -70,12 +70,13 @@ void runRefreshTick(RefreshContext& ctx) {
 
 void runManualRefresh(RefreshContext& ctx) {
   AppState& app = ctx.board.app;
-  app.main.lastLoadResult = checkBoard(app.board, ctx.board.ui);
-  if (app.main.lastLoadResult == kChanged) {
-    ctx.board.view.reloadBoard();
+  int result = app.main.lastLoadResult = checkBoard(app.board, ctx.board.ui);
+  // The lock can come, or the file go, between the check and the load: then
+  // nothing was read, and saying "更新しました" would be untrue.
+  if (result != kUnreadable && !ctx.board.view.reloadBoard()) result = app.main.lastLoadResult = kUnreadable;
+  if (result == kChanged) {
     ctx.board.ui.inform(msg::kRefreshedNew);
-  } else if (app.main.lastLoadResult == kUnchanged) {
-    ctx.board.view.reloadBoard();
+  } else if (result == kUnchanged) {
     ctx.board.ui.inform(msg::kRefreshedNothingNew);
   } else {
     showBoardUnreadable(ctx.board.ui);

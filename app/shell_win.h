@@ -45,7 +45,7 @@ void showAllMembersMessage();   // part 0: allMembersMessage with icon 271
 void layoutStatusBar(int clientWidth);
 
 // Board
-void reloadBoard();             // loadBoard into the list view, then part 0
+bool reloadBoard();             // loadBoard into the list view, then part 0; false when not read
 void refreshBoardMenu(bool copyBoardPath);
 void switchBoard(int board);    // commands 40036..40040
 

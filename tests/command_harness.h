@@ -48,10 +48,10 @@ class RecordingView : public MainView {
 
   void showUpdateTime() override { log_.push_back("show " + app_.times.updateTimeText); }
   void showAllMembersMessage() override { log_.push_back("message " + app_.board.allMembersMessage); }
-  void reloadBoard() override {
+  bool reloadBoard() override {
     log_.push_back("reload");
     if (beforeReload) beforeReload();
-    loadBoard(list_, app_);
+    return loadBoard(list_, app_);
   }
 
  private:

@@ -175,4 +175,16 @@ TEST_F(RefreshCycle, ManualRefreshReloadsEvenAnUnchangedBoardAndLeavesTheTimerAl
   EXPECT_EQ(log, (Log{"show 09:05:07 更新", "mail"}));
 }
 
+// The lock comes between the check and the load: nothing was read, so 更新
+// warns as for an unreadable board instead of reporting new information.
+TEST_F(RefreshCycle, ManualRefreshThatCouldNotReadWarnsInsteadOfReportingSuccess) {
+  writeBoard(boardBytes(101, {kRows[1]}, "msg"));
+  view.beforeReload = [&] { lock(); };
+  runManualRefresh(refresh);
+  EXPECT_TRUE(ui.informations.empty());
+  EXPECT_EQ(ui.warnings, Log{msg::kBoardMissingOrLocked});
+  EXPECT_EQ(app.main.lastLoadResult, kUnreadable);
+  EXPECT_EQ(list.ids(), (Log{"A01", "B02"})) << "the list stays as it was";
+}
+
 }  // namespace
