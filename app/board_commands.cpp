@@ -107,16 +107,12 @@ void addMember(BoardCommandContext& ctx) {
 }
 
 void allMembersMessage(BoardCommandContext& ctx) {
-  BoardState& board = ctx.app.board;
-  std::string before = board.allMembersMessage;
-  if (ctx.dialogs.messageDialog() != 0) return;
-  std::string typed = board.allMembersMessage;
-  if (!preSaveCheck(ctx)) {
-    // The warning says the change is dropped: it must not ride along with
-    // the next save of some other edit either.
-    board.allMembersMessage = before;
-    return;
-  }
+  // The dialog works on a copy: the board's message stays the one last
+  // loaded (a tick may reload it while the dialog is open), so a change the
+  // check drops never rides along with the next save of another edit.
+  std::string typed = ctx.app.board.allMembersMessage;
+  if (ctx.dialogs.messageDialog(typed) != 0) return;
+  if (!preSaveCheck(ctx)) return;
   // Over the message a reload has read, here or under the save's lock.
   applyAllMembersMessage(ctx.list, ctx.app, ctx.ui, typed);
   ctx.view.showAllMembersMessage();
@@ -138,7 +134,11 @@ void pcNameInput(BoardCommandContext& ctx) {
   e.editId = ctx.list.text(row, 0, kShortTextBytes);
   e.editName = ctx.list.text(row, 1, kShortTextBytes);
   e.editPcName = ctx.list.text(row, kPcNameColumn, kShortTextBytes);
+  // The ID field of the dialog is read-only and is not read back: an ID of
+  // 29 bytes would come back cut to 28 and name nobody.
+  const std::string id = e.editId;
   if (ctx.dialogs.pcNameDialog() != 0) return;
+  e.editId = id;
   if (!preSaveCheck(ctx)) return;
   if (ctx.list.columnWidth(kPcNameColumn) == 0) ctx.list.setColumnWidth(kPcNameColumn, kShownPcNameWidth);
   applyPcName(ctx.list, ctx.app, ctx.ui);

@@ -20,7 +20,7 @@ class BoardDialogs {
   virtual ~BoardDialogs() = default;
   virtual int destinationDialog() = 0;  // 152: edit buffers, editIconNumberText, editRowIndex
   virtual int iconDialog() = 0;         // 137: iconDialogId, editIconNumberText
-  virtual int messageDialog() = 0;      // 310: allMembersMessage
+  virtual int messageDialog(std::string& message) = 0;  // 310: shows `message`, OK puts the typed text there
   virtual int deleteIdDialog() = 0;     // 103: deleteId in and out
   virtual int targetIdDialog() = 0;     // 104: shows userId, OK fills targetId
   virtual int userIdDialog() = 0;       // 298: shows userId, OK fills enteredUserId

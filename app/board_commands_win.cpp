@@ -10,7 +10,7 @@ class ShellDialogs : public BoardDialogs {
  public:
   int destinationDialog() override { return runDestinationDialog(shell.mainWindow); }
   int iconDialog() override { return runIconDialog(shell.mainWindow); }
-  int messageDialog() override { return runMessageDialog(shell.mainWindow); }
+  int messageDialog(std::string& message) override { return runMessageDialog(shell.mainWindow, message); }
   int deleteIdDialog() override { return runDeleteIdDialog(shell.mainWindow); }
   int targetIdDialog() override { return runTargetIdDialog(shell.mainWindow); }
   int userIdDialog() override { return runUserIdDialog(shell.mainWindow); }

@@ -11,7 +11,7 @@ namespace wabo {
 // returns 0 when accepted, 1 when cancelled.
 int runDestinationDialog(HWND owner);  // 152
 int runIconDialog(HWND owner);         // 137
-int runMessageDialog(HWND owner);      // 310
+int runMessageDialog(HWND owner, std::string& message);  // 310: shows `message`, OK puts the typed text there
 int runDeleteIdDialog(HWND owner);     // 103
 int runTargetIdDialog(HWND owner);     // 104
 int runUserIdDialog(HWND owner);       // 298

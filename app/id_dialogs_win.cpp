@@ -64,7 +64,8 @@ int runUserIdDialog(HWND owner) {
 }
 
 int runPcNameDialog(HWND owner) {
-  IdDialog dialog({{IDC_PCN_ID, &app.edit.editId, &app.edit.editId},
+  // ID and name are shown only (read-only fields): the ID is not read back.
+  IdDialog dialog({{IDC_PCN_ID, &app.edit.editId, nullptr},
                    {IDC_PCN_NAME, &app.edit.editName, nullptr},
                    {IDC_PCN_PC_NAME, &app.edit.editPcName, &app.edit.editPcName}});
   return dialog.run(IDD_PC_NAME, owner);

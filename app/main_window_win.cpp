@@ -49,6 +49,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WABO_SEARCH_DONE:
       onSearchDone();
       return 0;
+    case WM_WABO_ID_EDITED:
+      onIdEdited();
+      return 0;
     default:
       // The taskbar was made anew: the tray icon, if any, must be put back.
       if (message != 0 && message == taskbarCreatedMessage()) {

@@ -1,7 +1,12 @@
 // Notifications of the member list: sorting by a header click, the colours
 // of the PC search marks, the in-place ID edit, double and right clicks.
+#include <string>
+
+#include "app/board_dialogs_win.h"
+#include "app/id_edit_command.h"
 #include "app/list_columns.h"
 #include "app/shell_win.h"
+#include "common/limits.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -26,13 +31,22 @@ void onBeginLabelEdit() {
   shell.labelEditControl = reinterpret_cast<HWND>(SendMessageA(shell.memberListView, LVM_GETEDITCONTROL, 0, 0));
 }
 
-// The typed ID becomes the row's item text, confirmed or cancelled alike.
-// Nothing is written to the board file.
-void onEndLabelEdit(int row) {
+// A confirmed edit is carried out once the list view has closed its edit
+// control: the change may reload the list and show message boxes, neither
+// of which belongs inside the list's own notification. Until then the row
+// keeps its ID; a cancelled edit changes nothing.
+struct PendingIdEdit {
+  std::string oldId, typed;
+};
+PendingIdEdit pendingIdEdit;
+
+void onEndLabelEdit(int row, bool confirmed) {
   char text[kLabelEditBytes] = {};
   if (shell.labelEditControl != nullptr) GetWindowTextA(shell.labelEditControl, text, kLabelEditBytes);
   shell.labelEditControl = nullptr;
-  if (row >= 0) memberList().setText(row, 0, text);
+  if (!confirmed || row < 0) return;
+  pendingIdEdit = {memberList().text(row, 0, kShortTextBytes), text};
+  PostMessageA(shell.mainWindow, WM_WABO_ID_EDITED, 0, 0);
 }
 
 void onDoubleClick() {
@@ -47,6 +61,12 @@ void onRightClick(const NMITEMACTIVATE* click) {
 
 }  // namespace
 
+void onIdEdited() {
+  const PendingIdEdit edit = pendingIdEdit;
+  pendingIdEdit = {};
+  if (!edit.oldId.empty()) finishIdEdit(shellBoardCommands(), edit.oldId, edit.typed);
+}
+
 LRESULT onListNotify(NMHDR* header) {
   switch (header->code) {
     case LVN_COLUMNCLICK: {
@@ -60,12 +80,16 @@ LRESULT onListNotify(NMHDR* header) {
     case LVN_BEGINLABELEDITW:
       onBeginLabelEdit();
       return 0;
-    case LVN_ENDLABELEDITA:
-      onEndLabelEdit(reinterpret_cast<NMLVDISPINFOA*>(header)->item.iItem);
-      return 0;
-    case LVN_ENDLABELEDITW:
-      onEndLabelEdit(reinterpret_cast<NMLVDISPINFOW*>(header)->item.iItem);
-      return 0;
+    case LVN_ENDLABELEDITA: {
+      const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+      onEndLabelEdit(item.iItem, item.pszText != nullptr);
+      return FALSE;  // the list view does not set the text itself
+    }
+    case LVN_ENDLABELEDITW: {
+      const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+      onEndLabelEdit(item.iItem, item.pszText != nullptr);
+      return FALSE;
+    }
     case NM_DBLCLK:
       onDoubleClick();
       return 0;

@@ -59,6 +59,7 @@ void onSize(WPARAM sizeType, int width, int height);  // app/window_layout_win.c
 void onDestroy();                                // app/shutdown_win.cpp
 void onCommand(int id);                          // app/command_table_win.cpp
 LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
+void onIdEdited();                               // app/member_list_notify_win.cpp: WM_WABO_ID_EDITED
 void onTimerTick();                              // app/refresh_win.cpp
 void onTrayCallback(WPARAM wParam, LPARAM lParam);  // app/tray_win.cpp
 void onSearchDone();                             // app/refresh_win.cpp

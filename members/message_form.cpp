@@ -6,9 +6,9 @@
 
 namespace wabo {
 
-bool acceptMessageText(std::string_view typed, BoardState& board) {
-  board.allMembersMessage = fieldText(typed, kPathBytes);
-  return sjis::commaToSlash(board.allMembersMessage);
+bool acceptMessageText(std::string_view typed, std::string& message) {
+  message = fieldText(typed, kPathBytes);
+  return sjis::commaToSlash(message);
 }
 
 }  // namespace wabo

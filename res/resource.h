@@ -25,6 +25,7 @@
 // Window messages of the program
 #define WM_WABO_TRAY 1024        // WM_USER: tray icon callback
 #define WM_WABO_SEARCH_DONE 1025 // WM_USER + 1: end of a PC connection search
+#define WM_WABO_ID_EDITED 1026   // WM_USER + 2: an in-place ID edit was confirmed; handled after the edit has closed
 #define ID_TRAY_ICON 101
 
 // Dialogs

@@ -93,7 +93,7 @@ TEST_F(BoardCommands, UnreadableBoardAtOkDropsEveryKindOfChange) {
       {"delete", deleteSelectedMember, IDD_DELETE_ID, lockAnd([] {})},
       {"icon", changeSelectedIcon, IDD_ICON, lockAnd([&] { e().editIconNumberText = "9"; })},
       {"pc name", pcNameInput, IDD_PC_NAME, lockAnd([&] { e().editPcName = "pc-x"; })},
-      {"message", allMembersMessage, IDD_MESSAGE, lockAnd([&] { acceptMessageText("新しい", app.board); })},
+      {"message", allMembersMessage, IDD_MESSAGE, lockAnd([&] { acceptMessageText("新しい", *dialogs.typedMessage); })},
   };
   const std::string before = board();
   const std::vector<FakeRow> listBefore = list.rows;
@@ -250,13 +250,45 @@ TEST_F(BoardCommands, PcNameWidensAHiddenColumnAndFindsItsMemberAfterAReload) {
 TEST_F(BoardCommands, MessageTypedDuringAnotherCopysSaveIsKeptOverTheReload) {
   answer(IDD_MESSAGE, [&] {
     otherCopySaves({kRowA, "B02,5,佐藤,外出,,,,,,,pc-b", kRowC}, "古い連絡");
-    EXPECT_TRUE(acceptMessageText("本日,15時から全体会議", app.board));
+    EXPECT_TRUE(acceptMessageText("本日,15時から全体会議", *dialogs.typedMessage));
   });
   run(allMembersMessage);
   EXPECT_EQ(count("reload"), 1);
   EXPECT_NE(board().find("\r\nEND,\r\n本日/15時から全体会議\r\n"), std::string::npos);
   EXPECT_EQ(rows()[1], "B02,5,佐藤,外出,,,,,,,pc-b");
   EXPECT_EQ(log.back(), "message 本日/15時から全体会議");
+}
+
+// A tick reloads the board while dialog 310 is open, then the check at OK
+// meets a lock: the message must be the one the tick loaded, not the one
+// from before the dialog, and not the typed one.
+TEST_F(BoardCommands, MessageDroppedAtOkLeavesTheMessageAsLastLoaded) {
+  answer(IDD_MESSAGE, [&] {
+    otherCopySaves({kRowA, kRowB, kRowC}, "午後は在宅");
+    ASSERT_TRUE(loadBoard(list, app));  // the tick
+    acceptMessageText("届かない連絡", *dialogs.typedMessage);
+    lock();
+  });
+  run(allMembersMessage);
+  EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardMissingOrLocked}));
+  EXPECT_EQ(app.board.allMembersMessage, "午後は在宅");
+}
+
+// Dialog 343 shows the ID read-only; an ID of 29 bytes (as long as the
+// board file holds) must still name its member after OK.
+TEST_F(BoardCommands, PcNameOfAMemberWithA29ByteId) {
+  const std::string longId = std::string(27, 'L') + "表";  // 29 bytes, the last character double-byte
+  writeBoard(boardBytes(1111, {kRowA, longId + ",1,長い,,,,,,,,"}, "朝会は9時"));
+  ASSERT_TRUE(loadBoard(list, app));
+  list.select(list.findId(longId));
+  answer(IDD_PC_NAME, [&] {
+    e().editId = std::string(27, 'L');  // what a 28-byte read of the field would give back
+    e().editPcName = "pc-long";
+  });
+  run(pcNameInput);
+  EXPECT_TRUE(ui.warnings.empty());
+  EXPECT_EQ(shown(longId, 9), "pc-long");
+  EXPECT_NE(board().find(longId + ",1,長い,,,,,,,,pc-long\r\n"), std::string::npos);
 }
 
 TEST_F(BoardCommands, IconChangeActsOnTheSelectedOrOwnRow) {

@@ -25,7 +25,11 @@ class ScriptedDialogs : public BoardDialogs {
 
   int destinationDialog() override { return open(IDD_DESTINATION); }
   int iconDialog() override { return open(IDD_ICON); }
-  int messageDialog() override { return open(IDD_MESSAGE); }
+  int messageDialog(std::string& message) override {
+    typedMessage = &message;
+    return open(IDD_MESSAGE);
+  }
+  std::string* typedMessage = nullptr;  // the message dialog's text while it is open
   int deleteIdDialog() override { return open(IDD_DELETE_ID); }
   int targetIdDialog() override { return open(IDD_TARGET_ID); }
   int userIdDialog() override { return open(IDD_USER_ID); }

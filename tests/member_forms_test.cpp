@@ -148,13 +148,13 @@ TEST(IconForm, NumbersReadLikeTheCRuntimeAndOkRefusesWhatIsNotThere) {
 }
 
 TEST(MessageForm, TextIsCutTo254BytesWithCommasTurnedIntoSlashes) {
-  BoardState board;
-  EXPECT_TRUE(acceptMessageText("本日,全員,出社", board));
-  EXPECT_EQ(board.allMembersMessage, "本日/全員/出社");
-  EXPECT_FALSE(acceptMessageText("", board));
-  EXPECT_EQ(board.allMembersMessage, "");
-  EXPECT_FALSE(acceptMessageText(std::string(253, 'm') + "表", board));
-  EXPECT_EQ(board.allMembersMessage, std::string(253, 'm'));
-  EXPECT_FALSE(acceptMessageText(std::string(400, 'm'), board));
-  EXPECT_EQ(board.allMembersMessage.size(), 254u);
+  std::string message;
+  EXPECT_TRUE(acceptMessageText("本日,全員,出社", message));
+  EXPECT_EQ(message, "本日/全員/出社");
+  EXPECT_FALSE(acceptMessageText("", message));
+  EXPECT_EQ(message, "");
+  EXPECT_FALSE(acceptMessageText(std::string(253, 'm') + "表", message));
+  EXPECT_EQ(message, std::string(253, 'm'));
+  EXPECT_FALSE(acceptMessageText(std::string(400, 'm'), message));
+  EXPECT_EQ(message.size(), 254u);
 }
