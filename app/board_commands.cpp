@@ -168,10 +168,10 @@ bool preSaveCheck(BoardCommandContext& ctx) {
   int result = checkBoard(ctx.app.board, ctx.ui);
   ctx.app.main.lastLoadResult = result;
   if (result == kChanged) {
-    ctx.view.reloadBoard();
-    // The reload gives up without a word when the lock appeared in between;
-    // saving the old rows then would undo the other member's save.
-    if (checkBoard(ctx.app.board, ctx.ui) != kUnchanged) result = kUnreadable;
+    // The reload gives up when a lock came in between and stayed, or the
+    // file went. Another save after the reload is no reason to refuse: the
+    // save finds it under the lock and makes the change over it.
+    if (!ctx.view.reloadBoard()) result = kUnreadable;
   } else if (result == kUnchanged) {
     stampTimes(ctx.app.times);
   } else {

@@ -31,8 +31,8 @@ int checkBoard(const BoardState& board, Ui& ui);
 // stampTimes; boardStamp and fileSeen take the file's stamp and bytes.
 // Leaves the list (and boardStamp) as it was when the file is missing,
 // locked, of another format or has a stamp that is not a number; then
-// returns false. `underOwnLock`: the save that holds lock.dat reloads.
-// Does not touch the status bar (the shell shows the message afterwards).
-bool loadBoard(MemberList& list, AppState& app, bool underOwnLock = false);
+// returns false. Does not touch the status bar (the shell shows the message
+// afterwards).
+bool loadBoard(MemberList& list, AppState& app);
 
 }  // namespace wabo

@@ -77,11 +77,11 @@ bool readRows(BoardByteReader& reader, MemberList& list) {
 
 }  // namespace
 
-bool loadBoard(MemberList& list, AppState& app, bool underOwnLock) {
+bool loadBoard(MemberList& list, AppState& app) {
   list.rebuildAppearance();
 
   BoardState& board = app.board;
-  if (!underOwnLock && !lockGoneSoon(lockFilePath(board.currentBoardPath))) return false;
+  if (!lockGoneSoon(lockFilePath(board.currentBoardPath))) return false;
   // The buffer outlives the stream that uses it.
   std::unique_ptr<char[]> buffer(new char[kReadBufferBytes]);
   File file(std::fopen(board.currentBoardPath.c_str(), "rb"));

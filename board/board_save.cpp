@@ -5,8 +5,8 @@
 // Order: take lock.dat by an exclusive create (waiting a moment while
 // another copy holds it); look at the board file as it is now: when its
 // bytes are not those this copy last loaded or wrote, another copy has
-// saved meanwhile, so reload it and make the pending change again on the
-// reloaded rows; write the new board to "<board>.new" and check every
+// saved meanwhile, so let the lock go, reload the board, make the pending
+// change again on the reloaded rows and start over; otherwise write the new board to "<board>.new" and check every
 // write; with backup on, copy the current board to "<backup>.new"; move the
 // new board over the board (one atomic replace: readers see the old file or
 // the new one); move the copy over the backup. Any failure before the
@@ -32,19 +32,17 @@ namespace wabo {
 namespace {
 
 // Takes lock.dat; nullptr when held, else the refusal to show. A create
-// that fails while no lock is there means another save has just released
-// it, or the folder cannot be written: a few more attempts tell the two
-// apart.
+// can fail while no lock is to be seen: another save is just deleting its
+// lock (Windows neither opens nor creates a file while its deletion is
+// pending), or the folder cannot be written. Both are tried again until the
+// wait is over; a lock never seen means the folder could not be written.
 const char* takeLock(const std::string& lockPath, std::optional<FolderLock>& lock) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMs);
-  for (int failures = 0;;) {
+  for (bool lockSeen = false;;) {
     lock.emplace(lockPath);
     if (lock->held()) return nullptr;
-    if (!platform::fileExists(lockPath)) {
-      if (++failures >= 3) return msg::kSaveFailed;
-      continue;
-    }
-    if (std::chrono::steady_clock::now() >= deadline) return msg::kSaveLockedOrMissing;
+    lockSeen = platform::fileExists(lockPath) || lockSeen;
+    if (std::chrono::steady_clock::now() >= deadline) return lockSeen ? msg::kSaveLockedOrMissing : msg::kSaveFailed;
     platform::shortPause(2);
   }
 }
@@ -68,19 +66,16 @@ FileNow lookAtBoard(const std::string& path) {
   return now;
 }
 
-// Another copy has saved since this one last loaded or wrote: its rows
-// are loaded and the pending change is made on them again.
-const char* catchUp(MemberList& list, AppState& app, const BoardChange* change, FileNow& now) {
-  // Without the change at hand, writing the list would undo the other save.
-  if (change == nullptr) return msg::kSaveFailed;
-  if (!loadBoard(list, app, /*underOwnLock=*/true) || app.board.fileSeen != now.print) {
-    return msg::kSaveLockedOrMissing;
-  }
-  now.stampKnown = true;
-  now.stamp = app.board.boardStamp;
-  return (*change)(list);
-}
+// How often a save catches up with other copies' saves before it gives up.
+constexpr int kCatchUpRounds = 8;
 
+// Another copy has saved since this one last loaded or wrote: its rows are
+// loaded (the lock is not held meanwhile, so that the others' saves are not
+// held up by a reload) and the pending change is made on them again.
+const char* catchUp(MemberList& list, AppState& app, const BoardChange& change) {
+  if (!loadBoard(list, app)) return msg::kSaveLockedOrMissing;
+  return change(list);
+}
 bool writeUnderLock(MemberList& list, AppState& app, const FileNow& now) {
   BoardState& board = app.board;
   const std::string& path = board.currentBoardPath;
@@ -99,7 +94,10 @@ bool writeUnderLock(MemberList& list, AppState& app, const FileNow& now) {
   const std::string bytes = boardFileBytes(list, board, board.boardStamp);
   bool ok = writeFileChecked(newBoard, bytes);
   if (ok && withBackup) ok = copyFileChecked(path, newBackup);
-  if (ok) ok = replaceWithRetries(newBoard, path);
+  // A reader that opened the board before the lock was taken may still hold
+  // it open (Windows refuses the replace meanwhile); new readers wait for
+  // the lock, so it is worth waiting as long as they would.
+  if (ok) ok = replaceWithRetries(newBoard, path, kLockWaitMs);
   if (!ok) {
     platform::removeFile(newBoard);
     if (withBackup) platform::removeFile(newBackup);
@@ -114,34 +112,46 @@ bool writeUnderLock(MemberList& list, AppState& app, const FileNow& now) {
   return true;
 }
 
-bool save(MemberList& list, AppState& app, Ui& ui, const BoardChange* change) {
+// One attempt under the lock. Sets `behind` when the file is not what this
+// copy last loaded or wrote; nothing is written then.
+const char* saveUnderLock(MemberList& list, AppState& app, bool& behind, bool& released) {
   const std::string& path = app.board.currentBoardPath;
-  if (!platform::fileExists(path)) {
-    ui.warn(msg::kSaveLockedOrMissing);
-    return false;
-  }
+  if (!platform::fileExists(path)) return msg::kSaveLockedOrMissing;
   std::optional<FolderLock> lock;
-  if (const char* refusal = takeLock(lockFilePath(path), lock)) {
-    ui.warn(refusal);
-    return false;
-  }
+  if (const char* refusal = takeLock(lockFilePath(path), lock)) return refusal;
   const char* refusal = nullptr;
-  FileNow now = lookAtBoard(path);
+  const FileNow now = lookAtBoard(path);
+  behind = now.print.known && now.print != app.board.fileSeen;
   if (!now.print.known) {
     refusal = msg::kSaveLockedOrMissing;  // gone between the test and the lock
-  } else if (now.print != app.board.fileSeen) {
-    refusal = catchUp(list, app, change, now);
+  } else if (!behind && holdsEndId(list)) {
+    refusal = msg::kIdIsEnd;
+  } else if (!behind && !writeUnderLock(list, app, now)) {
+    refusal = msg::kSaveFailed;
   }
-  if (refusal == nullptr && holdsEndId(list)) refusal = msg::kIdIsEnd;
-  if (refusal == nullptr && !writeUnderLock(list, app, now)) refusal = msg::kSaveFailed;
-  const bool released = lock->release();
-  if (refusal != nullptr) {
-    ui.warn(refusal);
-    return false;
+  released = lock->release();
+  return refusal;
+}
+
+bool save(MemberList& list, AppState& app, Ui& ui, const BoardChange* change) {
+  for (int round = 0;; ++round) {
+    bool behind = false, released = true;
+    const char* refusal = saveUnderLock(list, app, behind, released);
+    if (behind) {
+      // Without the change at hand, writing the list would undo the other save.
+      if (change == nullptr) refusal = msg::kSaveFailed;
+      else if (round == kCatchUpRounds) refusal = msg::kSaveLockedOrMissing;
+      else refusal = catchUp(list, app, *change);
+      if (refusal == nullptr) continue;
+    }
+    if (refusal != nullptr) {
+      ui.warn(refusal);
+      return false;
+    }
+    // Saved, but every copy is locked out of the folder until lock.dat goes.
+    if (!released) ui.warn(msg::kLockLeft);
+    return true;
   }
-  // Saved, but every copy is locked out of the folder until lock.dat goes.
-  if (!released) ui.warn(msg::kLockLeft);
-  return true;
 }
 
 }  // namespace

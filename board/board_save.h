@@ -22,7 +22,7 @@ using BoardChange = std::function<const char*(MemberList& list)>;
 // lock.dat (a lock of another copy is waited for a moment). Should the file
 // no longer be what this copy last loaded or wrote, another copy has saved
 // meanwhile: the board is reloaded and `change` made again on its rows
-// before the write. Reports a failure or refusal through `ui` and returns
+// before the next attempt (a few at most). Reports a failure or refusal through `ui` and returns
 // false; the previous board then stays under its name.
 bool saveBoard(MemberList& list, AppState& app, Ui& ui, const BoardChange& change);
 // The same for a list whose change cannot be made again: when another copy

@@ -9,12 +9,13 @@
 
 namespace wabo {
 
-// Retries for up to about 20 ms (plus one pause), calling `attempt` until it
-// returns true; `worthRetrying` is asked before each further attempt.
+// Retries for up to about `milliseconds` (20 unless given, plus one pause),
+// calling `attempt` until it returns true; `worthRetrying` is asked before
+// each further attempt.
 template <typename Attempt, typename WorthRetrying>
-bool retryBriefly(Attempt attempt, WorthRetrying worthRetrying) {
+bool retryBriefly(Attempt attempt, WorthRetrying worthRetrying, int milliseconds = 20) {
   if (attempt()) return true;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   while (std::chrono::steady_clock::now() < deadline && worthRetrying()) {
     platform::shortPause(1);
     if (attempt()) return true;

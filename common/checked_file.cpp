@@ -32,10 +32,10 @@ bool copyFileChecked(const std::string& from, const std::string& to) {
   return writeFileChecked(to, bytes);
 }
 
-bool replaceWithRetries(const std::string& from, const std::string& to) {
+bool replaceWithRetries(const std::string& from, const std::string& to, int milliseconds) {
   return retryBriefly([&] { return platform::replaceFile(from, to); },
                       // Nothing to wait for once the file to move is gone.
-                      [&] { return platform::fileExists(from); });
+                      [&] { return platform::fileExists(from); }, milliseconds);
 }
 
 bool writeFileReplacing(const std::string& path, const std::string& tempPath, const std::string& bytes) {

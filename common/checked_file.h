@@ -15,7 +15,8 @@ bool copyFileChecked(const std::string& from, const std::string& to);
 // Moves `from` over `to`. On Windows the move fails while another program
 // has `to` open (a reader of the board on another PC), so it is tried again
 // for a moment (see brief_retry.h).
-bool replaceWithRetries(const std::string& from, const std::string& to);
+// `milliseconds` bounds the wait.
+bool replaceWithRetries(const std::string& from, const std::string& to, int milliseconds = 20);
 
 // Writes `bytes` to `tempPath` and moves it over `path`: a reader sees the
 // old file or the new one, never a part. The temporary file is removed
