@@ -8,7 +8,12 @@ std::size_t cutLength(std::string_view text, std::size_t maxBytes) {
   std::size_t i = 0;
   while (i < text.size() && text[i] != '\0') {
     std::size_t step = 1;
-    if (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() && text[i + 1] != '\0') step = 2;
+    if (isLeadByte(static_cast<unsigned char>(text[i]))) {
+      // A lead byte without its second byte (the text ends, or a NUL ends
+      // it) is half a character: it is left out, as one cut at the limit.
+      if (i + 1 >= text.size() || text[i + 1] == '\0') break;
+      step = 2;
+    }
     if (i + step > maxBytes) break;
     i += step;
   }

@@ -12,7 +12,9 @@ namespace wabo::sjis {
 bool isLeadByte(unsigned char c);
 
 // Largest length <= maxBytes at which `text` can be cut without splitting a
-// double-byte character (stops at a NUL byte too).
+// double-byte character (stops at a NUL byte too). A lead byte that lacks
+// its second byte at the end of the text is left out as well, so the cut
+// text never ends in half a character.
 std::size_t cutLength(std::string_view text, std::size_t maxBytes);
 
 // `text` cut to at most maxBytes bytes at a character boundary.

@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
 
+#include "board/board_bytes.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
 #include "common/clock.h"
@@ -200,6 +202,23 @@ TEST_F(BoardLoad, HostileFilesNeverCrashAndNeverOverrunAField) {
   ASSERT_EQ(f.list.rowCount(), 1);
   EXPECT_EQ(f.list.rows[0].texts, (Texts{"a", "x", "z"}));
   EXPECT_EQ(f.app.board.allMembersMessage, "msg");
+}
+
+// 0x82 then a comma or CR is no character: the delimiter ends the field and
+// the lone lead byte is left out, so no text ends in half a character and a
+// save writes the board back unchanged.
+TEST_F(BoardLoad, ALeadByteCutOffByADelimiterIsLeftOutOfItsText) {
+  const std::string bytes = "W2,1,\r\nID,Icon No.,名\x82,b,c,d,e,f,g,h,PC-Name\r\n"
+                            "ab\x82,1,x\x82,y,,,,,,,pc\x82\r\nEND,\r\nmsg\x82\r\n";
+  load(bytes);
+  ASSERT_EQ(f.list.rowCount(), 1);
+  EXPECT_EQ(f.list.rows[0].texts, (Texts{"ab", "x", "y", "", "", "", "", "", "", "pc"}));
+  EXPECT_EQ(f.app.board.columnNames[0], "名");
+  EXPECT_EQ(f.app.board.allMembersMessage, "msg");
+  const std::string saved = boardFileBytes(f.list, f.app.board, 1);
+  std::string expected = bytes;
+  expected.erase(std::remove(expected.begin(), expected.end(), '\x82'), expected.end());
+  EXPECT_EQ(saved, expected);
 }
 
 // The check runs at every tick and must read no more than the head line:

@@ -15,6 +15,16 @@ TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
   EXPECT_EQ(sjis::cut(std::string("ab\0cd", 5), 10), "ab");
 }
 
+// A lead byte whose second byte is missing (end of text, or a NUL after it)
+// is half a character too: no cut text ends in one.
+TEST(Sjis, CutLeavesOutALeadByteWithoutItsSecondByte) {
+  EXPECT_EQ(sjis::cut("ab\x82", 10), "ab");
+  EXPECT_EQ(sjis::cut(std::string("ab\x82\0c", 5), 10), "ab");
+  EXPECT_EQ(sjis::cut("\xEC", 255), "");
+  EXPECT_EQ(sjis::cutLength("A表\x95", 3), 3u);
+  EXPECT_EQ(sjis::cut("ab\x82" "\xA0", 10), "ab\x82" "\xA0");  // あ stays whole
+}
+
 TEST(Sjis, LastSeparatorStepsOverTrailBackslash) {
   // 表 and ソ end in 0x5C; neither is a separator.
   EXPECT_EQ(sjis::lastSeparator("C:\\表\\ソ"), 5u);
