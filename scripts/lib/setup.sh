@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build, the program and the tests need on Debian 12,
-# and the Japanese locale that gives Wine code page 932.
+# and the Japanese locale that gives Wine code page 932. clang with its
+# libFuzzer and sanitizer runtimes (libclang-rt-dev) and llvm's coverage
+# tools build and measure the fuzz targets of fuzz/.
 
 WABO_PACKAGES=(
   cmake g++ make
@@ -10,6 +12,7 @@ WABO_PACKAGES=(
   xvfb xauth x11-utils
   locales fonts-ipafont-gothic fonts-wine
   imagemagick
+  clang libclang-rt-dev llvm
 )
 
 missing_packages() {
