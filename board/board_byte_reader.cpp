@@ -26,6 +26,12 @@ FieldEnd BoardByteReader::readField(std::string& text, std::size_t bufferBytes, 
     if (raw.size() < bufferBytes) raw.push_back(static_cast<char>(c));
   }
   text = sjis::cut(raw, bufferBytes > 0 ? bufferBytes - 1 : 0);
+  // A line break that got into a field (an ID runs on to its comma, pcName
+  // to its CR) is kept as the blank the writer would make of it, so the
+  // list shows and sorts what the next save writes.
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
   return end;
 }
 

@@ -25,7 +25,7 @@ class BoardByteReader {
   explicit BoardByteReader(std::FILE* file) : file_(file) {}
 
   // Reads one field into `text`: at most bufferBytes - 1 bytes of it, cut at
-  // a character boundary and at a NUL byte.
+  // a character boundary and at a NUL byte; a CR or LF in it becomes a blank.
   FieldEnd readField(std::string& text, std::size_t bufferBytes, Delimiters delimiters);
   // Skips a field without keeping it.
   FieldEnd skipField(Delimiters delimiters);

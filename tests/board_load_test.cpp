@@ -221,6 +221,22 @@ TEST_F(BoardLoad, ALeadByteCutOffByADelimiterIsLeftOutOfItsText) {
   EXPECT_EQ(saved, expected);
 }
 
+// An ID runs on to its comma and pcName to its CR, so either can take in a
+// line break; the writer makes a blank of it. The reader does the same at
+// once, so a reload after a save shows the rows in the same order.
+TEST_F(BoardLoad, LineBreaksInsideFieldsAreReadAsTheBlanksTheWriterMakes) {
+  load(boardBytes(1, {"\nm40,0,na\nme", "no comma\r\npc,1,x,,,,,,,,pc\nname"}, "msg\nline"));
+  ASSERT_EQ(f.list.rowCount(), 2);
+  EXPECT_EQ(f.list.ids(), (std::vector<std::string>{" m40", "no comma  pc"}));
+  EXPECT_EQ(f.list.rows[0].texts[1], "na me");
+  EXPECT_EQ(f.list.rows[1].texts[9], "pc name");
+  EXPECT_EQ(f.app.board.allMembersMessage, "msg line");
+  const std::string saved = boardFileBytes(f.list, f.app.board, 1);
+  load(saved);
+  EXPECT_EQ(f.list.ids(), (std::vector<std::string>{" m40", "no comma  pc"}));
+  EXPECT_EQ(boardFileBytes(f.list, f.app.board, 1), saved);
+}
+
 // The check runs at every tick and must read no more than the head line:
 // here the board is a pipe whose writer keeps it open after the head line.
 TEST_F(BoardLoad, CheckReadsNothingBeyondTheHeadLine) {

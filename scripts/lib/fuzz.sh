@@ -96,12 +96,13 @@ fuzz_table_header() {
 }
 
 # Line coverage of each target's reader sources over its committed seeds and
-# grown corpus (instrumented build, every input run once).
+# grown corpus (instrumented build, every input run once): one row per
+# reader source, then the target's total over them.
 fuzz_line_coverage() {
-  local name profiles="$FUZZ_WORK/profiles" sources f
+  local name profiles="$FUZZ_WORK/profiles"
   rm -rf "$profiles"
   mkdir -p "$profiles"
-  printf '%-16s %8s %8s %9s   %s\n' target lines missed covered "reader sources"
+  printf '%-16s %-34s %6s %7s %8s\n' target "reader source" lines missed covered
   for name in $(fuzz_targets); do
     local bin="$FUZZ_COVERAGE_DIR/${name}_fuzz" dirs=()
     [ -d "$FUZZ_WORK/corpus/$name" ] && dirs+=("$FUZZ_WORK/corpus/$name")
@@ -111,12 +112,15 @@ fuzz_line_coverage() {
       continue
     }
     llvm-profdata merge -sparse "$profiles/$name.profraw" -o "$profiles/$name.profdata"
-    sources=()
-    for f in $(fuzz_target_sources "$name"); do sources+=("$WABO_ROOT/$f"); done
-    llvm-cov report "$bin" -instr-profile="$profiles/$name.profdata" "${sources[@]}" >"$profiles/$name.txt" 2>&1
-    # The TOTAL line: regions, missed, cover, functions, missed, executed, lines, missed, cover, ...
-    awk -v n="$name" -v s="$(fuzz_target_sources "$name" | xargs -n1 basename | paste -sd' ')" \
-      '/^TOTAL/ { printf "%-16s %8s %8s %9s   %s\n", n, $8, $9, $10, s }' "$profiles/$name.txt"
+    llvm-cov report "$bin" -instr-profile="$profiles/$name.profdata" >"$profiles/$name.txt" 2>&1
+    # Per-file rows: name, regions, missed, cover, functions, missed,
+    # executed, lines, missed lines, cover, ...
+    awk -v n="$name" -v list="$(fuzz_target_sources "$name" | paste -sd' ')" '
+      BEGIN { k = split(list, want, " ") }
+      { for (i = 1; i <= k; i++) if ($1 == want[i] || substr($1, length($1) - length(want[i])) == "/" want[i]) {
+          printf "%-16s %-34s %6d %7d %8s\n", n, want[i], $8, $9, $10; lines += $8; missed += $9 } }
+      END { if (lines > 0) printf "%-16s %-34s %6d %7d %7.2f%%\n", n, "(total)", lines, missed, 100 * (lines - missed) / lines }
+    ' "$profiles/$name.txt"
   done
   log "per-file reports: $profiles/*.txt"
 }
