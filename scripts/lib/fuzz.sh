@@ -72,9 +72,11 @@ run_fuzz_target() {
     printf '%-16s %s\n' "$name" "not built"
     return 1
   fi
-  # -timeout: an input that takes a second is a fault (every reader is linear
-  # in its input); -rss_limit_mb: memory beyond the readers' limits.
-  timeout $(( secs + 120 )) "$bin" -max_total_time="$secs" -print_final_stats=1 -timeout=1 \
+  # -timeout: an input that takes ten seconds is a fault (every reader is
+  # linear in its input and takes milliseconds; a shorter limit catches a
+  # busy machine's pauses instead); -rss_limit_mb: memory beyond the
+  # readers' limits.
+  timeout $(( secs + 120 )) "$bin" -max_total_time="$secs" -print_final_stats=1 -timeout=10 \
     -rss_limit_mb=1024 -max_len=20000 -artifact_prefix="$artifacts/" "${dict[@]}" \
     "$corpus" "${seeds[@]}" >"$out" 2>&1 || rc=$?
   local execs rate cov ft units found
