@@ -80,6 +80,12 @@ INT_PTR ModalDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NOTIFY:
       return onNotify(reinterpret_cast<NMHDR*>(lParam)) ? TRUE : FALSE;
+    case WM_CTLCOLORSTATIC: {
+      INT_PTR handled = FALSE;
+      if (onMessage(message, wParam, lParam, handled)) return handled;
+      HBRUSH brush = onStaticColour(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      return reinterpret_cast<INT_PTR>(brush);  // null: the system paints as usual
+    }
     case WM_CLOSE:
       onCancel();
       return TRUE;

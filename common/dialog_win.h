@@ -59,6 +59,9 @@ class ModalDialog {
   virtual bool onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& /*result*/) {
     return false;
   }
+  // WM_CTLCOLORSTATIC: the brush that paints the background of static
+  // control `control`, or null for the system's colours.
+  virtual HBRUSH onStaticColour(int /*control*/) { return nullptr; }
 
   void close(int result);
   HWND window() const { return window_; }
@@ -72,6 +75,9 @@ class ModalDialog {
   std::string rawText(int control, std::size_t maxBytes = 4096) const;
   void setText(int control, const std::string& text);
   void focus(int control);
+  bool isChecked(int control) const { return IsDlgButtonChecked(window_, control) == BST_CHECKED; }
+  void setChecked(int control, bool on) { CheckDlgButton(window_, control, on ? BST_CHECKED : BST_UNCHECKED); }
+  void enable(int control, bool on) { EnableWindow(item(control), on ? TRUE : FALSE); }
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

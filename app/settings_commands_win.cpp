@@ -1,0 +1,104 @@
+#include "app/settings_commands_win.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/settings_commands.h"
+#include "app/shell_win.h"
+#include "app/version_dialog_win.h"
+#include "res/resource.h"
+#include "settings/auto_update_dialog_win.h"
+#include "settings/display_dialog_win.h"
+#include "settings/quick_input_dialog_win.h"
+#include "settings/shared_location_dialog_win.h"
+
+namespace wabo {
+namespace {
+
+class ShellSettingsDialogs : public SettingsDialogs {
+ public:
+  int displayDialog(DisplayForm& form) override {
+    DisplayFields fields{shell.memberListView, form};
+    int result = runDisplayDialog(shell.mainWindow, fields);
+    if (result == 0) form = fields.form;
+    return result;
+  }
+  int quickInputDialog(QuickInputForm& form) override {
+    QuickInputFields fields{form};
+    int result = runQuickInputDialog(shell.mainWindow, fields);
+    if (result == 0) form = fields.form;
+    return result;
+  }
+  int autoUpdateDialog(AutoUpdateForm& form) override {
+    AutoUpdateFields fields{shell.memberListView, form};
+    int result = runAutoUpdateDialog(shell.mainWindow, fields);
+    if (result == 0) form = fields.form;
+    return result;
+  }
+  int sharedLocationDialog(SharedLocationForm& form) override {
+    SharedLocationFields fields{form};
+    int result = runSharedLocationDialog(shell.mainWindow, fields);
+    if (result == 0) form = fields.form;
+    return result;
+  }
+  void versionDialog() override { runVersionDialog(shell.mainWindow); }
+};
+
+class ShellTimer : public RefreshTimer {
+ public:
+  void start(std::uint32_t ms) override { SetTimer(shell.mainWindow, ID_REFRESH_TIMER, ms, nullptr); }
+  void stop() override { KillTimer(shell.mainWindow, ID_REFRESH_TIMER); }
+};
+
+void setQuickInputItem(HMENU popup, UINT command, const std::string& word) {
+  std::string text = "自分の行き先を[" + word + "]にする";
+  MENUITEMINFOA item = {};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = const_cast<char*>(text.c_str());
+  SetMenuItemInfoA(popup, command, FALSE, &item);
+}
+
+class ShellSettingsView : public SettingsView {
+ public:
+  void showAutoUpdateStatus() override { wabo::showAutoUpdateStatus(); }
+  void repaintMainWindow() override { InvalidateRect(shell.mainWindow, nullptr, TRUE); }
+  void applyDisplaySettings() override {
+    applyListColours();
+    replaceListFont();
+    memberList().rebuildAppearance();
+    InvalidateRect(shell.mainWindow, nullptr, TRUE);
+  }
+  void relabelQuickInput() override {
+    HMENU popup = GetSubMenu(shell.rowPopupMenu, 0);
+    setQuickInputItem(popup, CMD_QUICK_INPUT_1, app.local.quickInputWord1);
+    setQuickInputItem(popup, CMD_QUICK_INPUT_2, app.local.quickInputWord2);
+  }
+  void openDocument(const std::string& path) override {
+    ShellExecuteA(shell.mainWindow, "open", path.c_str(), nullptr, nullptr, SW_HIDE);
+  }
+  void openWebPage(const std::string& address) override {
+    ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_HIDE);
+  }
+};
+
+void run(int command) {
+  static ShellSettingsDialogs dialogs;
+  static ShellTimer timer;
+  static ShellSettingsView view;
+  SettingsCommandContext ctx{app, mainUi(), dialogs, timer, view};
+  runSettingsCommand(ctx, command);
+}
+
+}  // namespace
+
+void onAutoUpdateSettings() { run(CMD_AUTO_UPDATE_SETTINGS); }
+void onDisplaySettings() { run(CMD_DISPLAY_SETTINGS); }
+void onVersionInfo() { run(CMD_VERSION); }
+void onManual() { run(CMD_MANUAL); }
+void onResetUserSettings() { run(CMD_RESET_SETTINGS); }
+void onOnlineInfo() { run(CMD_ONLINE_INFO); }
+void onQuickInputSettings() { run(CMD_QUICK_INPUT_SETTINGS); }
+void onSharedLocationSettings() { run(CMD_SHARED_LOCATION); }
+
+}  // namespace wabo

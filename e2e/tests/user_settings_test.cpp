@@ -1,0 +1,300 @@
+// Each member's own settings and the help menu through the real menus: the
+// four settings dialogs on OK and on ｷｬﾝｾﾙ, what the main window and
+// WaboM.ini take over, the settings reset, the version dialog and the
+// manual handed to the system.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "steps.h"
+
+namespace e2e {
+namespace {
+
+const char kDisplayTitle[] = "表示の設定";
+const char kQuickInputTitle[] = "ｸｲｯｸ入力設定";
+const char kAutoUpdateTitle[] = "自動更新の設定";
+const char kLocationTitle[] = "共有設定ﾌｧｲﾙ位置";
+const char kFontSizeRefused[] = "ﾌｫﾝﾄｻｲｽﾞの設定値が範囲外です\n8から48の間で設定してください";
+const char kMinutesRefused[] = "更新時間の設定値が範囲外です";
+const char kSearchNeedsTen[] = "PC接続ｻｰﾁを自動実行する場合は、\n更新時間を10分以上で設定ください";
+const char kResetQuestion[] = "ﾕｰｻﾞｰ設定を初期化します！";
+const char kResetDone[] = "初期化完了。次回起動時より有効です！";
+// The colour dialog's edit boxes of red, green and blue.
+const int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;
+
+bool checked(HWND dialog, int control) {
+  return sendOrThrow(GetDlgItem(dialog, control), BM_GETCHECK, 0, 0, "BM_GETCHECK") == BST_CHECKED;
+}
+
+void setChecked(HWND dialog, int control, bool on) {
+  sendOrThrow(GetDlgItem(dialog, control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, "BM_SETCHECK");
+}
+
+void press(HWND dialog, int button) {
+  pressButton(dialog, button);
+  waitUntilGone(dialog);
+}
+
+HWND open(ProgramCopy& program, int command, const char* title) {
+  program.postCommand(command);
+  return program.waitForDialog(title);
+}
+
+// The colour dialog that a colour button of `dialog` opens: a dialog of the
+// program other than `dialog` and the main window.
+HWND waitForColourPicker(ProgramCopy& program, HWND dialog) {
+  HWND found = nullptr;
+  DWORD pid = GetProcessId(program.process());
+  EXPECT_TRUE(waitUntil([&] {
+    found = nullptr;
+    for (HWND w = GetTopWindow(nullptr); w != nullptr && found == nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(w, &owner);
+      char cls[64] = {};
+      GetClassNameA(w, cls, sizeof cls);
+      if (owner == pid && w != dialog && IsWindowVisible(w) && std::string(cls) == "#32770") found = w;
+    }
+    return found != nullptr;
+  })) << describeWindows(pid);
+  return found;
+}
+
+// Picks red, green and blue in the colour dialog that `button` opens; while
+// the picker is open its settings dialog takes no input.
+void pickColour(ProgramCopy& program, HWND dialog, int button, int red, int green, int blue, bool ok) {
+  pressButton(dialog, button);
+  HWND picker = waitForColourPicker(program, dialog);
+  ASSERT_NE(picker, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(dialog));
+  setControlText(picker, kRedEdit, std::to_string(red));
+  setControlText(picker, kGreenEdit, std::to_string(green));
+  setControlText(picker, kBlueEdit, std::to_string(blue));
+  press(picker, ok ? IDOK : IDCANCEL);
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }));
+}
+
+// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
+// stops at the dialogs for the pictures of docs/: it leaves "<name>.ready"
+// with the window's rectangle and goes on once the script leaves "<name>.done".
+void picture(const std::string& name, HWND window) {
+  char folder[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
+  if (n == 0 || n >= sizeof folder) return;
+  std::vector<int> r = rectOf(window);
+  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
+                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
+  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
+}
+
+// Answers the reset's question with `button`; its text.
+std::string answerQuestion(ProgramCopy& program, int button) {
+  HWND question = program.waitForDialog("確認ﾒｯｾｰｼﾞ");
+  std::string text = controlText(question, 0xFFFF);
+  press(question, button);
+  return text;
+}
+
+std::string localLine(ProgramCopy& program, int line) { return fileLines(program.readFile("WaboM.ini"))[line - 1]; }
+
+// Every dialog first changes its fields and is cancelled, then changes them
+// again and is confirmed; refused values keep the dialog open. At exit
+// WaboM.ini holds exactly the confirmed values.
+TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancel) {
+  ProgramCopy program;
+  program.writeBoard(officeBoard());
+  LocalSettingsFile local;
+  local.userId = "A001";
+  program.writeFile("WaboM.ini", local.bytes());
+  program.start();
+  ASSERT_TRUE(program.waitForUnchangedCheck());
+  const std::string before = program.readFile("WaboM.ini");
+
+  HWND display = open(program, CMD_DISPLAY_SETTINGS, kDisplayTitle);
+  EXPECT_TRUE(checked(display, IDC_DISP_SHOW_ICONS));
+  EXPECT_TRUE(checked(display, IDC_DISP_GRID_LINES));
+  EXPECT_EQ(controlText(display, IDC_DISP_FONT_SIZE), "12");
+  EXPECT_EQ(controlText(display, IDC_DISP_ROW_HEIGHT), "16");
+  pickColour(program, display, IDC_DISP_BACK_PICK, 1, 2, 3, true);
+  setControlText(display, IDC_DISP_FONT_SIZE, "20");
+  press(display, IDCANCEL);
+
+  HWND quick = open(program, CMD_QUICK_INPUT_SETTINGS, kQuickInputTitle);
+  EXPECT_EQ(controlText(quick, IDC_QI_WORD1), "出社");
+  EXPECT_EQ(controlText(quick, IDC_QI_WORD2), "帰宅");
+  setControlText(quick, IDC_QI_WORD1, "外出");
+  press(quick, IDCANCEL);
+
+  HWND autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
+  EXPECT_TRUE(checked(autoUpdate, IDC_AU_ENABLED));
+  EXPECT_EQ(controlText(autoUpdate, IDC_AU_MINUTES), "10");
+  setChecked(autoUpdate, IDC_AU_ENABLED, false);
+  press(autoUpdate, IDCANCEL);
+  EXPECT_EQ(program.statusBar().partText(1), " Auto 10min");
+
+  HWND location = open(program, CMD_SHARED_LOCATION, kLocationTitle);
+  EXPECT_EQ(controlText(location, IDC_SL_FOLDER), "");
+  setControlText(location, IDC_SL_FOLDER, "C:\\共有");
+  press(location, IDCANCEL);
+
+  // Now confirmed. Refusals first: the dialog stays open with what was typed.
+  display = open(program, CMD_DISPLAY_SETTINGS, kDisplayTitle);
+  setControlText(display, IDC_DISP_FONT_SIZE, "0");
+  pressButton(display, IDOK);
+  EXPECT_EQ(program.answerMessageBox(), kFontSizeRefused);
+  EXPECT_TRUE(isShown(display));
+  setControlText(display, IDC_DISP_FONT_SIZE, "14");
+  setControlText(display, IDC_DISP_ROW_HEIGHT, "24");
+  setChecked(display, IDC_DISP_GRID_LINES, false);
+  picture("display-dialog", display);
+  pickColour(program, display, IDC_DISP_TEXT_PICK, 200, 0, 0, false);  // cancelled: stays black
+  pickColour(program, display, IDC_DISP_BACK_PICK, 10, 20, 30, true);
+  press(display, IDOK);
+
+  quick = open(program, CMD_QUICK_INPUT_SETTINGS, kQuickInputTitle);
+  setControlText(quick, IDC_QI_WORD1, "在宅勤務");
+  setControlText(quick, IDC_QI_WORD2, "");
+  picture("quick-input-dialog", quick);
+  press(quick, IDOK);
+  // The quick input of one's own row takes the new word.
+  program.postCommand(CMD_QUICK_INPUT_1);
+  EXPECT_TRUE(waitUntil([&] { return destinationOf(program, "A001") == "在宅勤務"; }));
+
+  autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
+  for (const char* refused : {"0", "1000", "abc"}) {
+    setControlText(autoUpdate, IDC_AU_MINUTES, refused);
+    pressButton(autoUpdate, IDOK);
+    EXPECT_EQ(program.answerMessageBox(), kMinutesRefused) << refused;
+  }
+  setControlText(autoUpdate, IDC_AU_MINUTES, "5");
+  setChecked(autoUpdate, IDC_AU_PC_SEARCH, true);
+  pressButton(autoUpdate, IDOK);
+  EXPECT_EQ(program.answerMessageBox(), kSearchNeedsTen);
+  setControlText(autoUpdate, IDC_AU_MINUTES, "999");
+  picture("auto-update-dialog", autoUpdate);
+  press(autoUpdate, IDOK);
+  EXPECT_EQ(program.statusBar().partText(1), " Auto 999min");
+  // Switched off: any text goes, and part 1 says so.
+  autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
+  EXPECT_EQ(controlText(autoUpdate, IDC_AU_MINUTES), "999");
+  setChecked(autoUpdate, IDC_AU_ENABLED, false);
+  setControlText(autoUpdate, IDC_AU_MINUTES, "");
+  press(autoUpdate, IDOK);
+  EXPECT_EQ(program.statusBar().partText(1), " Manual");
+
+  location = open(program, CMD_SHARED_LOCATION, kLocationTitle);
+  setControlText(location, IDC_SL_FOLDER, "C:\\共有\\表示");
+  picture("shared-location-dialog", location);
+  press(location, IDOK);
+
+  EXPECT_EQ(program.readFile("WaboM.ini"), before);  // nothing is written before the exit
+  EXPECT_EQ(program.close(), 0u);
+  EXPECT_EQ(localLine(program, 20), "在宅勤務");
+  EXPECT_EQ(localLine(program, 21), "");
+  EXPECT_EQ(localLine(program, 23), "C:\\共有\\表示");
+  // Grid lines off, background RGB(10, 20, 30), text black, manual, icons,
+  // row height 24, font 14, search on, search colours unchanged.
+  EXPECT_EQ(localLine(program, 25), "0,0,0,0,0,0,1971210,0,0,1,24,14,1,13697023,14737632");
+}
+
+// A confirmed reset leaves no WaboM.ini and the next start has the
+// defaults; a later ｷｬﾝｾﾙ in the same run withdraws it.
+TEST(UserSettings, ResetDeletesTheSettingsAtExitUnlessWithdrawn) {
+  ProgramCopy program;
+  program.writeBoard(officeBoard());
+  LocalSettingsFile local;
+  local.userId = "A001";
+  local.autoUpdateMinutes = 0;
+  program.writeFile("WaboM.ini", local.bytes());
+
+  program.start();
+  ASSERT_TRUE(program.waitForUnchangedCheck());
+  EXPECT_EQ(program.statusBar().partText(1), " Manual");
+  program.postCommand(CMD_RESET_SETTINGS);
+  EXPECT_EQ(answerQuestion(program, IDOK), kResetQuestion);
+  EXPECT_EQ(program.answerMessageBox(), kResetDone);
+  EXPECT_EQ(program.close(), 0u);
+  EXPECT_FALSE(program.hasFile("WaboM.ini"));
+
+  program.start();
+  ASSERT_TRUE(program.waitForUnchangedCheck());
+  EXPECT_EQ(program.statusBar().partText(1), " Auto 10min");
+  program.postCommand(CMD_RESET_SETTINGS);
+  EXPECT_EQ(answerQuestion(program, IDOK), kResetQuestion);
+  EXPECT_EQ(program.answerMessageBox(), kResetDone);
+  program.postCommand(CMD_RESET_SETTINGS);
+  EXPECT_EQ(answerQuestion(program, IDCANCEL), kResetQuestion);
+  EXPECT_EQ(program.close(), 0u);
+  LocalSettingsFile defaults;  // as a first start writes it
+  defaults.board1Column8 = GetSystemMetrics(SM_CXFULLSCREEN) - (70 * 4 + 105 + 90 + 150 + 150);
+  EXPECT_EQ(program.readFile("WaboM.ini"), defaults.bytes());
+}
+
+// Makes `recorder` the program that opens .htm files, for the life of the
+// object; the association the prefix had comes back at the end.
+class HtmlOpener {
+ public:
+  explicit HtmlOpener(const std::string& recorder) {
+    had_ = readDefault(".htm", previous_);
+    setDefault(".htm", "WaboTest.htm");
+    setDefault("WaboTest.htm\\shell\\open\\command", "\"" + recorder + "\" \"%1\"");
+  }
+  ~HtmlOpener() {
+    if (had_) setDefault(".htm", previous_);
+    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "WaboTest.htm");
+  }
+
+ private:
+  static bool readDefault(const char* key, std::string& value) {
+    char buffer[512] = {};
+    LONG size = sizeof buffer;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, key, buffer, &size) != ERROR_SUCCESS) return false;
+    value = buffer;
+    return true;
+  }
+  static void setDefault(const char* key, const std::string& value) {
+    if (RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) !=
+        ERROR_SUCCESS)
+      throw HarnessError(std::string("cannot set the class ") + key);
+  }
+  bool had_ = false;
+  std::string previous_;
+};
+
+// ﾊﾞｰｼﾞｮﾝ情報 shows the version with the focus on OK; ﾏﾆｭｱﾙ hands
+// WaboDoc.htm beside the program to the system.
+TEST(UserSettings, VersionDialogAndManual) {
+  ProgramCopy program;
+  program.writeBoard(officeBoard());
+  program.writeFile("WaboDoc.htm", "<!DOCTYPE html><title>Wabo</title>");
+  program.start();
+  ASSERT_TRUE(program.waitForUnchangedCheck());
+
+  HWND version = open(program, CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報");
+  bool shown = false;
+  for (HWND c = GetWindow(version, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+    shown = shown || windowText(c) == "行き先表示ボード  Wabo Version 2.11";
+  EXPECT_TRUE(shown);
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
+  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(version, nullptr), &gui));
+  EXPECT_EQ(gui.hwndFocus, GetDlgItem(version, IDCANCEL));
+  EXPECT_EQ(windowText(GetDlgItem(version, IDCANCEL)), "OK");
+  picture("version-dialog", version);
+  press(version, IDCANCEL);
+
+  const std::string log = joinPath(driverFolder(), "opened.txt");
+  DeleteFileA(log.c_str());
+  {
+    HtmlOpener opener(joinPath(driverFolder(), "openrecorder.exe"));
+    program.postCommand(CMD_MANUAL);
+    ASSERT_TRUE(waitUntil([&] { return fileExists(log); }));
+  }
+  std::string opened = readFileBytes(log);
+  const std::string manual = program.file("WaboDoc.htm");
+  EXPECT_NE(opened.find(manual), std::string::npos) << opened << " / " << manual;
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,71 @@
+#include "settings/auto_update_dialog_win.h"
+
+#include "common/dialog_win.h"
+#include "common/limits.h"
+#include "res/resource.h"
+#include "settings/colour_swatch_win.h"
+
+namespace wabo {
+namespace {
+
+class AutoUpdateDialog : public ModalDialog {
+ public:
+  explicit AutoUpdateDialog(AutoUpdateFields& fields) : fields_(fields) {}
+
+ protected:
+  bool onInit() override {
+    const AutoUpdateForm& form = fields_.form;
+    setChecked(IDC_AU_ENABLED, form.enabled == 1);
+    setText(IDC_AU_MINUTES, form.minutesText);
+    setChecked(IDC_AU_PC_SEARCH, form.pcSearch == 1);
+    swatches_.add(IDC_AU_CONNECTED_SWATCH, form.connectedColour);
+    swatches_.add(IDC_AU_NOT_CONNECTED_SWATCH, form.notConnectedColour);
+    // Shown, and stored again on OK, but not to be changed here.
+    for (int control : {IDC_AU_PC_SEARCH, IDC_AU_CONNECTED_PICK, IDC_AU_NOT_CONNECTED_PICK})
+      enable(control, form.pcSearchAllowed);
+    focus(IDCANCEL);
+    return false;
+  }
+
+  void onOk() override {
+    AutoUpdateForm form = fields_.form;
+    form.enabled = isChecked(IDC_AU_ENABLED) ? 1 : 0;
+    form.pcSearch = isChecked(IDC_AU_PC_SEARCH) ? 1 : 0;
+    form.minutesText = fieldText(IDC_AU_MINUTES, kShortTextBytes);
+    form.connectedColour = swatches_.colour(IDC_AU_CONNECTED_SWATCH);
+    form.notConnectedColour = swatches_.colour(IDC_AU_NOT_CONNECTED_SWATCH);
+    if (const char* refusal = checkAutoUpdateForm(form)) {
+      DialogUi(window()).warn(refusal);
+      return;
+    }
+    fields_.form = form;
+    close(0);
+  }
+
+  bool onCommand(int control, int code) override {
+    if (code != BN_CLICKED) return false;
+    if (control == IDC_AU_CONNECTED_PICK)
+      swatches_.pick(window(), fields_.colourPickerOwner, IDC_AU_CONNECTED_SWATCH);
+    else if (control == IDC_AU_NOT_CONNECTED_PICK)
+      swatches_.pick(window(), fields_.colourPickerOwner, IDC_AU_NOT_CONNECTED_SWATCH);
+    else
+      return false;
+    return true;
+  }
+
+  HBRUSH onStaticColour(int control) override { return swatches_.brushFor(control); }
+  void onDestroy() override { swatches_.release(); }
+
+ private:
+  AutoUpdateFields& fields_;
+  ColourSwatches swatches_;
+};
+
+}  // namespace
+
+int runAutoUpdateDialog(HWND owner, AutoUpdateFields& fields) {
+  AutoUpdateDialog dialog(fields);
+  return dialog.run(IDD_AUTO_UPDATE, owner);
+}
+
+}  // namespace wabo
