@@ -263,13 +263,25 @@ class HtmlOpener {
 };
 
 // ﾊﾞｰｼﾞｮﾝ情報 shows the version with the focus on OK; ﾏﾆｭｱﾙ hands
-// WaboDoc.htm beside the program to the system.
-TEST(UserSettings, VersionDialogAndManual) {
+// WaboDoc.htm beside the program to the system. Where the administrator
+// does not allow the PC search, the auto update dialog shows its box and
+// colour buttons greyed.
+TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
+  SharedSettingsText shared;
+  shared.boardPaths[0] = program.file("boad1.csv");
+  shared.pcSearchAllowed = 0;
+  program.writeFile("Wabo.ini", shared.bytes());
   program.writeFile("WaboDoc.htm", "<!DOCTYPE html><title>Wabo</title>");
   program.start();
   ASSERT_TRUE(program.waitForUnchangedCheck());
+
+  HWND autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
+  for (int control : {IDC_AU_PC_SEARCH, IDC_AU_CONNECTED_PICK, IDC_AU_NOT_CONNECTED_PICK})
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(autoUpdate, control))) << control;
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(autoUpdate, IDC_AU_MINUTES)));
+  press(autoUpdate, IDCANCEL);
 
   HWND version = open(program, CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報");
   bool shown = false;
