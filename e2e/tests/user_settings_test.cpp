@@ -4,6 +4,7 @@
 // manual handed to the system.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "steps.h"
@@ -150,6 +151,13 @@ TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancel) {
   pickColour(program, display, IDC_DISP_TEXT_PICK, 200, 0, 0, false);  // cancelled: stays black
   pickColour(program, display, IDC_DISP_BACK_PICK, 10, 20, 30, true);
   press(display, IDOK);
+  // The list takes the colours and drops its grid lines at once.
+  HWND list = FindWindowExA(program.mainWindow(), nullptr, "SysListView32", nullptr);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(sendOrThrow(list, LVM_GETBKCOLOR, 0, 0, "LVM_GETBKCOLOR"), RGB(10, 20, 30));
+  EXPECT_EQ(sendOrThrow(list, LVM_GETTEXTBKCOLOR, 0, 0, "LVM_GETTEXTBKCOLOR"), RGB(10, 20, 30));
+  EXPECT_EQ(sendOrThrow(list, LVM_GETTEXTCOLOR, 0, 0, "LVM_GETTEXTCOLOR"), RGB(0, 0, 0));
+  EXPECT_EQ(sendOrThrow(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, "LVM_GETEXTENDEDLISTVIEWSTYLE") & LVS_EX_GRIDLINES, 0);
 
   quick = open(program, CMD_QUICK_INPUT_SETTINGS, kQuickInputTitle);
   setControlText(quick, IDC_QI_WORD1, "在宅勤務");
