@@ -23,6 +23,11 @@ constexpr std::size_t kPostInfoBytes = 512;
 constexpr std::size_t kPostWriterBytes = 60;
 constexpr std::size_t kPostTimeBytes = 30;
 
+// PC connection search: the probe's command line and how much of the
+// command's output is looked at (a 1024-byte buffer less its zero byte).
+constexpr std::size_t kProbeCommandBytes = 40;
+constexpr std::size_t kProbeReadBytes = 1023;
+
 constexpr int kMaxBoardRows = 500;
 constexpr int kBoardCount = 5;
 constexpr int kColumnCount = 10;

@@ -48,6 +48,9 @@ inline constexpr char kRefreshedNothingNew[] = "更新しました(新しい情�
 inline constexpr char kPcSearchNotAllowed[] = "PC接続ｻｰﾁは許可されていません";
 inline constexpr char kNoPcNames[] = "PC-Nameが入力されていません";
 
+// PC connection search
+inline constexpr char kCannotSearch[] = "このPCでは接続ｻｰﾁを使用できません";
+
 // Settings commands
 inline constexpr char kResetSettingsQuestion[] = "ﾕｰｻﾞｰ設定を初期化します！";
 inline constexpr char kResetSettingsDone[] = "初期化完了。次回起動時より有効です！";
