@@ -8,6 +8,7 @@
 #include "common/platform_file.h"
 #include "common/sjis.h"
 #include "res/resource.h"
+#include "search/pc_search_win.h"
 #include "settings/local_settings.h"
 #include "settings/shared_settings.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr char kClassName[] = "ModelApp";
 constexpr char kInitialTitle[] = "行き先表示ボード  Wabo";
+constexpr DWORD kSearchExitWaitMs = 1000;
 
 LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -124,9 +126,13 @@ int run(HINSTANCE instance, int showCommand) {
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // The modeless search window takes its own keys (Tab, Enter, Esc).
+    if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  // A search still running ends its probe's child; the exit waits for it a moment at most.
+  endPcSearchAtExit(kSearchExitWaitMs);
   return static_cast<int>(message.wParam);
 }
 

@@ -1,6 +1,6 @@
-// Where the refresh cycle hands over to the mail and search subsystems. The
-// tick, the 更新 command and a board switch call these at their fixed
-// points; the background PC search takes its hook over when it arrives.
+// Where the refresh cycle hands over to the mail subsystem: the tick, the
+// 更新 command and a board switch call the pickup at their fixed points. The
+// background PC search is in app/pc_search_glue_win.cpp.
 #include "app/board_dialogs_win.h"
 #include "app/mail_commands.h"
 #include "app/mail_commands_win.h"
@@ -46,8 +46,5 @@ void pickUpMailForUser() {
   MailPickupContext ctx = mailPickupContext(shellBoardCommands(), window);
   pickUpMail(ctx);
 }
-
-// No search thread yet: nothing starts, so the tick does not wait for one.
-bool startBackgroundPcSearch() { return false; }
 
 }  // namespace wabo

@@ -71,9 +71,10 @@ void onManualRefresh();  // 40001, app/refresh_win.cpp
 void hideIntoTray();     // 40046, app/tray_win.cpp
 void showFromTray();     // 40047
 void exitFromTray();     // 40048
+void runPcSearchCommand();  // 40053, app/pc_search_glue_win.cpp
 
-// Where the refresh cycle hands over to mail and to the PC search
-// (app/refresh_hooks_win.cpp).
+// Where the refresh cycle hands over to mail (app/refresh_hooks_win.cpp) and
+// to the PC search (app/pc_search_glue_win.cpp).
 void pickUpMailForUser();        // shows and deletes the mail waiting for userId
 bool startBackgroundPcSearch();  // the search without its window; true when it runs
 

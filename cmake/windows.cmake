@@ -25,6 +25,13 @@ target_link_libraries(wabo PRIVATE wabocore comctl32 comdlg32 shell32 ole32 gdi3
 target_link_options(wabo PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(wabo PRIVATE _WIN32_WINNT=0x0601 WINVER=0x0601)
 
+# The stand-in probe command for the end-to-end tests and the bench, kept
+# out of the program's own folder: a test copies it beside the program.
+add_executable(nbtstat_standin ${CMAKE_SOURCE_DIR}/tools/nbtstat_standin.cpp)
+set_target_properties(nbtstat_standin PROPERTIES OUTPUT_NAME nbtstat RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin)
+target_link_options(nbtstat_standin PRIVATE -static -static-libgcc -static-libstdc++)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/e2e/CMakeLists.txt)
   add_subdirectory(e2e)
 endif()
+
