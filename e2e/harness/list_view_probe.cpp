@@ -83,6 +83,12 @@ void ListViewProbe::setItemState(int row, UINT mask, UINT state) const {
   exchange(listView_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), item, "LVM_SETITEMSTATE");
 }
 
+RECT ListViewProbe::itemRect(int row) const {
+  RECT r = {LVIR_BOUNDS, 0, 0, 0};
+  exchange(listView_, LVM_GETITEMRECT, static_cast<WPARAM>(row), r, "LVM_GETITEMRECT");
+  return r;
+}
+
 void ListViewProbe::clickItem(int row) const {
   RECT r = {LVIR_ICON, 0, 0, 0};
   exchange(listView_, LVM_GETITEMRECT, static_cast<WPARAM>(row), r, "LVM_GETITEMRECT");

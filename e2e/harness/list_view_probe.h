@@ -27,6 +27,8 @@ class ListViewProbe {
   std::vector<std::string> columnTexts(int sub) const;
   // Sets the state bits in `mask` of a row (-1: of every row).
   void setItemState(int row, UINT mask, UINT state) const;
+  // A whole row's rectangle in the list view's client coordinates.
+  RECT itemRect(int row) const;
   // Clicks the middle of a row's picture with posted mouse messages.
   void clickItem(int row) const;
 

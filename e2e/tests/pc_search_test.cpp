@@ -1,0 +1,316 @@
+// The PC connection search with the stand-in probe command (tools/
+// nbtstat_standin.cpp) beside the program: marks and colours of the rows, the
+// legend window 344 and its 中止, the command missing, a probe that never
+// ends, the automatic search of the ticks, the tray, and an exit during a
+// search.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "steps.h"
+
+namespace e2e {
+namespace {
+
+const char kSearchTitle[] = "ｻｰﾁ中";
+const char kCannotSearch[] = "このPCでは接続ｻｰﾁを使用できません";
+const char kNotAllowed[] = "PC接続ｻｰﾁは許可されていません";
+const char kNoPcNames[] = "PC-Nameが入力されていません";
+const COLORREF kConnectedColour = 13697023;     // the defaults of WaboM.ini
+const COLORREF kNotConnectedColour = 14737632;
+const COLORREF kBoardBackground = 16056319;
+constexpr DWORD kProbeBoundMs = 15000;
+
+// A board of members in ID order (the default sort), each with a PC name or none.
+BoardText boardOf(const std::vector<std::pair<std::string, std::string>>& members) {
+  BoardText board;
+  for (const auto& m : members) {
+    MemberLine line;
+    line.id = m.first;
+    line.name = "名前" + m.first;
+    line.destination = "事務所";
+    line.pcName = m.second;
+    board.members.push_back(line);
+  }
+  return board;
+}
+
+// The stand-in beside the program, answering from `table` (see its file).
+void installStandIn(const ProgramCopy& program, const std::string& table) {
+  program.writeFile("nbtstat.exe", readFileBytes(joinPath(driverFolder(), "standin\\nbtstat.exe")));
+  program.writeFile("nbtstat.tbl", table);
+}
+
+// The command lines the stand-in was started with, in order.
+std::vector<std::string> probesRun(const ProgramCopy& program) {
+  if (!program.hasFile("nbtstat.log")) return {};
+  std::vector<std::string> lines = fileLines(program.readFile("nbtstat.log"));
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+std::vector<int> marksOf(ProgramCopy& program) {
+  std::vector<int> marks;
+  for (int row = 0, n = program.list().rowCount(); row < n; ++row) marks.push_back(program.list().item(row).stateImage);
+  return marks;
+}
+
+int runningStandIns() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) throw HarnessError("no process snapshot");
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    if (lstrcmpiA(entry.szExeFile, "nbtstat.exe") == 0) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+// The colour on screen near the right end of a row, where no text is drawn.
+COLORREF rowColour(ProgramCopy& program, int row) {
+  HWND listView = GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST);
+  RECT r = program.list().itemRect(row), client = {};
+  GetClientRect(listView, &client);
+  POINT p = {std::min(r.right, client.right) - 4, (r.top + r.bottom) / 2};
+  ClientToScreen(listView, &p);
+  HDC screen = GetDC(nullptr);
+  COLORREF colour = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+// Answers a message sent to the main window within `limitMs`.
+bool answersWithin(ProgramCopy& program, DWORD limitMs) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(program.mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, limitMs, &result) != 0;
+}
+
+// A started program with the first tick behind it.
+void startAndSettle(ProgramCopy& program) {
+  program.start();
+  ASSERT_TRUE(program.waitForUnchangedCheck());
+}
+
+// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
+// stops for a picture of the screen part `r`: it leaves "<name>.ready" with
+// the rectangle and goes on once the script leaves "<name>.done".
+void picture(const std::string& name, const RECT& r) {
+  char folder[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
+  if (n == 0 || n >= sizeof folder) return;
+  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r.right - r.left) + "x" +
+                                                        std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
+                                                        "+" + std::to_string(r.top));
+  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
+}
+
+RECT unionOf(HWND a, HWND b) {
+  RECT ra = windowRect(a), rb = windowRect(b), both = {};
+  UnionRect(&both, &ra, &rb);
+  return both;
+}
+
+HWND focusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+const std::vector<std::pair<std::string, std::string>> kThreeRows = {{"A01", "PC-ON"}, {"B02", ""}, {"C03", "PC-OFF"}};
+
+TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
+  ProgramCopy program;
+  // A fourth PC answers late, so that the window is still open while the
+  // first three rows show their colours.
+  auto members = kThreeRows;
+  members.push_back({"D04", "PC-LATE"});
+  program.writeBoard(boardOf(members));
+  installStandIn(program, "PC-ON answer\r\nPC-OFF noanswer\r\nPC-LATE noanswer 3000\r\n");
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  HWND legend = program.waitForDialog(kSearchTitle);
+  EXPECT_EQ("", controlText(legend, IDC_SP_CONNECTED)) << "the swatches are empty";
+  EXPECT_EQ("", controlText(legend, IDC_SP_NOT_CONNECTED));
+  EXPECT_EQ("OK", controlText(legend, IDOK));
+  EXPECT_EQ("中止", controlText(legend, IDCANCEL));
+  EXPECT_EQ(GetDlgItem(legend, IDCANCEL), focusOf(legend));
+
+  ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 0, 1, 0}; }));
+  EXPECT_TRUE(waitUntil([&] {
+    return rowColour(program, 0) == kConnectedColour && rowColour(program, 2) == kNotConnectedColour;
+  })) << std::hex << rowColour(program, 0) << " " << rowColour(program, 2);
+  EXPECT_EQ(rowColour(program, 1), kBoardBackground);
+  EXPECT_EQ(rowColour(program, 3), kBoardBackground);
+  EXPECT_TRUE(program.findDialog(kSearchTitle) != nullptr);
+  picture("pc-search", unionOf(program.mainWindow(), legend));
+
+  // The end message closes the window.
+  ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 0, 1, 1}; }));
+  EXPECT_TRUE(waitUntil([&] { return program.findDialog(kSearchTitle) == nullptr; }));
+  EXPECT_EQ(probesRun(program),
+            (std::vector<std::string>{"nbtstat -a PC-ON", "nbtstat -a PC-OFF", "nbtstat -a PC-LATE"}));
+
+  // A tick that finds the board unchanged keeps the marks; a reload clears them.
+  program.postTick();
+  ASSERT_TRUE(program.waitForUpdateTime(kChecked));
+  EXPECT_EQ(marksOf(program), (std::vector<int>{2, 0, 1, 1}));
+  BoardText changed = boardOf(members);
+  changed.stamp = 2;
+  program.writeBoard(changed);
+  program.postTick();
+  ASSERT_TRUE(program.waitForUpdateTime(kReloaded));
+  EXPECT_EQ(marksOf(program), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_TRUE(waitUntil([&] { return rowColour(program, 0) == kBoardBackground; }));
+}
+
+// Answers of more than 4 KB, names that are not one argument, and a command
+// that writes nothing: one warning, and the search stops there.
+TEST(PcSearch, LongAnswersUnsafeNamesAndACommandThatWritesNothing) {
+  ProgramCopy program;
+  program.writeBoard(boardOf({{"A01", "PC-BIG"},
+                              {"B02", "PC-LONG"},
+                              {"C03", "-a"},
+                              {"D04", "PC X"},
+                              {"E05", "PC-MUTE"},
+                              {"F06", "PC-ON"}}));
+  installStandIn(program, "PC-BIG bigfirst\r\nPC-LONG biglate\r\nPC-MUTE nothing\r\nPC-ON answer\r\n-a answer\r\n");
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  EXPECT_EQ(kCannotSearch, program.answerMessageBox());
+  ASSERT_TRUE(waitUntil([&] { return program.findDialog(kSearchTitle) == nullptr; }));
+  EXPECT_EQ(marksOf(program), (std::vector<int>{2, 1, 1, 1, 0, 0}));
+  EXPECT_EQ(probesRun(program),
+            (std::vector<std::string>{"nbtstat -a PC-BIG", "nbtstat -a PC-LONG", "nbtstat -a PC-MUTE"}));
+  EXPECT_TRUE(program.findDialog(kMessageCaption) == nullptr) << "one warning only";
+}
+
+TEST(PcSearch, RefusedWhenNotAllowedOrWithoutPcNamesAndWarnsOnceWithoutTheCommand) {
+  BoardFolder shared;
+  shared.writeBoard(1, boardOf({{"A01", ""}, {"B02", ""}}));
+  SharedSettingsText forbidden;
+  forbidden.pcSearchAllowed = 0;
+  ProgramCopy program;
+  program.useBoardFolder(shared, forbidden);
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  EXPECT_EQ(kNotAllowed, program.answerMessageBox());
+  program.close();
+  program.useBoardFolder(shared);
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  EXPECT_EQ(kNoPcNames, program.answerMessageBox());
+  EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr);
+
+  // No stand-in, and Wine has no nbtstat: the first probe cannot run.
+  BoardText named = boardOf({{"A01", "PC-A"}, {"B02", "PC-B"}});
+  named.stamp = 2;
+  shared.writeBoard(1, named);
+  program.postCommand(CMD_REFRESH);
+  program.answerMessageBox();
+  program.postCommand(CMD_PC_SEARCH);
+  EXPECT_EQ(kCannotSearch, program.answerMessageBox());
+  ASSERT_TRUE(waitUntil([&] { return program.findDialog(kSearchTitle) == nullptr; }));
+  EXPECT_EQ(marksOf(program), (std::vector<int>{0, 0}));
+  EXPECT_TRUE(program.findDialog(kMessageCaption) == nullptr) << "one warning only";
+}
+
+// 中止 while the second of five slow PCs is probed: that probe finishes and
+// marks its row; rows three to five stay unmarked and the window is gone. A
+// start while the search runs opens no second window.
+TEST(PcSearch, StopDuringTheSecondOfFiveSlowProbes) {
+  ProgramCopy program;
+  program.writeBoard(boardOf({{"A01", "PC1"}, {"B02", "PC2"}, {"C03", "PC3"}, {"D04", "PC4"}, {"E05", "PC5"}}));
+  installStandIn(program, "PC1 answer 600\r\nPC2 answer 1500\r\nPC3 answer 600\r\nPC4 answer\r\nPC5 answer\r\n");
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  HWND legend = program.waitForDialog(kSearchTitle);
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 2; }));
+  program.postCommand(CMD_PC_SEARCH);  // no second search, no second window
+  pressButton(legend, IDCANCEL);
+  waitUntilGone(legend);
+  EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr);
+  ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 2, 0, 0, 0}; }));
+
+  // Once the end message has come, a new search starts; it clears the marks
+  // and probes from the first row again, so the log shows where the first
+  // one stopped.
+  ASSERT_TRUE(waitUntil([&] {
+    program.postCommand(CMD_PC_SEARCH);
+    return waitUntil([&] { return program.findDialog(kSearchTitle) != nullptr; }, 300);
+  }));
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() >= 3; }));
+  EXPECT_EQ(probesRun(program)[2], "nbtstat -a PC1");
+  EXPECT_EQ(marksOf(program)[1], 0) << "the new search cleared the marks";
+}
+
+// A probe that never ends is cut at the bound and counts as not connected;
+// the board answers meanwhile and the search goes on with the next row.
+TEST(PcSearch, ProbeThatNeverEndsIsCutAtTheBound) {
+  ProgramCopy program;
+  program.writeBoard(boardOf({{"A01", "PC-HANG"}, {"B02", "PC-ON"}}));
+  installStandIn(program, "PC-HANG hang\r\nPC-ON answer\r\n");
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 1; }));
+  const DWORD started = GetTickCount();
+  EXPECT_TRUE(answersWithin(program, 200));
+  EXPECT_EQ(runningStandIns(), 1);
+  ASSERT_TRUE(waitUntil([&] { return marksOf(program)[0] == 1; }, kProbeBoundMs + 8000));
+  const DWORD cutAfter = GetTickCount() - started;
+  EXPECT_GE(cutAfter, kProbeBoundMs - 1000);
+  EXPECT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{1, 2}; }));
+  EXPECT_TRUE(waitUntil([] { return runningStandIns() == 0; })) << "the child was ended";
+}
+
+// Closing the program while a probe runs: it exits at once and ends the child.
+TEST(PcSearch, ExitDuringASearchEndsTheProbeAndDoesNotWait) {
+  ProgramCopy program;
+  program.writeBoard(boardOf({{"A01", "PC-HANG"}}));
+  installStandIn(program, "PC-HANG hang\r\n");
+  startAndSettle(program);
+  program.postCommand(CMD_PC_SEARCH);
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 1 && runningStandIns() == 1; }));
+  const DWORD closing = GetTickCount();
+  EXPECT_EQ(0u, program.close());
+  EXPECT_LT(GetTickCount() - closing, 2500u);
+  EXPECT_TRUE(waitUntil([] { return runningStandIns() == 0; }, 3000));
+}
+
+// The automatic search: not at the first tick, from the second on, and
+// without a window. Hiding into the tray closes a user search's window while
+// that search goes on.
+TEST(PcSearch, AutomaticSearchFromTheSecondTickAndTheTrayClosesTheWindow) {
+  ProgramCopy program;
+  LocalSettingsFile local;
+  local.autoPcSearch = 1;
+  program.writeFile("WaboM.ini", local.bytes());
+  program.writeBoard(boardOf({{"A01", "PC-ON"}, {"B02", "PC-SLOW"}}));
+  installStandIn(program, "PC-ON answer\r\nPC-SLOW noanswer 1200\r\n");
+  startAndSettle(program);
+  program.postTick();  // the second tick
+  ASSERT_TRUE(program.waitForUpdateTime(kChecked));
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 2; }));
+  EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr) << "no window for the automatic search";
+  ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 1}; }));
+  EXPECT_EQ(probesRun(program).size(), 2u) << "the first tick started no search";
+
+  program.postCommand(CMD_PC_SEARCH);
+  HWND legend = program.waitForDialog(kSearchTitle);
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 4; }));  // the slow one
+  program.postCommand(CMD_HIDE_TO_TRAY);
+  waitUntilGone(legend);
+  EXPECT_TRUE(waitUntil([&] { return !isShown(program.mainWindow()); }));
+  ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 1}; }));
+  program.postCommand(CMD_SHOW_FROM_TRAY);
+  EXPECT_TRUE(waitUntil([&] { return isShown(program.mainWindow()); }));
+  EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr);
+}
+
+}  // namespace
+}  // namespace e2e
