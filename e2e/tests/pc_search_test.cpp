@@ -148,6 +148,10 @@ TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
   EXPECT_EQ(rowColour(program, 1), kBoardBackground);
   EXPECT_EQ(rowColour(program, 3), kBoardBackground);
   EXPECT_TRUE(program.findDialog(kSearchTitle) != nullptr);
+  // For the picture the legend moves off the rows, to the lower right.
+  RECT main = windowRect(program.mainWindow()), box = windowRect(legend);
+  SetWindowPos(legend, nullptr, main.right - (box.right - box.left) - 8, main.bottom - (box.bottom - box.top) - 28, 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   picture("pc-search", unionOf(program.mainWindow(), legend));
 
   // The end message closes the window.
