@@ -1,5 +1,6 @@
 // The Windows side of the bench: starts wabo.exe and the bare window
-// program under the same conditions and times what a user waits for.
+// program under the same conditions and times what a user waits for, and
+// how the board answers while a PC search runs (search_bench.cpp).
 //
 //   bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs>
 //
@@ -25,6 +26,7 @@
 #include "harness/window_query.h"
 #include "res/resource.h"
 #include "inside_memory.h"
+#include "search_bench.h"
 #include "started_program.h"
 
 namespace {
@@ -391,5 +393,10 @@ int main(int argc, char** argv) {
   bool ok = step("start", [&] { measureStarts(paths, folders, runs); });
   ok = step("running program", [&] { measureRunningProgram(paths, folders, runs); }) && ok;
   ok = step("bare window memory", [&] { measureBareMemory(paths, folders); }) && ok;
+  // 7. The board while a PC search runs; the stand-in probe command lies beside the driver.
+  ok = step("search", [&] {
+    resetWaboFolder(paths, folders);
+    bench::measureSearch(folders.wabo, join(paths.work, "nbtstat.exe"));
+  }) && ok;
   return ok ? 0 : 1;
 }
