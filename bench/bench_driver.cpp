@@ -2,7 +2,7 @@
 // program under the same conditions and times what a user waits for, and
 // how the board answers while a PC search runs (search_bench.cpp).
 //
-//   bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs>
+//   bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs> [search]
 //
 // The template folder holds boad1.csv, WaboM.ini and user-id.txt (made by
 // board_gen). Prints "RESULT <name> <value>" and "NOTE <text>" lines; the
@@ -381,18 +381,24 @@ void measureBareMemory(const Paths& paths, const Folders& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs>\n");
+  if (argc != 6 && argc != 7) {
+    std::fprintf(stderr,
+                 "usage: bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs> [search]\n");
     return 2;
   }
   Paths paths{argv[1], argv[2], argv[3], argv[4]};
   const int runs = std::max(1, std::atoi(argv[5]));
+  // "search": only the measurement during a PC search.
+  const bool searchOnly = argc == 7 && std::string(argv[6]) == "search";
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   Folders folders;
   if (!step("set-up", [&] { folders = prepareFolders(paths); })) return 1;
-  bool ok = step("start", [&] { measureStarts(paths, folders, runs); });
-  ok = step("running program", [&] { measureRunningProgram(paths, folders, runs); }) && ok;
-  ok = step("bare window memory", [&] { measureBareMemory(paths, folders); }) && ok;
+  bool ok = true;
+  if (!searchOnly) {
+    ok = step("start", [&] { measureStarts(paths, folders, runs); }) && ok;
+    ok = step("running program", [&] { measureRunningProgram(paths, folders, runs); }) && ok;
+    ok = step("bare window memory", [&] { measureBareMemory(paths, folders); }) && ok;
+  }
   // 7. The board while a PC search runs; the stand-in probe command lies beside the driver.
   ok = step("search", [&] {
     resetWaboFolder(paths, folders);
