@@ -90,6 +90,18 @@ bool answersWithin(ProgramCopy& program, DWORD limitMs) {
   return SendMessageTimeoutA(program.mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, limitMs, &result) != 0;
 }
 
+// Command 40053 once the search before it has ended (a start while one runs
+// does nothing); the legend window it opens.
+HWND startOnceIdle(ProgramCopy& program) {
+  HWND legend = nullptr;
+  if (!waitUntil([&] {
+        program.postCommand(CMD_PC_SEARCH);
+        return waitUntil([&] { return (legend = program.findDialog(kSearchTitle)) != nullptr; }, 300);
+      }))
+    throw HarnessError("no search window");
+  return legend;
+}
+
 // A started program with the first tick behind it.
 void startAndSettle(ProgramCopy& program) {
   program.start();
@@ -244,10 +256,7 @@ TEST(PcSearch, StopDuringTheSecondOfFiveSlowProbes) {
   // Once the end message has come, a new search starts; it clears the marks
   // and probes from the first row again, so the log shows where the first
   // one stopped.
-  ASSERT_TRUE(waitUntil([&] {
-    program.postCommand(CMD_PC_SEARCH);
-    return waitUntil([&] { return program.findDialog(kSearchTitle) != nullptr; }, 300);
-  }));
+  startOnceIdle(program);
   ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() >= 3; }));
   EXPECT_EQ(probesRun(program)[2], "nbtstat -a PC1");
   EXPECT_EQ(marksOf(program)[1], 0) << "the new search cleared the marks";
@@ -304,8 +313,7 @@ TEST(PcSearch, AutomaticSearchFromTheSecondTickAndTheTrayClosesTheWindow) {
   ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 1}; }));
   EXPECT_EQ(probesRun(program).size(), 2u) << "the first tick started no search";
 
-  program.postCommand(CMD_PC_SEARCH);
-  HWND legend = program.waitForDialog(kSearchTitle);
+  HWND legend = startOnceIdle(program);
   ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 4; }));  // the slow one
   program.postCommand(CMD_HIDE_TO_TRAY);
   waitUntilGone(legend);
