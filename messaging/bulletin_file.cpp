@@ -74,7 +74,9 @@ template <typename Reader, typename IsEnd>
 int readField(Reader& reader, std::string& field, std::size_t limit, IsEnd isEnd) {
   int c;
   while ((c = reader.get()) != kEnd && !isEnd(c)) {
-    if (field.size() <= limit) field.push_back(static_cast<char>(c));
+    // A separator inside the time (the one field not ended by it) is left
+    // out, as the writer leaves it out.
+    if (c != kSeparator && field.size() <= limit) field.push_back(static_cast<char>(c));
   }
   // Cut where the program's buffer would end (and at a NUL, as a text
   // buffer would), never inside a double-byte character.

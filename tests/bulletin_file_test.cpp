@@ -49,6 +49,15 @@ TEST(BulletinLayout, WrittenPostsReadBackAsTheyWere) {
   EXPECT_TRUE(parseBulletinBoard("").empty());
 }
 
+TEST(BulletinReader, SeparatorsInsideTheTimeAreLeftOutAsTheWriterLeavesThemOut) {
+  // Found by fuzzing: the time runs to the line end, so a stray separator
+  // stayed in it and the file no longer read back as it was written.
+  const BulletinPosts posts = parseBulletinBoard("9,A\x01" "a\x01" "x\x01" "t\x01" " B\x01" "half");
+  ASSERT_EQ(posts.size(), 1u);
+  EXPECT_EQ(posts[0].writtenAt, "t Bhalf");
+  EXPECT_EQ(parseBulletinBoard(bulletinFileBytes(posts)), posts);
+}
+
 TEST(BulletinReader, CountsThatLieOrAreMissing) {
   const std::string two = "A\x01" "a\x01" "x\x01" "t1\r\nB\x01" "b\x01" "y\x01" "t2\r\n";
   struct Case {
