@@ -75,4 +75,9 @@ inline constexpr char kMailSendFailed[] = "ﾒｰﾙ送信に失敗しました"
 // The receiver field holds 998 bytes: a longer selection would lose IDs.
 inline constexpr char kMailTooManyRecipients[] = "選択したﾒﾝﾊﾞｰが多すぎます。選択を減らしてください";
 
+// Administrator settings
+inline constexpr char kAffectsEveryone[] = "この変更は全てのメンバーに影響します\n実行しますか？";
+// Wabo.ini could not be written: nothing of the change is kept.
+inline constexpr char kSharedSettingsNotWritten[] = "共有設定ﾌｧｲﾙ(Wabo.ini)に書き込めませんでした\n設定は変更されていません";
+
 }  // namespace wabo::msg

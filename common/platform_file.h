@@ -32,6 +32,11 @@ bool fileExists(const std::string& path);
 // that died from one in use.
 long long fileAgeSeconds(const std::string& path);
 
+// True if `path` exists and is marked read-only: the read-only attribute on
+// Windows, no write permission bit at all on POSIX. A replace by rename
+// would not ask, so writers that mean to honour the mark test it first.
+bool isReadOnly(const std::string& path);
+
 // The Windows folder without a trailing separator ("" where there is none).
 std::string windowsFolder();
 

@@ -93,6 +93,12 @@ long long fileAgeSeconds(const std::string& path) {
   return static_cast<long long>(std::time(nullptr)) - static_cast<long long>(info.st_mtime);
 }
 
+bool isReadOnly(const std::string& path) {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return false;
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 std::string windowsFolder() { return ""; }
 
 void shortPause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }

@@ -60,6 +60,11 @@ long long fileAgeSeconds(const std::string& path) {
   return (ticks(now) - ticks(data.ftLastWriteTime)) / 10000000LL;
 }
 
+bool isReadOnly(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 std::string windowsFolder() {
   char buffer[MAX_PATH + 1] = {};
   UINT n = GetWindowsDirectoryA(buffer, 256);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/checked_file.h"
+#include "common/platform_file.h"
 #include "settings/positional_reader.h"
 
 namespace wabo {
@@ -75,6 +76,9 @@ void loadSharedSettings(SharedSettings& settings, const std::string& path) {
 }
 
 bool saveSharedSettings(const SharedSettings& settings, const std::string& path) {
+  // An administrator who marked the file read-only wants it kept; the
+  // replace below would not ask.
+  if (platform::isReadOnly(path)) return false;
   // Every member reads this file at start: a write that fails half way must
   // leave the previous file, not a cut one.
   return writeFileReplacing(path, path + ".new", format(settings));
