@@ -60,6 +60,7 @@ struct SharedSettingsText {
 struct LocalSettingsFile {
   int board1Column8 = -1;  // the width the fill rule works out, once written
   std::string userId;
+  std::string sharedSettingsFolder;  // where Wabo.ini is; "" beside the program
   int autoUpdateMinutes = 10, autoPcSearch = 0;
 
   std::string bytes() const {
@@ -70,7 +71,7 @@ struct LocalSettingsFile {
     for (int board = 0; board < 5; ++board) out += "0,1,2,3,4,5,6,7,8,9" + kLineEnd;
     out += "[自分のID]" + kLineEnd + userId + kLineEnd + "[選択ﾎﾞｰﾄﾞ]" + kLineEnd + "1" + kLineEnd;
     out += "[ｸｲｯｸ入力設定]" + kLineEnd + "出社" + kLineEnd + "帰宅" + kLineEnd;
-    out += "[Wabo.iniﾌｧｲﾙの位置]" + kLineEnd + kLineEnd + "[その他]" + kLineEnd;
+    out += "[Wabo.iniﾌｧｲﾙの位置]" + kLineEnd + sharedSettingsFolder + kLineEnd + "[その他]" + kLineEnd;
     // Five sort keys, grid lines, background and text colours, minutes,
     // icons, row height, font size, automatic search, the search marks' colours.
     return out + "0,0,0,0,0,1,16056319,0," + std::to_string(autoUpdateMinutes) + ",1,16,12," +

@@ -1,0 +1,262 @@
+// The administrator settings through the real menus and dialogs, with two
+// copies of the program sharing one Wabo.ini and one board folder: what one
+// administrator changes reaches the other copy at its next start (boards,
+// destination words, options) or its next reload (column names).
+#include <windows.h>
+
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include "steps.h"
+
+namespace e2e {
+namespace {
+
+const char kAffectsEveryone[] = "この変更は全てのメンバーに影響します\n実行しますか？";
+const char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
+const char kNotWritten[] = "共有設定ﾌｧｲﾙ(Wabo.ini)に書き込めませんでした\n設定は変更されていません";
+const char kBoardSettingsTitle[] = "行き先表示ﾎﾞｰﾄﾞの設定";
+
+// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
+// stops at each dialog for its picture in docs/.
+void picture(const std::string& name, HWND window) {
+  char folder[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
+  if (n == 0 || n >= sizeof folder) return;
+  std::vector<int> r = rectOf(window);
+  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
+                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
+  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
+}
+
+// An office whose two PCs keep Wabo.ini in the shared board folder.
+struct Office {
+  BoardFolder shared;
+  ProgramCopy a{"A"}, b{"B"};
+
+  explicit Office(const std::string& userId = "") {
+    SharedSettingsText settings;
+    settings.boardPaths[0] = shared.file("boad1.csv");
+    settings.boardPaths[1] = shared.file("boad2.csv");
+    settings.mailFolder = shared.path();
+    writeFileBytes(ini(), settings.bytes());
+    shared.writeBoard(1, officeBoard());
+    LocalSettingsFile local;
+    local.userId = userId;
+    local.sharedSettingsFolder = shared.path();
+    for (ProgramCopy* copy : {&a, &b}) copy->writeFile("WaboM.ini", local.bytes());
+  }
+  std::string ini() const { return shared.file("Wabo.ini"); }
+  std::vector<std::string> iniLines() const { return fileLines(readFileBytes(ini())); }
+  // Waits until line `index` of Wabo.ini reads `text` (the command writes
+  // the file after its dialog has closed).
+  bool iniLineBecomes(size_t index, const std::string& text) const {
+    return waitUntil([&] {
+      try {
+        std::vector<std::string> lines = iniLines();
+        return lines.size() == 44 && lines[index] == text;
+      } catch (const HarnessError&) {
+        return false;  // being replaced just now
+      }
+    });
+  }
+  std::string board(const std::string& name = "boad1.csv") const {
+    return settledBoard(shared.file(name), shared.file("lock.dat"));
+  }
+};
+
+void startAndSettle(ProgramCopy& copy) {
+  copy.start();
+  ASSERT_TRUE(copy.waitForUnchangedCheck());
+}
+
+// Presses OK and answers the question every administrator dialog asks;
+// returns the question.
+std::string okAndAnswer(ProgramCopy& copy, HWND dialog, bool yes) {
+  pressButton(dialog, IDOK);
+  HWND box = copy.waitForDialog(kMessageCaption);
+  std::string text = controlText(box, 0xFFFF);
+  pressButton(box, yes ? IDYES : IDNO);
+  waitUntilGone(box);
+  waitUntilGone(dialog);
+  return text;
+}
+
+// Where each of `words` stands in a list box or combo box of the program
+// (-1: not there), and how many entries it holds at the end.
+std::vector<int> positions(HWND dialog, int control, UINT findMessage, UINT countMessage,
+                           const std::vector<std::string>& words) {
+  HWND box = GetDlgItem(dialog, control);
+  std::vector<int> found;
+  for (const std::string& word : words)
+    found.push_back(static_cast<int>(
+        sendOrThrow(box, findMessage, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(word.c_str()), "find")));
+  found.push_back(static_cast<int>(sendOrThrow(box, countMessage, 0, 0, "count")));
+  return found;
+}
+
+std::vector<int> wordPositions(HWND dialog, const std::vector<std::string>& words) {
+  return positions(dialog, IDC_DL_LIST, LB_FINDSTRINGEXACT, LB_GETCOUNT, words);
+}
+
+// The file-name field of the system's file dialog: an edit, or a combo box
+// with an edit, depending on the dialog's template.
+void typeFileName(HWND picker, const std::string& path) {
+  setControlText(picker, GetDlgItem(picker, edt1) != nullptr ? edt1 : cmb13, path);
+}
+
+TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
+  Office office;
+  startAndSettle(office.a);
+  office.a.postCommand(CMD_BOARD_SETTINGS);
+  HWND dialog = office.a.waitForDialog(kBoardSettingsTitle);
+  EXPECT_EQ("ﾎﾞｰﾄﾞ2", controlText(dialog, IDC_BS_NAME2));
+  EXPECT_EQ(office.shared.file("boad2.csv"), controlText(dialog, IDC_BS_FILE2));
+  picture("board-settings-dialog", dialog);
+
+  // A cancelled 参照 leaves the file text, also one that names no file.
+  setControlText(dialog, IDC_BS_FILE3, "Q:\\ない\\3.csv");
+  pressButton(dialog, IDC_BS_BROWSE3);
+  HWND select = office.a.waitForDialog("ﾃﾞｰﾀﾌｧｲﾙの選択");
+  EXPECT_EQ("選択する", controlText(select, IDOK));
+  pressButton(select, IDCANCEL);
+  waitUntilGone(select);
+  EXPECT_EQ("Q:\\ない\\3.csv", controlText(dialog, IDC_BS_FILE3));
+
+  // 空の行き先ﾌｧｲﾙ作成 writes the new board at once.
+  const std::string branch = office.shared.file("支店.csv");
+  pressButton(dialog, IDC_BS_CREATE_EMPTY);
+  HWND create = office.a.waitForDialog("ﾃﾞｰﾀﾌｧｲﾙの作成");
+  EXPECT_EQ("作成する", controlText(create, IDOK));
+  typeFileName(create, branch);
+  pressButton(create, IDOK);
+  waitUntilGone(create);
+  ASSERT_TRUE(waitUntil([&] { return !office.board("支店.csv").empty(); }));
+  std::vector<std::string> lines = fileLines(office.board("支店.csv"));
+  ASSERT_EQ(5u, lines.size());
+  EXPECT_EQ("ID,Icon No.,氏名,居場所,戻り,書込日時,携帯,連絡,予定表,備考,PC-Name", lines[1]);
+  EXPECT_EQ("ID,0,名前,,,,,,,,", lines[2]);
+  EXPECT_EQ(controlText(dialog, IDC_BS_FILE2), office.shared.file("boad2.csv")) << "no row takes the new file";
+
+  setControlText(dialog, IDC_BS_NAME2, "支店");
+  setControlText(dialog, IDC_BS_FILE2, branch);
+  setControlText(dialog, IDC_BS_FILE3, "");
+  EXPECT_EQ(kAffectsEveryone, okAndAnswer(office.a, dialog, true));
+  EXPECT_TRUE(waitUntil([&] { return itemById(office.a.menuBar(), CMD_BOARD_2).text == "支店 (&2)"; }));
+  EXPECT_EQ(nullptr, office.a.findDialog(kMessageCaption)) << "board 1 is still there";
+  lines = office.iniLines();
+  EXPECT_EQ("支店", lines[4]);
+  EXPECT_EQ(branch, lines[5]);
+  EXPECT_EQ("", lines[8]);
+
+  startAndSettle(office.b);
+  EXPECT_EQ("支店 (&2)", itemById(office.b.menuBar(), CMD_BOARD_2).text);
+  office.b.postCommand(CMD_BOARD_2);
+  ASSERT_TRUE(waitUntil([&] { return office.b.list().columnTexts(0) == std::vector<std::string>{"ID"}; }));
+  EXPECT_EQ(std::string(kTitlePrefix) + "支店", office.b.title());
+  EXPECT_EQ(nullptr, office.b.findDialog(kMessageCaption));
+}
+
+TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) {
+  Office office("K100");
+  startAndSettle(office.a);
+  office.a.postCommand(CMD_DESTINATION_LIST);
+  HWND dialog = office.a.waitForDialog("行き先ﾘｽﾄ設定");
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), wordPositions(dialog, {"事務所", "会議室", "出張", "休み"}));
+  setControlText(dialog, IDC_DL_NEW_WORD, " 空白");
+  pressButton(dialog, IDC_DL_ADD);
+  EXPECT_TRUE(waitUntil([&] { return controlText(dialog, IDC_DL_NEW_WORD).empty(); }));
+  setControlText(dialog, IDC_DL_NEW_WORD, "本社");
+  pressButton(dialog, IDC_DL_ADD);
+  EXPECT_TRUE(waitUntil([&] { return wordPositions(dialog, {"本社"}) == std::vector<int>{4, 5}; }));
+  sendOrThrow(GetDlgItem(dialog, IDC_DL_LIST), LB_SETCURSEL, 0, 0, "select");
+  pressButton(dialog, IDC_DL_DELETE);
+  EXPECT_TRUE(waitUntil([&] {
+    return wordPositions(dialog, {"事務所", "会議室", "本社"}) == std::vector<int>{-1, 0, 3, 4};
+  }));
+  picture("destination-list-dialog", dialog);
+  EXPECT_EQ(kAffectsEveryone, okAndAnswer(office.a, dialog, true));
+  ASSERT_TRUE(office.iniLineBecomes(27, "本社"));
+  std::vector<std::string> lines = office.iniLines();
+  EXPECT_EQ((std::vector<std::string>{"会議室", "出張", "休み", "本社", ""}),
+            std::vector<std::string>(lines.begin() + 24, lines.begin() + 29));
+
+  // With backup on, a save leaves boad1.bak; after その他設定 turned it off, none.
+  office.a.postCommand(CMD_QUICK_INPUT_1);
+  ASSERT_TRUE(waitUntil([&] { return office.board().find("\nK100,69,加藤 次郎,出社,") != std::string::npos; }));
+  ASSERT_TRUE(DeleteFileA(office.shared.file("boad1.bak").c_str()));
+  office.a.postCommand(CMD_OTHER_SETTINGS);
+  dialog = office.a.waitForDialog("その他設定");
+  EXPECT_EQ(BST_CHECKED, sendOrThrow(GetDlgItem(dialog, IDC_OS_BACKUP), BM_GETCHECK, 0, 0, "box"));
+  EXPECT_EQ(office.shared.path(), controlText(dialog, IDC_OS_MAIL_FOLDER));
+  pressButton(dialog, IDC_OS_BACKUP);
+  EXPECT_TRUE(waitUntil([&] {
+    return sendOrThrow(GetDlgItem(dialog, IDC_OS_BACKUP), BM_GETCHECK, 0, 0, "box") == BST_UNCHECKED;
+  }));
+  picture("other-settings-dialog", dialog);
+  okAndAnswer(office.a, dialog, true);
+  EXPECT_TRUE(office.iniLineBecomes(18, "0"));
+  office.a.postCommand(CMD_QUICK_INPUT_2);
+  ASSERT_TRUE(waitUntil([&] { return office.board().find("\nK100,69,加藤 次郎,帰宅,") != std::string::npos; }));
+  EXPECT_FALSE(fileExists(office.shared.file("boad1.bak")));
+
+  // The other copy offers the new words when its destination dialog opens.
+  startAndSettle(office.b);
+  office.b.postCommand(CMD_ADD_MEMBER);
+  HWND destination = office.b.waitForDialog("新規ﾒﾝﾊﾞｰの追加");
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), positions(destination, IDC_DEST_DESTINATION, CB_FINDSTRINGEXACT,
+                                                         CB_GETCOUNT, {"会議室", "出張", "休み", "本社"}));
+  pressButton(destination, IDCANCEL);
+  waitUntilGone(destination);
+
+  // A Wabo.ini that cannot be written: told, and nothing changes, in the
+  // file or in the program.
+  const std::string before = readFileBytes(office.ini());
+  ASSERT_TRUE(SetFileAttributesA(office.ini().c_str(), FILE_ATTRIBUTE_READONLY));
+  office.a.postCommand(CMD_DESTINATION_LIST);
+  dialog = office.a.waitForDialog("行き先ﾘｽﾄ設定");
+  setControlText(dialog, IDC_DL_NEW_WORD, "工場");
+  pressButton(dialog, IDC_DL_ADD);
+  EXPECT_TRUE(waitUntil([&] { return wordPositions(dialog, {"工場"}) == std::vector<int>{4, 5}; }));
+  okAndAnswer(office.a, dialog, true);
+  EXPECT_EQ(kNotWritten, office.a.answerMessageBox());
+  SetFileAttributesA(office.ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(before, readFileBytes(office.ini()));
+  EXPECT_FALSE(fileExists(office.ini() + ".new"));
+  office.a.postCommand(CMD_DESTINATION_LIST);
+  dialog = office.a.waitForDialog("行き先ﾘｽﾄ設定");
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, -1, 4}), wordPositions(dialog, {"会議室", "出張", "休み", "本社", "工場"}));
+  // No is Cancel: nothing is written even now that the file could be.
+  setControlText(dialog, IDC_DL_NEW_WORD, "工場");
+  pressButton(dialog, IDC_DL_ADD);
+  okAndAnswer(office.a, dialog, false);
+  EXPECT_EQ(before, readFileBytes(office.ini()));
+}
+
+TEST(AdminSettings, ColumnNamesOfOneCopyAppearOnTheOtherAfterItsReload) {
+  Office office;
+  startAndSettle(office.a);
+  startAndSettle(office.b);
+  office.a.postCommand(CMD_COLUMN_NAMES);
+  HWND dialog = office.a.waitForDialog("列名称設定");
+  EXPECT_EQ("居場所", controlText(dialog, IDC_CN_CAPTION2));
+  EXPECT_EQ("書込日時", controlText(dialog, IDC_CN_CAPTION4));
+  picture("column-names-dialog", dialog);
+  setControlText(dialog, IDC_CN_CAPTION2, "行き先,今");
+  setControlText(dialog, IDC_CN_CAPTION8, "備考,メモ");
+  EXPECT_EQ(kAffectsEveryone, okAndAnswer(office.a, dialog, true));
+  EXPECT_EQ(kCommaConverted, office.a.answerMessageBox());
+  ASSERT_TRUE(office.a.waitForUpdateTime(kReloaded));
+  EXPECT_EQ("行き先/今", office.a.list().columnCaptions()[2]);
+  EXPECT_EQ("ID,Icon No.,氏名,行き先/今,戻り,書込日時,携帯,連絡,予定表,備考/メモ,PC-Name",
+            fileLines(office.board())[1]);
+  EXPECT_EQ(nullptr, office.a.findDialog(kMessageCaption)) << "the message came once";
+
+  office.b.postCommand(CMD_REFRESH);
+  EXPECT_EQ(kRefreshedNew, office.b.answerMessageBox());
+  EXPECT_EQ("行き先/今", office.b.list().columnCaptions()[2]);
+  EXPECT_EQ("備考/メモ", office.b.list().columnCaptions()[8]);
+}
+
+}  // namespace
+}  // namespace e2e
