@@ -5,7 +5,6 @@
 #include "board/folder_lock.h"
 #include "common/messages.h"
 #include "common/platform_file.h"
-#include "res/resource.h"
 #include "settings/column_captions.h"
 #include "settings/shared_settings.h"
 
@@ -27,9 +26,11 @@ bool storeSharedSettings(AdminContext& ctx, Change change) {
   return false;
 }
 
+}  // namespace
+
 // 40041: the board menu, currentBoardPath, the title and a fresh look at
 // the board shown, which may now be another file.
-void boardSettings(AdminContext& ctx) {
+void boardSettingsCommand(AdminContext& ctx) {
   AppState& app = ctx.board.app;
   BoardSettingsFields fields;
   fields.boardNames = app.shared.boardNames;
@@ -56,14 +57,14 @@ void boardSettings(AdminContext& ctx) {
   ctx.board.view.showUpdateTime();
 }
 
-void destinationList(AdminContext& ctx) {
+void destinationListCommand(AdminContext& ctx) {
   DestinationListFields fields;
   fields.destinationList = ctx.board.app.shared.destinationList;
   if (ctx.dialogs.destinationListDialog(fields) != 0) return;
   storeSharedSettings(ctx, [&](SharedSettings& shared) { shared.destinationList = fields.destinationList; });
 }
 
-void otherSettings(AdminContext& ctx) {
+void otherSettingsCommand(AdminContext& ctx) {
   const SharedSettings& shared = ctx.board.app.shared;
   OtherSettingsFields fields;
   fields.backupEnabled = shared.backupEnabled == 1 ? 1 : 0;
@@ -81,7 +82,7 @@ void otherSettings(AdminContext& ctx) {
 
 // 40045: the captions go into the board file of the board shown, by the
 // same checked and locked save as every change of a row.
-void columnNames(AdminContext& ctx) {
+void columnNamesCommand(AdminContext& ctx) {
   BoardState& board = ctx.board.app.board;
   ColumnNamesFields fields;
   fields.columnNames = board.columnNames;
@@ -98,8 +99,6 @@ void columnNames(AdminContext& ctx) {
   }
   ctx.board.view.reloadBoard();
 }
-
-}  // namespace
 
 bool createBoardFile(BoardCommandContext& ctx, NewBoardKind kind, const std::string& path, Ui& ui) {
   if (path.empty()) return false;
@@ -121,21 +120,6 @@ bool createBoardFile(BoardCommandContext& ctx, NewBoardKind kind, const std::str
   }
   if (!written) ui.warn(msg::kSaveFailed);
   return written;
-}
-
-bool isAdminCommand(int commandId) {
-  return commandId == CMD_BOARD_SETTINGS || commandId == CMD_DESTINATION_LIST || commandId == CMD_COLUMN_NAMES ||
-         commandId == CMD_OTHER_SETTINGS;
-}
-
-void runAdminCommand(AdminContext& ctx, int commandId) {
-  switch (commandId) {
-    case CMD_BOARD_SETTINGS: boardSettings(ctx); break;
-    case CMD_DESTINATION_LIST: destinationList(ctx); break;
-    case CMD_COLUMN_NAMES: columnNames(ctx); break;
-    case CMD_OTHER_SETTINGS: otherSettings(ctx); break;
-    default: break;
-  }
 }
 
 }  // namespace wabo

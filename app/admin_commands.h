@@ -42,9 +42,10 @@ struct AdminContext {
   std::string sharedSettingsPath;  // where Wabo.ini is written
 };
 
-// True for 40041, 40030, 40045 and 40044.
-bool isAdminCommand(int commandId);
-void runAdminCommand(AdminContext& ctx, int commandId);
+void destinationListCommand(AdminContext& ctx);  // 40030
+void boardSettingsCommand(AdminContext& ctx);     // 40041: then the board menu, title and a look at the board
+void otherSettingsCommand(AdminContext& ctx);     // 40044
+void columnNamesCommand(AdminContext& ctx);       // 40045
 
 // The creation buttons of the board settings: writes a new board file at
 // `path`. A file that exists there is replaced only under the lock of its

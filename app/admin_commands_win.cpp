@@ -1,5 +1,7 @@
 // The administrator commands over the real program: their dialogs over the
 // main window, the board menu, and Wabo.ini where this program reads it.
+#include "app/admin_commands_win.h"
+
 #include "app/admin_commands.h"
 #include "app/board_dialogs_win.h"
 #include "app/shell_win.h"
@@ -27,14 +29,20 @@ class ShellBoardMenu : public BoardMenuView {
   void refreshBoardMenu() override { wabo::refreshBoardMenu(/*copyBoardPath=*/true); }
 };
 
-}  // namespace
-
-void runShellAdminCommand(int commandId) {
+template <void (*command)(AdminContext&)>
+void runOverShell() {
   static ShellAdminDialogs dialogs;
   static ShellBoardMenu menu;
   AdminContext context{shellBoardCommands(), dialogs, menu,
                        sharedSettingsPath(app.main.programFolder, app.local.sharedSettingsFolder)};
-  runAdminCommand(context, commandId);
+  command(context);
 }
+
+}  // namespace
+
+void onDestinationList() { runOverShell<destinationListCommand>(); }
+void onBoardSettings() { runOverShell<boardSettingsCommand>(); }
+void onOtherSettings() { runOverShell<otherSettingsCommand>(); }
+void onColumnNames() { runOverShell<columnNamesCommand>(); }
 
 }  // namespace wabo

@@ -1,5 +1,6 @@
 // WM_COMMAND from the menus: the row of the command's ID in the command table
 // (app/command_table.def) says which function carries it out.
+#include "app/admin_commands_win.h"
 #include "app/board_commands.h"
 #include "app/board_dialogs_win.h"
 #include "app/bulletin_command_win.h"

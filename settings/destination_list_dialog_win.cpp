@@ -1,6 +1,6 @@
 #include "settings/destination_list_dialog_win.h"
 
-#include "app/dialog_win.h"
+#include "common/dialog_win.h"
 #include "common/field_text.h"
 #include "res/resource.h"
 #include "settings/admin_question_win.h"

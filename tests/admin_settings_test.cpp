@@ -176,7 +176,7 @@ class AdminCommands : public ::testing::Test, protected CommandFixture {
   }
   void TearDown() override { setClockForTests(-1); }
 
-  void run(int command) { runAdminCommand(actx, command); }
+  void run(void (*command)(AdminContext&)) { command(actx); }
   std::string ini() const { return readFile(folder.file("Wabo.ini")); }
   std::array<std::string, 5> paths() const { return {boardPath(), "", "", "", ""}; }
 };
@@ -188,7 +188,7 @@ TEST_F(AdminCommands, DestinationListOkWritesTheWordsFirstIntoWaboIni) {
     EXPECT_EQ(f.destinationList, kDefaultWords);
     f.destinationList = slotsOf({{0, "事務所"}, {1, "出張"}, {2, "本社"}});
   };
-  run(CMD_DESTINATION_LIST);
+  run(destinationListCommand);
   Slots expected = slotsOf({{0, "事務所"}, {1, "出張"}, {2, "本社"}});
   EXPECT_EQ(app.shared.destinationList, expected);
   EXPECT_EQ(ini(), iniBytes(kDefaultNames, paths(), folder.path(), "1", "0", "1", expected));
@@ -203,7 +203,7 @@ TEST_F(AdminCommands, OtherSettingsOkStoresTheBoxesAndMailFolder) {
     f.backupEnabled = 0, f.askUserIdAtStart = 1, f.pcSearchAllowed = 0;
     f.mailFolder = "\\\\srv\\ﾒｰﾙ";
   };
-  run(CMD_OTHER_SETTINGS);
+  run(otherSettingsCommand);
   EXPECT_EQ(app.shared.backupEnabled, 0);
   EXPECT_EQ(app.shared.askUserIdAtStart, 1);
   EXPECT_EQ(app.shared.pcSearchAllowed, 0);
@@ -220,7 +220,7 @@ TEST_F(AdminCommands, BoardSettingsOkStoresNamesAndPathsAsTypedAndLooksAtTheNewB
     f.boardNames = {"本社", "支店ﾎﾞｰﾄﾞ", "", "ﾎﾞｰﾄﾞ4", "ﾎﾞｰﾄﾞ5"};
     f.boardPaths = {board1, folder.file("b2.csv"), "", "Q:\\ない.csv", ""};
   };
-  run(CMD_BOARD_SETTINGS);
+  run(boardSettingsCommand);
   EXPECT_EQ(ini(), iniBytes({"本社", "支店ﾎﾞｰﾄﾞ", "", "ﾎﾞｰﾄﾞ4", "ﾎﾞｰﾄﾞ5"},
                             {board1, folder.file("b2.csv"), "", "Q:\\ない.csv", ""}, folder.path(), "1", "0",
                             "1", kDefaultWords));
@@ -233,13 +233,13 @@ TEST_F(AdminCommands, BoardSettingsOkStoresNamesAndPathsAsTypedAndLooksAtTheNewB
 
 TEST_F(AdminCommands, BoardSettingsOnTheSameBoardOnlyLooksAndOnAMissingOneWarns) {
   admin.boards = [](BoardSettingsFields& f) { f.boardNames[0] = "本社"; };
-  run(CMD_BOARD_SETTINGS);
+  run(boardSettingsCommand);
   EXPECT_EQ(log, (std::vector<std::string>{"menu", "show 09:30:15 更新."}));
   EXPECT_TRUE(ui.warnings.empty());
 
   log.clear();
   admin.boards = [&](BoardSettingsFields& f) { f.boardPaths[0] = folder.file("gone.csv"); };
-  run(CMD_BOARD_SETTINGS);
+  run(boardSettingsCommand);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardMissingOrLocked}));
   EXPECT_EQ(app.main.lastLoadResult, kUnreadable);
   EXPECT_EQ(list.rowCount(), 2) << "the rows shown stay";
@@ -248,9 +248,8 @@ TEST_F(AdminCommands, BoardSettingsOnTheSameBoardOnlyLooksAndOnAMissingOneWarns)
 TEST_F(AdminCommands, CancelOrNoLeavesMemoryAndFilesUnchanged) {
   const SharedSettings before = app.shared;
   const std::string boardBefore = board();
-  for (int command : {CMD_BOARD_SETTINGS, CMD_DESTINATION_LIST, CMD_COLUMN_NAMES, CMD_OTHER_SETTINGS}) {
+  for (auto command : {boardSettingsCommand, destinationListCommand, columnNamesCommand, otherSettingsCommand})
     run(command);
-  }
   EXPECT_EQ(admin.opened.size(), 4u);
   EXPECT_FALSE(exists(folder.file("Wabo.ini")));
   EXPECT_EQ(board(), boardBefore);
@@ -270,7 +269,7 @@ TEST_F(AdminCommands, AWaboIniThatCannotBeWrittenIsToldAndNothingIsKept) {
   admin.boards = [&](BoardSettingsFields& f) { f.boardPaths[0] = folder.file("other.csv"); };
   admin.destinations = [](DestinationListFields& f) { f.destinationList = {}; };
   admin.other = [](OtherSettingsFields& f) { f.backupEnabled = 0; };
-  for (int command : {CMD_BOARD_SETTINGS, CMD_DESTINATION_LIST, CMD_OTHER_SETTINGS}) run(command);
+  for (auto command : {boardSettingsCommand, destinationListCommand, otherSettingsCommand}) run(command);
 
   EXPECT_EQ(ui.warnings, std::vector<std::string>(3, msg::kSharedSettingsNotWritten));
   EXPECT_EQ(app.shared.boardPaths, before.boardPaths);
@@ -285,7 +284,7 @@ TEST_F(AdminCommands, AWaboIniThatCannotBeWrittenIsToldAndNothingIsKept) {
   std::filesystem::permissions(actx.sharedSettingsPath, std::filesystem::perms::owner_read |
                                                             std::filesystem::perms::group_read |
                                                             std::filesystem::perms::others_read);
-  run(CMD_DESTINATION_LIST);
+  run(destinationListCommand);
   EXPECT_EQ(ui.warnings.size(), 4u);
   EXPECT_EQ(app.shared.destinationList, before.destinationList);
   EXPECT_EQ(ini(), "old");
@@ -296,7 +295,7 @@ TEST_F(AdminCommands, ColumnNamesOnALockedBoardWarnAndChangeNothing) {
   lock();
   const std::string before = board();
   admin.captions = [](ColumnNamesFields& f) { f.columnNames[0] = "氏名"; };
-  run(CMD_COLUMN_NAMES);
+  run(columnNamesCommand);
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardMissingOrLocked}));
   EXPECT_EQ(board(), before);
   EXPECT_TRUE(exists(folder.file("lock.dat")));
@@ -309,7 +308,7 @@ TEST_F(AdminCommands, ColumnNamesWithCommasAreSavedWithSlashesAfterOneMessage) {
     f.columnNames[0] = "氏名,かな";
     f.columnNames[6] = "予定,1,2";
   };
-  run(CMD_COLUMN_NAMES);
+  run(columnNamesCommand);
   EXPECT_EQ(ui.informations, (std::vector<std::string>{msg::kCommaConverted}));
   std::string file = board();
   EXPECT_EQ(firstLines(file, 2).substr(firstLines(file, 1).size()),
@@ -327,7 +326,7 @@ TEST_F(AdminCommands, ColumnNamesKeepAnotherMembersSaveMadeWhileTheDialogWasOpen
     writeBoard(boardBytes(2222, {kRowA, rowB2}, "朝会は10時", otherCaptions));
     f.columnNames[1] = "居場所";
   };
-  run(CMD_COLUMN_NAMES);
+  run(columnNamesCommand);
   std::string file = board();
   EXPECT_EQ(firstLines(file, 2).substr(firstLines(file, 1).size()),
             "ID,Icon No.,名前,居場所,戻り予定,書込日時,内線,連絡事項,予定,その他,PC-Name\r\n");
