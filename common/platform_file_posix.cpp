@@ -16,10 +16,10 @@ namespace {
 
 FileFaults faults;
 
-bool isReadOnly(const std::string& path) { return !path.empty() && path == faults.readOnlyFile; }
+bool plannedReadOnly(const std::string& path) { return !path.empty() && path == faults.readOnlyFile; }
 
 bool failsDelete(const std::string& path) {
-  if (isReadOnly(path)) return true;
+  if (plannedReadOnly(path)) return true;
   if (path.empty() || path != faults.undeletableFile) return false;
   if (faults.undeletableTimes < 0) return true;
   return faults.undeletableTimes > 0 && faults.undeletableTimes-- > 0;
@@ -55,7 +55,7 @@ CreateResult createNew(const std::string& path, const std::string& content) {
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
-  if (isReadOnly(to)) return false;
+  if (plannedReadOnly(to)) return false;
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
@@ -65,7 +65,7 @@ bool removeFile(const std::string& path) {
 }
 
 bool writeWholeFile(const std::string& path, const std::string& bytes) {
-  if (isReadOnly(path)) return false;
+  if (plannedReadOnly(path)) return false;
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
   std::size_t allowed = bytes.size();
@@ -94,6 +94,7 @@ long long fileAgeSeconds(const std::string& path) {
 }
 
 bool isReadOnly(const std::string& path) {
+  if (plannedReadOnly(path)) return true;
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) return false;
   return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
