@@ -292,10 +292,14 @@ TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   press(autoUpdate, IDCANCEL);
 
   HWND version = open(program, CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報");
-  bool shown = false;
+  std::vector<std::string> lines;
   for (HWND c = GetWindow(version, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
-    shown = shown || windowText(c) == "行き先表示ボード  Wabo Version 2.11";
-  EXPECT_TRUE(shown);
+    if (c != GetDlgItem(version, IDCANCEL) && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+      lines.push_back(windowText(c));
+  // The version and the maker's lines: who makes it and its licence.
+  EXPECT_EQ((std::vector<std::string>{"行き先表示ボード  Wabo Version 2.11",
+                                      "Copyright (c) 2026 the Wabo developers", "ライセンス : MIT (LICENSE.txt)"}),
+            lines);
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;
   ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(version, nullptr), &gui));
