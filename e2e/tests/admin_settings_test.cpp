@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <dlgs.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include "harness/remote_buffer.h"
 #include "steps.h"
 
 namespace e2e {
@@ -105,6 +107,61 @@ void typeFileName(HWND picker, const std::string& path) {
   setControlText(picker, GetDlgItem(picker, edt1) != nullptr ? edt1 : cmb13, path);
 }
 
+// A visible window owned by `owner` that holds a control of the class
+// `childClass`: the question a file dialog asks ("Button" Yes and No), the
+// system's folder browser (its tree, "SysTreeView32").
+HWND waitForOwned(HWND owner, const char* childClass) {
+  struct Search {
+    HWND owner;
+    const char* childClass;
+    HWND found;
+  } search{owner, childClass, nullptr};
+  auto look = [](HWND window, LPARAM param) -> BOOL {
+    Search& s = *reinterpret_cast<Search*>(param);
+    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s.owner &&
+        FindWindowExA(window, nullptr, s.childClass, nullptr) != nullptr)
+      s.found = window;
+    return s.found == nullptr;
+  };
+  if (!waitUntil([&] {
+        search.found = nullptr;
+        EnumWindows(look, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      }))
+    throw HarnessError(std::string("no window with a ") + childClass + " appeared over the dialog");
+  return search.found;
+}
+
+// 空の行き先ﾌｧｲﾙ作成 on a file name that is taken: the picker asks before
+// it replaces the file; `replace` answers the question, and after No the
+// picker is cancelled.
+void createEmptyOver(ProgramCopy& copy, HWND dialog, const std::string& path, bool replace) {
+  pressButton(dialog, IDC_BS_CREATE_EMPTY);
+  HWND create = copy.waitForDialog("ﾃﾞｰﾀﾌｧｲﾙの作成");
+  typeFileName(create, path);
+  pressButton(create, IDOK);
+  HWND question = waitForOwned(create, "Button");
+  ASSERT_NE(nullptr, GetDlgItem(question, IDNO)) << windowText(question);
+  pressButton(question, replace ? IDYES : IDNO);
+  waitUntilGone(question);
+  if (!replace) {
+    EXPECT_TRUE(isShown(create)) << "No goes back to the picker";
+    pressButton(create, IDCANCEL);
+  }
+  waitUntilGone(create);
+}
+
+// Chooses `folder` in the system's folder browser that 参照 opened over
+// `dialog` (as a click in its tree would), then presses OK or Cancel.
+void chooseFolder(ProgramCopy& copy, HWND dialog, const std::string& folder, bool ok) {
+  HWND browser = waitForOwned(dialog, "SysTreeView32");
+  RemoteBuffer text(copy.process(), folder.size() + 1);
+  text.write(folder.c_str(), folder.size() + 1);
+  sendOrThrow(browser, BFFM_SETSELECTIONA, TRUE, text.at(), "BFFM_SETSELECTIONA");
+  pressButton(browser, ok ? IDOK : IDCANCEL);
+  waitUntilGone(browser);
+}
+
 TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   Office office;
   startAndSettle(office.a);
@@ -137,6 +194,16 @@ TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   EXPECT_EQ("ID,Icon No.,氏名,居場所,戻り,書込日時,携帯,連絡,予定表,備考,PC-Name", lines[1]);
   EXPECT_EQ("ID,0,名前,,,,,,,,", lines[2]);
   EXPECT_EQ(controlText(dialog, IDC_BS_FILE2), office.shared.file("boad2.csv")) << "no row takes the new file";
+
+  // On a file that is there, the picker asks first; No keeps the file.
+  const std::string emptyBoard = readFileBytes(branch);
+  const std::string other = officeBoard().bytes();
+  writeFileBytes(branch, other);
+  createEmptyOver(office.a, dialog, branch, false);
+  EXPECT_EQ(other, readFileBytes(branch));
+  createEmptyOver(office.a, dialog, branch, true);
+  ASSERT_TRUE(waitUntil([&] { return fileLines(office.board("支店.csv")).size() == 5u; }));
+  EXPECT_EQ(fileLines(emptyBoard)[2], fileLines(office.board("支店.csv"))[2]);
 
   setControlText(dialog, IDC_BS_NAME2, "支店");
   setControlText(dialog, IDC_BS_FILE2, branch);
@@ -194,8 +261,20 @@ TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) 
     return sendOrThrow(GetDlgItem(dialog, IDC_OS_BACKUP), BM_GETCHECK, 0, 0, "box") == BST_UNCHECKED;
   }));
   picture("other-settings-dialog", dialog);
+  // 参照 through the system's folder browser: Cancel keeps the text, OK
+  // puts the chosen folder in.
+  const std::string mail = office.shared.file("mail");
+  ASSERT_TRUE(CreateDirectoryA(mail.c_str(), nullptr));
+  pressButton(dialog, IDC_OS_BROWSE);
+  chooseFolder(office.a, dialog, mail, false);
+  EXPECT_EQ(office.shared.path(), controlText(dialog, IDC_OS_MAIL_FOLDER));
+  pressButton(dialog, IDC_OS_BROWSE);
+  chooseFolder(office.a, dialog, mail, true);
+  EXPECT_TRUE(waitUntil([&] { return controlText(dialog, IDC_OS_MAIL_FOLDER) == mail; }))
+      << controlText(dialog, IDC_OS_MAIL_FOLDER);
   okAndAnswer(office.a, dialog, true);
   EXPECT_TRUE(office.iniLineBecomes(18, "0"));
+  EXPECT_EQ(mail, office.iniLines()[16]);
   office.a.postCommand(CMD_QUICK_INPUT_2);
   ASSERT_TRUE(waitUntil([&] { return office.board().find("\nK100,69,加藤 次郎,帰宅,") != std::string::npos; }));
   EXPECT_FALSE(fileExists(office.shared.file("boad1.bak")));
