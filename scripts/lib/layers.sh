@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The layering check: includes point only down the layers
-#   common  <-  board, settings  <-  members, messaging, search  <-  app
+#   common  <-  board, settings  <-  members, messaging, search, watch  <-  app
 # (res/resource.h, the IDs, may be included from anywhere), and the portable
 # core never sees the window system: a file that is not shell (*_win.cpp,
 # *_win.h) nor the Win32 half of the platform module (*_win32.cpp) includes
@@ -13,7 +13,7 @@ layer_of() {
   case "$1" in
     common) echo 0 ;;
     board | settings) echo 1 ;;
-    members | messaging | search) echo 2 ;;
+    members | messaging | search | watch) echo 2 ;;
     app) echo 3 ;;
     *) echo "" ;;
   esac
@@ -38,7 +38,7 @@ LAYER_EXCEPTIONS="
 check_layers() {
   local root="$1" faults=0 file dir level line header target tlevel
   local win_headers='<(windows|commctrl|commdlg|shellapi|shlobj|winsock2?)\.h>'
-  for file in "$root"/{common,board,settings,members,messaging,search,app}/*.{cpp,h,def}; do
+  for file in "$root"/{common,board,settings,members,messaging,search,watch,app}/*.{cpp,h,def}; do
     [ -f "$file" ] || continue
     dir="$(basename "$(dirname "$file")")"
     level="$(layer_of "$dir")"

@@ -1,0 +1,68 @@
+#include "watch/watch_coalescer.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace wabo {
+
+WatchCoalescer::WatchCoalescer(WatchTiming timing, std::function<std::uint32_t()> random)
+    : timing_(timing), random_(std::move(random)), busyDelay_(timing.busyRetry), gap_(timing.minGap) {}
+
+void WatchCoalescer::noteChange(unsigned work, WatchMillis now) {
+  if (work & kLockGone) {
+    work &= ~static_cast<unsigned>(kLockGone);
+    // The lock of a save that nobody waits for going away tells nothing new:
+    // the save's rename has already been seen.
+    if (waitingForLock_) work |= kBoardWork;
+    waitingForLock_ = false;
+  }
+  work &= kBoardWork | kMailWork;
+  if (work == 0) return;
+  if (started_ && (running_ || now < lastStart_ + gap_)) changedInGap_ = true;
+  if (pending_ == 0) {
+    const WatchMillis spread = timing_.boardSpread > 0 && (work & kBoardWork)
+                                   ? static_cast<WatchMillis>(random_() % static_cast<std::uint32_t>(timing_.boardSpread + 1))
+                                   : 0;
+    notBefore_ = now + spread;
+  }
+  pending_ |= work;
+}
+
+std::optional<WatchMillis> WatchCoalescer::wakeAt() const {
+  if (pending_ == 0 || running_) return std::nullopt;
+  WatchMillis at = std::max(notBefore_, busyUntil_);
+  if (started_) at = std::max(at, lastStart_ + gap_);
+  return at;
+}
+
+unsigned WatchCoalescer::take(WatchMillis now) {
+  std::optional<WatchMillis> at = wakeAt();
+  if (!at || now < *at) return kNoWatchWork;
+  // A burst widens the gap after this start; a quiet gap narrows it again.
+  gap_ = changedInGap_ ? std::min(gap_ * 2, timing_.maxGap) : timing_.minGap;
+  changedInGap_ = false;
+  started_ = true;
+  lastStart_ = now;
+  running_ = true;
+  runningWork_ = pending_;
+  pending_ = 0;
+  return runningWork_;
+}
+
+void WatchCoalescer::finished(const WatchOutcome& outcome, WatchMillis now) {
+  if (!running_) return;
+  running_ = false;
+  if (outcome.busy) {
+    // Nothing was done: the work waits, and changes that came meanwhile join it.
+    if (pending_ == 0) notBefore_ = now;
+    pending_ |= runningWork_;
+    busyUntil_ = now + busyDelay_;
+    busyDelay_ = std::min(busyDelay_ * 2, timing_.maxBusyRetry);
+    return;
+  }
+  busyDelay_ = timing_.busyRetry;
+  busyUntil_ = 0;
+  if (runningWork_ & kBoardWork) waitingForLock_ = outcome.boardUnreadable;
+}
+
+}  // namespace wabo
