@@ -6,6 +6,7 @@
 
 #include "board/board_state.h"
 #include "board/edit_buffers.h"
+#include "board/shown_board.h"
 #include "messaging/mail_state.h"
 #include "settings/local_settings.h"
 #include "settings/shared_settings.h"
@@ -15,7 +16,6 @@ namespace wabo {
 struct ListState {
   // 1 when the last sort of that column was descending (per column, not per board).
   std::array<int, kColumnCount> sortDescending{1, 1, 1, 1, 0, 1, 1, 1, 1, 1};
-  int boardSwitching = 0;  // 1 while a board switch reloads the list
 };
 
 struct MainState {
@@ -35,6 +35,10 @@ struct AppState {
   ListState list;
   MainState main;
   MailState mail;
+
+  // The part the board operations work on (board/shown_board.h); its reload
+  // is loadBoard (app/board_reload.h).
+  operator ShownBoard();
 
   // Index 0..4 of the board shown; a stored value outside 1..5 counts as 1.
   int boardIndex() const { return local.selectedBoard >= 1 && local.selectedBoard <= kBoardCount ? local.selectedBoard - 1 : 0; }

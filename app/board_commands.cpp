@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/member_lookup.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
+#include "board/member_lookup.h"
 #include "board/row_edits.h"
 #include "common/limits.h"
 #include "common/messages.h"

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/board_menu.h"
+#include "app/board_reload.h"
 #include "app/list_columns.h"
 #include "app/shell_win.h"
 #include "board/board_file.h"
@@ -41,6 +42,16 @@ bool reloadBoard() {
   return loaded;
 }
 
+namespace {
+
+// A reload for a board switch: the new board's columns as stored.
+void reloadSwitchedBoard() {
+  loadBoard(memberList(), app, ColumnLayout::kFromSettings);
+  showAllMembersMessage();
+}
+
+}  // namespace
+
 void refreshBoardMenu(bool copyBoardPath) {
   HMENU menu = boardMenu();
   int selected = app.boardIndex() + 1;
@@ -59,10 +70,8 @@ void refreshBoardMenu(bool copyBoardPath) {
 void switchBoard(int board) {
   if (board < 1 || board > kBoardCount) return;
   int previous = app.boardIndex() + 1;
-  if (board != previous) {
-    app.list.boardSwitching = 1;
-    if (app.main.lastLoadResult != kUnreadable) saveColumnLayout(memberList(), app);
-  }
+  const bool switching = board != previous;
+  if (switching && app.main.lastLoadResult != kUnreadable) saveColumnLayout(memberList(), app);
 
   HMENU menu = boardMenu();
   setBoardItem(menu, previous, nullptr, MFS_ENABLED | MFS_UNCHECKED);
@@ -78,12 +87,13 @@ void switchBoard(int board) {
     app.board.boardStamp = 0;  // the next successful check counts as a change
     app.board.allMembersMessage.clear();
     showAllMembersMessage();
+  } else if (switching) {
+    reloadSwitchedBoard();
   } else {
     reloadBoard();
   }
   showUpdateTime();
   if (app.main.lastLoadResult == kUnreadable) mainUi().warn(msg::kBoardMissingOrLocked);
-  app.list.boardSwitching = 0;
   pickUpMailForUser();
 }
 

@@ -1,7 +1,7 @@
 #include "app/id_edit_command.h"
 
-#include "app/member_lookup.h"
 #include "board/id_edit.h"
+#include "board/member_lookup.h"
 #include "board/row_edits.h"
 #include "common/messages.h"
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "board/columns.h"
 #include "common/limits.h"
 
 namespace wabo {
@@ -61,8 +62,8 @@ void createColumns(MemberList& list, AppState& app) {
   applyFillRule(app, list.fullScreenWidth());
   const ColumnWidths& widths = app.local.columnWidths[app.boardIndex()];
   for (int i = 0; i < kColumnCount; ++i) {
-    const char* caption = i == 0 ? "ID" : i == 4 ? "書込日時" : i == 9 ? "PC-Name" : "";
-    list.insertColumn(i, caption, widths[i]);
+    const char* caption = kColumns[i].fixedCaption;
+    list.insertColumn(i, caption != nullptr ? caption : "", widths[i]);
   }
   applyColumnOrder(list, app);
 }
@@ -73,19 +74,18 @@ void saveColumnLayout(const MemberList& list, AppState& app) {
   app.local.columnOrder[b] = list.columnOrder();
 }
 
-void rebuildColumns(MemberList& list, AppState& app) {
+void rebuildColumns(MemberList& list, AppState& app, ColumnLayout layout) {
   const int b = app.boardIndex();
-  if (app.list.boardSwitching == 0) {
-    // A reload of the same board keeps the user's resizing and dragging.
+  if (layout == ColumnLayout::kKeepShown) {
     saveColumnLayout(list, app);
   } else {
-    list.setColumnWidth(0, app.local.columnWidths[b][0]);
-    list.setColumnWidth(9, app.local.columnWidths[b][9]);
+    list.setColumnWidth(kIdColumn, app.local.columnWidths[b][kIdColumn]);
+    list.setColumnWidth(kPcNameColumn, app.local.columnWidths[b][kPcNameColumn]);
   }
-  for (int i = 1; i <= 8; ++i) list.deleteColumn(1);
+  for (int i = 1; i <= kColumnNameCount; ++i) list.deleteColumn(1);
   applyFillRule(app, list.fullScreenWidth());
   const ColumnWidths& widths = app.local.columnWidths[b];
-  for (int i = 1; i <= 8; ++i) list.insertColumn(i, app.board.columnNames[i - 1], widths[i]);
+  for (int i = 1; i <= kColumnNameCount; ++i) list.insertColumn(i, app.board.columnNames[i - 1], widths[i]);
   applyColumnOrder(list, app);
 }
 

@@ -1,6 +1,7 @@
 // The member list's columns and sorting, kept per board.
 #pragma once
 #include "app/app_state.h"
+#include "app/board_reload.h"
 #include "board/member_list.h"
 
 namespace wabo {
@@ -9,8 +10,9 @@ namespace wabo {
 void applyFillRule(AppState& app, int fullScreenWidth);
 // At window creation: columns 0..9 with the fixed captions.
 void createColumns(MemberList& list, AppState& app);
-// Inside every load: columns 1..8 again with the board's column names.
-void rebuildColumns(MemberList& list, AppState& app);
+// Inside every load: columns 1..8 again with the board's column names; the
+// widths and order as shown, or for a board switch from the settings.
+void rebuildColumns(MemberList& list, AppState& app, ColumnLayout layout);
 // Keeps the shown board's current widths and order in the settings.
 void saveColumnLayout(const MemberList& list, AppState& app);
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/board_reload.h"
 #include "app/list_columns.h"
 #include "board/board_file.h"
 #include "board/board_save.h"

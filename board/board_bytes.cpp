@@ -1,5 +1,6 @@
 #include "board/board_bytes.h"
 
+#include "board/columns.h"
 #include "common/limits.h"
 #include "common/sjis.h"
 
@@ -37,11 +38,12 @@ std::string boardFileBytes(const MemberList& list, const BoardState& board, int 
   const int n = list.rowCount();
   out.reserve(out.size() + static_cast<std::size_t>(n) * 128 + 300);
   for (int i = 0; i < n; ++i) {
-    out += forFile(list.text(i, 0, kShortTextBytes), kShortTextBytes, false) + ",";
-    out += std::to_string(list.image(i)) + ",";
-    for (int c = 1; c <= 4; ++c) out += forFile(list.text(i, c, kShortTextBytes), kShortTextBytes, false) + ",";
-    for (int c = 5; c <= 8; ++c) out += forFile(list.text(i, c, kLongTextBytes), kLongTextBytes, false) + ",";
-    out += forFile(list.text(i, 9, kShortTextBytes), kShortTextBytes, true) + "\r\n";
+    for (int c = 0; c < kColumnCount; ++c) {
+      const std::size_t bytes = kColumns[c].bufferBytes;
+      out += forFile(list.text(i, c, bytes), bytes, c == kPcNameColumn);
+      if (c == kIdColumn) out += "," + std::to_string(list.image(i));
+      out += c == kPcNameColumn ? "\r\n" : ",";
+    }
   }
   appendTail(out, board.allMembersMessage);
   return out;

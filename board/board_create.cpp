@@ -21,14 +21,14 @@ bool writeNewBoard(BoardState& board, const std::string& chosenFilePath, MakeByt
 
 }  // namespace
 
-bool writeBoardFromDisplay(MemberList& list, AppState& app, const std::string& chosenFilePath) {
+bool writeBoardFromDisplay(MemberList& list, const ShownBoard& shown, const std::string& chosenFilePath) {
   if (holdsEndId(list)) return false;
-  return writeNewBoard(app.board, chosenFilePath,
-                       [&](int stamp) { return boardFileBytes(list, app.board, stamp); });
+  return writeNewBoard(shown.board, chosenFilePath,
+                       [&](int stamp) { return boardFileBytes(list, shown.board, stamp); });
 }
 
-bool writeEmptyBoard(AppState& app, const std::string& chosenFilePath) {
-  return writeNewBoard(app.board, chosenFilePath, [&](int stamp) { return emptyBoardBytes(app.board, stamp); });
+bool writeEmptyBoard(const ShownBoard& shown, const std::string& chosenFilePath) {
+  return writeNewBoard(shown.board, chosenFilePath, [&](int stamp) { return emptyBoardBytes(shown.board, stamp); });
 }
 
 }  // namespace wabo

@@ -1,4 +1,4 @@
-// Reading a board file: the change test and the loader.
+// Reading a board file: the change test and the reader.
 //
 // Layout (Shift-JIS, CR LF):
 //   W2,<stamp>,
@@ -7,10 +7,13 @@
 //   END,
 //   <all-members message>
 #pragma once
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "app/app_state.h"
-#include "board/member_list.h"
+#include "board/board_state.h"
+#include "common/limits.h"
 #include "common/ui.h"
 
 namespace wabo {
@@ -27,12 +30,27 @@ std::string lockFilePath(const std::string& boardPath);
 // file once and reads only its head line.
 int checkBoard(const BoardState& board, Ui& ui);
 
-// Rebuilds the list from the board file: appearance, columns, rows, sort,
-// stampTimes; boardStamp and fileSeen take the file's stamp and bytes.
-// Leaves the list (and boardStamp) as it was when the file is missing,
-// locked, of another format or has a stamp that is not a number; then
-// returns false. Does not touch the status bar (the shell shows the message
-// afterwards).
-bool loadBoard(MemberList& list, AppState& app);
+// One member row of a board file: the texts of columns 0..9 (board/columns.h)
+// and the icon number (0..69; anything else in the file reads as 0).
+struct MemberRow {
+  std::array<std::string, kColumnCount> texts;
+  int iconNumber = 0;
+};
+
+// A board file as read: what the head line, the caption line, the rows and
+// the line after the end line hold.
+struct BoardFile {
+  std::int32_t boardStamp = 0;
+  std::array<std::string, kColumnNameCount> columnNames;  // missing names empty
+  std::vector<MemberRow> rows;                            // the first 500
+  std::string allMembersMessage;                          // empty without an end line
+  FileFingerprint fileSeen;                               // length and hash of the bytes read
+};
+
+// Reads the whole board file at `path`. False, and `out` unusable, when the
+// folder's lock file stays there past a brief wait, or the file is missing, of another format or
+// has a stamp that is not a number. Each text is cut to its column's byte
+// limit; rows beyond 500 are read and dropped.
+bool readBoardFile(const std::string& path, BoardFile& out);
 
 }  // namespace wabo

@@ -1,14 +1,13 @@
-// The loader: the whole board file into the member list.
+// The reader of a whole board file.
 #include <cstdio>
 #include <memory>
 
-#include "app/list_columns.h"
 #include "board/board_file.h"
 #include "board/board_fingerprint.h"
 #include "board/board_head_line.h"
-#include "board/board_save.h"
-#include "common/limits.h"
+#include "board/columns.h"
 #include "board/lock_wait.h"
+#include "common/limits.h"
 
 namespace wabo {
 
@@ -30,10 +29,10 @@ void finishLine(BoardByteReader& reader, FieldEnd end) {
 
 // "ID,Icon No.," then the eight column names, then "PC-Name". A caption line
 // that ends early leaves the missing names empty.
-void readCaptionLine(BoardByteReader& reader, BoardState& board) {
+void readCaptionLine(BoardByteReader& reader, BoardFile& out) {
   FieldEnd end = reader.skipField(Delimiters::kCommaOrCr);
   if (end == FieldEnd::kComma) end = reader.skipField(Delimiters::kCommaOrCr);
-  for (std::string& name : board.columnNames) {
+  for (std::string& name : out.columnNames) {
     if (end == FieldEnd::kComma) {
       end = reader.readField(name, kShortTextBytes, Delimiters::kCommaOrCr);
     } else {
@@ -43,13 +42,15 @@ void readCaptionLine(BoardByteReader& reader, BoardState& board) {
   finishLine(reader, end);
 }
 
-// Member rows up to the end line. Rows beyond the list's limit are read and
+// Member rows up to the end line. Rows beyond the limit are read and
 // dropped, so that the end line and the message behind them still count.
 // Returns false when the rows ran into the end of the file.
-bool readRows(BoardByteReader& reader, MemberList& list) {
-  std::string id, text;
+bool readRows(BoardByteReader& reader, std::vector<MemberRow>& rows) {
+  MemberRow row;
+  std::string text;
   for (int ordinal = 0;; ++ordinal) {
-    FieldEnd end = reader.readField(id, kShortTextBytes, Delimiters::kComma);
+    std::string& id = row.texts[kIdColumn];
+    FieldEnd end = reader.readField(id, kColumns[kIdColumn].bufferBytes, Delimiters::kComma);
     if (end == FieldEnd::kEof) return false;
     if (id == "END") {
       end = reader.skipField(Delimiters::kCr);
@@ -60,57 +61,41 @@ bool readRows(BoardByteReader& reader, MemberList& list) {
     end = reader.readField(text, kShortTextBytes, Delimiters::kCommaOrCr);
     std::int32_t icon = 0;
     if (!parseDecimal(text, icon) || icon < 0 || icon >= kMemberIconCount) icon = 0;
-
-    const bool keep = ordinal < kMaxBoardRows;
-    int row = keep ? list.insertRow(ordinal, id, icon, ordinal) : -1;
-    for (int column = 1; column <= 8 && end == FieldEnd::kComma; ++column) {
-      end = reader.readField(text, column <= 4 ? kShortTextBytes : kLongTextBytes, Delimiters::kCommaOrCr);
-      if (keep) list.setText(row, column, text);
-    }
-    if (end == FieldEnd::kComma) {
-      end = reader.readField(text, kShortTextBytes, Delimiters::kCr);
-      if (keep) list.setText(row, 9, text);
+    row.iconNumber = icon;
+    for (int column = 1; column < kColumnCount; ++column) {
+      std::string& field = row.texts[column];
+      field.clear();
+      if (end != FieldEnd::kComma) continue;
+      // The PC name, last on the line, keeps its commas.
+      end = reader.readField(field, kColumns[column].bufferBytes,
+                             column == kPcNameColumn ? Delimiters::kCr : Delimiters::kCommaOrCr);
     }
     if (end == FieldEnd::kCr) reader.skipByte();
+    if (ordinal < kMaxBoardRows) rows.push_back(row);
   }
 }
 
 }  // namespace
 
-bool loadBoard(MemberList& list, AppState& app) {
-  list.rebuildAppearance();
-
-  BoardState& board = app.board;
-  if (!lockGoneSoon(lockFilePath(board.currentBoardPath))) return false;
+bool readBoardFile(const std::string& path, BoardFile& out) {
+  if (!lockGoneSoon(lockFilePath(path))) return false;
   // The buffer outlives the stream that uses it.
   std::unique_ptr<char[]> buffer(new char[kReadBufferBytes]);
-  File file(std::fopen(board.currentBoardPath.c_str(), "rb"));
+  File file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
   std::setvbuf(file.get(), buffer.get(), _IOFBF, kReadBufferBytes);
 
   BoardByteReader reader(file.get());
-  std::int32_t stamp = 0;
   FieldEnd end;
   // A wrong mark has been reported by the check that ran before.
-  if (readHeadLine(reader, stamp, end) != HeadLine::kOk) return false;
-  board.boardStamp = stamp;
-
-  list.beginBulkUpdate();
-  list.deleteAllRows();
+  if (readHeadLine(reader, out.boardStamp, end) != HeadLine::kOk) return false;
   finishLine(reader, end);
-  readCaptionLine(reader, board);
-  rebuildColumns(list, app);
-
-  bool endLineRead = readRows(reader, list);
-  board.allMembersMessage.clear();
-  if (endLineRead) reader.readField(board.allMembersMessage, kPathBytes, Delimiters::kCommaOrCr);
+  readCaptionLine(reader, out);
+  out.rows.clear();
+  out.allMembersMessage.clear();
+  if (readRows(reader, out.rows)) reader.readField(out.allMembersMessage, kPathBytes, Delimiters::kCommaOrCr);
   // The bytes just read, for the save to tell whether the file has changed.
-  board.fileSeen = fingerprintOfFile(file.get());
-  file.reset();
-
-  sortAfterLoad(list, app);
-  list.endBulkUpdate();
-  stampTimes(app.times);
+  out.fileSeen = fingerprintOfFile(file.get());
   return true;
 }
 

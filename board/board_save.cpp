@@ -72,19 +72,19 @@ constexpr int kCatchUpRounds = 8;
 // Another copy has saved since this one last loaded or wrote: its rows are
 // loaded (the lock is not held meanwhile, so that the others' saves are not
 // held up by a reload) and the pending change is made on them again.
-const char* catchUp(MemberList& list, AppState& app, const BoardChange& change) {
-  if (!loadBoard(list, app)) return msg::kSaveLockedOrMissing;
+const char* catchUp(MemberList& list, const ShownBoard& shown, const BoardChange& change) {
+  if (!shown.reload(list)) return msg::kSaveLockedOrMissing;
   return change(list);
 }
-bool writeUnderLock(MemberList& list, AppState& app, const FileNow& now) {
-  BoardState& board = app.board;
+bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& now) {
+  BoardState& board = shown.board;
   const std::string& path = board.currentBoardPath;
   const std::string newBoard = path + ".new";
   const std::string backup = backupPath(path);
   const std::string newBackup = backup + ".new";
   // A board file named like its own backup ("x.bak", "x.bak.new") gets no
   // backup: the copy would overwrite the board itself.
-  const bool withBackup = app.shared.backupEnabled == 1 && !sjis::equalsIgnoreCase(backup, path) &&
+  const bool withBackup = shown.backupEnabled && !sjis::equalsIgnoreCase(backup, path) &&
                           !sjis::equalsIgnoreCase(newBackup, path);
 
   const std::int32_t previousStamp = board.boardStamp;
@@ -114,34 +114,34 @@ bool writeUnderLock(MemberList& list, AppState& app, const FileNow& now) {
 
 // One attempt under the lock. Sets `behind` when the file is not what this
 // copy last loaded or wrote; nothing is written then.
-const char* saveUnderLock(MemberList& list, AppState& app, bool& behind, bool& released) {
-  const std::string& path = app.board.currentBoardPath;
+const char* saveUnderLock(MemberList& list, const ShownBoard& shown, bool& behind, bool& released) {
+  const std::string& path = shown.board.currentBoardPath;
   if (!platform::fileExists(path)) return msg::kSaveLockedOrMissing;
   std::optional<FolderLock> lock;
   if (const char* refusal = takeLock(lockFilePath(path), lock)) return refusal;
   const char* refusal = nullptr;
   const FileNow now = lookAtBoard(path);
-  behind = now.print.known && now.print != app.board.fileSeen;
+  behind = now.print.known && now.print != shown.board.fileSeen;
   if (!now.print.known) {
     refusal = msg::kSaveLockedOrMissing;  // gone between the test and the lock
   } else if (!behind && holdsEndId(list)) {
     refusal = msg::kIdIsEnd;
-  } else if (!behind && !writeUnderLock(list, app, now)) {
+  } else if (!behind && !writeUnderLock(list, shown, now)) {
     refusal = msg::kSaveFailed;
   }
   released = lock->release();
   return refusal;
 }
 
-bool save(MemberList& list, AppState& app, Ui& ui, const BoardChange* change) {
+bool save(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange* change) {
   for (int round = 0;; ++round) {
     bool behind = false, released = true;
-    const char* refusal = saveUnderLock(list, app, behind, released);
+    const char* refusal = saveUnderLock(list, shown, behind, released);
     if (behind) {
       // Without the change at hand, writing the list would undo the other save.
       if (change == nullptr) refusal = msg::kSaveFailed;
       else if (round == kCatchUpRounds) refusal = msg::kSaveLockedOrMissing;
-      else refusal = catchUp(list, app, *change);
+      else refusal = catchUp(list, shown, *change);
       if (refusal == nullptr) continue;
     }
     if (refusal != nullptr) {
@@ -156,18 +156,18 @@ bool save(MemberList& list, AppState& app, Ui& ui, const BoardChange* change) {
 
 }  // namespace
 
-bool saveBoard(MemberList& list, AppState& app, Ui& ui) { return save(list, app, ui, nullptr); }
+bool saveBoard(MemberList& list, const ShownBoard& shown, Ui& ui) { return save(list, shown, ui, nullptr); }
 
-bool saveBoard(MemberList& list, AppState& app, Ui& ui, const BoardChange& change) {
-  return save(list, app, ui, &change);
+bool saveBoard(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange& change) {
+  return save(list, shown, ui, &change);
 }
 
-bool applyAndSave(MemberList& list, AppState& app, Ui& ui, const BoardChange& change) {
+bool applyAndSave(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange& change) {
   if (const char* refusal = change(list)) {
     ui.warn(refusal);
     return false;
   }
-  return saveBoard(list, app, ui, change);
+  return saveBoard(list, shown, ui, change);
 }
 
 }  // namespace wabo

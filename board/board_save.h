@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "app/app_state.h"
 #include "board/member_list.h"
+#include "board/shown_board.h"
 #include "common/ui.h"
 
 namespace wabo {
@@ -24,17 +24,17 @@ using BoardChange = std::function<const char*(MemberList& list)>;
 // meanwhile: the board is reloaded and `change` made again on its rows
 // before the next attempt (a few at most). Reports a failure or refusal through `ui` and returns
 // false; the previous board then stays under its name.
-bool saveBoard(MemberList& list, AppState& app, Ui& ui, const BoardChange& change);
+bool saveBoard(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange& change);
 // The same for a list whose change cannot be made again: when another copy
 // has saved meanwhile, the save is refused ("ﾃﾞｰﾀ更新に失敗しました").
-bool saveBoard(MemberList& list, AppState& app, Ui& ui);
+bool saveBoard(MemberList& list, const ShownBoard& shown, Ui& ui);
 // Makes `change` on the list and saves it with saveBoard.
-bool applyAndSave(MemberList& list, AppState& app, Ui& ui, const BoardChange& change);
+bool applyAndSave(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange& change);
 
 // New board files for the board settings; no lock, no backup, boardStamp
 // unchanged. False when the file could not be written.
-bool writeBoardFromDisplay(MemberList& list, AppState& app, const std::string& chosenFilePath);
-bool writeEmptyBoard(AppState& app, const std::string& chosenFilePath);
+bool writeBoardFromDisplay(MemberList& list, const ShownBoard& shown, const std::string& chosenFilePath);
+bool writeEmptyBoard(const ShownBoard& shown, const std::string& chosenFilePath);
 
 // writeTimeText and updateTimeText ("%H:%M:%S 更新") from one reading of the clock.
 void stampTimes(TimeTexts& times);

@@ -5,6 +5,7 @@
 
 #include "board/board_byte_reader.h"
 #include "board/board_save.h"
+#include "board/columns.h"
 #include "common/limits.h"
 #include "common/messages.h"
 #include "common/sjis.h"
@@ -14,25 +15,22 @@ namespace wabo {
 namespace {
 
 std::string shortText(const std::string& text) { return sjis::cut(text, textLimit(kShortTextBytes)); }
-std::string longText(const std::string& text) { return sjis::cut(text, textLimit(kLongTextBytes)); }
 
 // The destination dialog's fields and the write time into `row`.
 void writeEditedTexts(MemberList& list, int row, const EditBuffers& e, const std::string& writeTime) {
-  list.setText(row, 1, shortText(e.editName));
-  list.setText(row, 2, shortText(e.editDestination));
-  list.setText(row, 3, shortText(e.editReturnTime));
-  list.setText(row, 4, writeTime);
-  list.setText(row, 5, longText(e.editMobile));
-  list.setText(row, 6, longText(e.editContact));
-  list.setText(row, 7, longText(e.editSchedule));
-  list.setText(row, 8, longText(e.editOther));
+  for (Column column : kFormColumns) {
+    if (column == kIdColumn) continue;
+    const ColumnInfo& info = kColumns[column];
+    list.setText(row, column, sjis::cut(e.*info.editBuffer, textLimit(info.bufferBytes)));
+  }
+  list.setText(row, kWriteTimeColumn, writeTime);
 }
 
 }  // namespace
 
-bool applyIconNumber(MemberList& list, AppState& app, Ui& ui) {
-  const std::string id = app.edit.iconDialogId, number = app.edit.editIconNumberText;
-  return applyAndSave(list, app, ui, [id, number](MemberList& l) -> const char* {
+bool applyIconNumber(MemberList& list, const ShownBoard& shown, Ui& ui) {
+  const std::string id = shown.edit.iconDialogId, number = shown.edit.editIconNumberText;
+  return applyAndSave(list, shown, ui, [id, number](MemberList& l) -> const char* {
     const int row = l.findId(id);
     if (row < 0) return msg::kIdNotFound;
     std::int32_t icon = 0;
@@ -41,9 +39,9 @@ bool applyIconNumber(MemberList& list, AppState& app, Ui& ui) {
   });
 }
 
-bool deleteMember(MemberList& list, AppState& app, Ui& ui) {
-  const std::string id = app.edit.deleteId;
-  return applyAndSave(list, app, ui, [id](MemberList& l) -> const char* {
+bool deleteMember(MemberList& list, const ShownBoard& shown, Ui& ui) {
+  const std::string id = shown.edit.deleteId;
+  return applyAndSave(list, shown, ui, [id](MemberList& l) -> const char* {
     const int row = l.findId(id);
     if (row < 0) return msg::kDeleteIdNotFound;
     l.deleteRow(row);
@@ -54,15 +52,15 @@ bool deleteMember(MemberList& list, AppState& app, Ui& ui) {
   });
 }
 
-bool applyEditedRow(MemberList& list, AppState& app, Ui& ui) {
-  EditBuffers& e = app.edit;
+bool applyEditedRow(MemberList& list, const ShownBoard& shown, Ui& ui) {
+  EditBuffers& e = shown.edit;
   const bool isNew = e.editRowIndex == -1;
   // "END" would end the rows of the board file at the next load.
   if (isNew && (e.editId.empty() || e.editId[0] == ' ' || e.editId == "END")) return false;
-  stampTimes(app.times);
+  stampTimes(shown.times);
   const EditBuffers typed = e;
-  const std::string writeTime = app.times.writeTimeText;
-  return applyAndSave(list, app, ui, [&e, typed, writeTime, isNew](MemberList& l) -> const char* {
+  const std::string writeTime = shown.times.writeTimeText;
+  return applyAndSave(list, shown, ui, [&e, typed, writeTime, isNew](MemberList& l) -> const char* {
     if (isNew) {
       if (l.findId(typed.editId) >= 0) return msg::kDuplicateId;
       // A board file holds at most 500 rows; a new first row would push the
@@ -73,36 +71,36 @@ bool applyEditedRow(MemberList& list, AppState& app, Ui& ui) {
     const int row = e.editRowIndex = l.findId(typed.editId);
     if (row < 0) return msg::kIdNotFound;
     writeEditedTexts(l, row, typed, writeTime);
-    if (isNew) l.setText(row, 9, "");
+    if (isNew) l.setText(row, kPcNameColumn, "");
     return nullptr;
   });
 }
 
-bool applyPcName(MemberList& list, AppState& app, Ui& ui) {
-  const std::string id = app.edit.editId, pcName = shortText(app.edit.editPcName);
-  return applyAndSave(list, app, ui, [id, pcName](MemberList& l) -> const char* {
+bool applyPcName(MemberList& list, const ShownBoard& shown, Ui& ui) {
+  const std::string id = shown.edit.editId, pcName = shortText(shown.edit.editPcName);
+  return applyAndSave(list, shown, ui, [id, pcName](MemberList& l) -> const char* {
     const int row = l.findId(id);
     if (row < 0) return msg::kIdNotFound;
-    l.setText(row, 9, pcName);
+    l.setText(row, kPcNameColumn, pcName);
     return nullptr;
   });
 }
 
-bool applyAllMembersMessage(MemberList& list, AppState& app, Ui& ui, const std::string& message) {
-  BoardState& board = app.board;
-  return applyAndSave(list, app, ui, [&board, message](MemberList&) -> const char* {
+bool applyAllMembersMessage(MemberList& list, const ShownBoard& shown, Ui& ui, const std::string& message) {
+  BoardState& board = shown.board;
+  return applyAndSave(list, shown, ui, [&board, message](MemberList&) -> const char* {
     board.allMembersMessage = message;
     return nullptr;
   });
 }
 
-bool renameMember(MemberList& list, AppState& app, Ui& ui, const std::string& oldId, const std::string& newId) {
-  return applyAndSave(list, app, ui, [oldId, newId](MemberList& l) -> const char* {
+bool renameMember(MemberList& list, const ShownBoard& shown, Ui& ui, const std::string& oldId, const std::string& newId) {
+  return applyAndSave(list, shown, ui, [oldId, newId](MemberList& l) -> const char* {
     const int row = l.findId(oldId);
     if (row < 0) return msg::kIdNotFound;
     const int holder = l.findId(newId);
     if (holder >= 0 && holder != row) return msg::kDuplicateId;
-    l.setText(row, 0, newId);
+    l.setText(row, kIdColumn, newId);
     return nullptr;
   });
 }

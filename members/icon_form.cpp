@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "app/member_lookup.h"
+#include "board/member_lookup.h"
 #include "common/field_text.h"
 #include "common/limits.h"
 #include "common/messages.h"

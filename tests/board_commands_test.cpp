@@ -3,6 +3,7 @@
 // when another copy saves or locks the board while a dialog is open.
 #include <gtest/gtest.h>
 
+#include "app/board_reload.h"
 #include "common/clock.h"
 #include "common/messages.h"
 #include "members/message_form.h"

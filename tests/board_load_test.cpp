@@ -10,6 +10,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/board_reload.h"
 #include "board/board_bytes.h"
 #include "board/board_file.h"
 #include "board/board_save.h"

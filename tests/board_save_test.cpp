@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/board_reload.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
 #include "board/folder_lock.h"

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/board_commands.h"
+#include "app/board_reload.h"
 #include "board/board_file.h"
 #include "res/resource.h"
 #include "tests/fake_ui.h"

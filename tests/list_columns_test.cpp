@@ -47,7 +47,7 @@ TEST(ListColumns, EachBoardKeepsItsWidthsOrderAndFillWidth) {
   list.setColumnWidth(2, 222);
   list.setColumnOrder({5, 0, 1, 2, 3, 4, 6, 7, 8, 9});
   app.board.columnNames = {"a", "b", "c", "d", "e", "f", "g", "h"};
-  rebuildColumns(list, app);
+  rebuildColumns(list, app, ColumnLayout::kKeepShown);
   EXPECT_EQ(list.columnCaption(0) + list.columnCaption(1) + list.columnCaption(8) + list.columnCaption(9),
             "IDahPC-Name");
   EXPECT_EQ(list.columnWidth(2), 222);
@@ -58,8 +58,7 @@ TEST(ListColumns, EachBoardKeepsItsWidthsOrderAndFillWidth) {
   app.local.columnWidths[2] = {11, 12, 13, 14, 15, 16, 17, 18, -1, 100};
   app.local.columnOrder[2] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
   app.local.selectedBoard = 3;
-  app.list.boardSwitching = 1;
-  rebuildColumns(list, app);
+  rebuildColumns(list, app, ColumnLayout::kFromSettings);
   EXPECT_EQ(widthsOf(list), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 1280 - 116, 100}));
   EXPECT_EQ(list.columnOrder(), (ColumnOrder{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
   EXPECT_EQ(app.local.columnWidths[1][2], 222);

@@ -3,6 +3,7 @@
 // that only log what they were asked.
 #include <gtest/gtest.h>
 
+#include "app/board_reload.h"
 #include "app/refresh_cycle.h"
 #include "common/clock.h"
 #include "common/messages.h"

@@ -20,23 +20,19 @@ layer_of() {
 }
 
 # Includes that point up and are still being taken out, as "file -> header".
-# Empty once the layers are clean; never add to it.
+# Empty once the layers are clean; never add to it. An entry that no longer
+# occurs is a fault too, so the list only shrinks.
 LAYER_EXCEPTIONS="
-  board/board_load.cpp->app/list_columns.h
-  board/board_file.h->app/app_state.h
-  board/board_save.h->app/app_state.h
-  board/row_edits.h->app/app_state.h
   members/destination_dialog_win.cpp->app/board_dialogs_win.h
   members/destination_dialog_win.cpp->app/shell_win.h
   members/icon_dialog_win.cpp->app/board_dialogs_win.h
   members/icon_dialog_win.cpp->app/shell_win.h
-  members/icon_form.cpp->app/member_lookup.h
   members/message_dialog_win.cpp->app/board_dialogs_win.h
   members/message_dialog_win.cpp->app/shell_win.h
 "
 
 check_layers() {
-  local root="$1" faults=0 file dir level line header target tlevel
+  local root="$1" faults=0 file dir level line header target tlevel used=" "
   local win_headers='<(windows|commctrl|commdlg|shellapi|shlobj|winsock2?)\.h>'
   for file in "$root"/{common,board,settings,members,messaging,search,watch,app}/*.{cpp,h,def}; do
     [ -f "$file" ] || continue
@@ -52,7 +48,7 @@ check_layers() {
         tlevel="$(layer_of "$target")"
         if [ -n "$tlevel" ] && [ "$tlevel" -gt "$level" ]; then
           case "$LAYER_EXCEPTIONS" in
-            *" $name->$header"$'\n'*) ;;
+            *" $name->$header"$'\n'*) used+="$name->$header " ;;
             *) echo "$name includes $header, a layer above it"; faults=$((faults + 1)) ;;
           esac
         fi
@@ -63,6 +59,13 @@ check_layers() {
         echo "$name is core but includes ${line#\#include }"; faults=$((faults + 1))
       fi
     done < <(grep -E '^#include' "$file")
+  done
+  local entry
+  for entry in $LAYER_EXCEPTIONS; do
+    case "$used" in
+      *" $entry "*) ;;
+      *) echo "$entry is listed as an exception but no longer occurs: take it off the list"; faults=$((faults + 1)) ;;
+    esac
   done
   [ "$faults" -eq 0 ]
 }

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/board_reload.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
 #include "board/row_edits.h"
