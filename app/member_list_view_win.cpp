@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/shell_win.h"
+#include "members/member_icons_win.h"
 #include "common/limits.h"
 #include "common/sjis.h"
 #include "res/resource.h"

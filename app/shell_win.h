@@ -34,10 +34,6 @@ extern AppState app;
 MemberList& memberList();
 Ui& mainUi();
 
-// The 70 member icons in an image list of size x size pixels, each drawn on
-// `background`; nullptr when it cannot be made.
-HIMAGELIST createMemberIconList(int size, COLORREF background);
-
 // Status bar
 void showUpdateTime();          // part 2: updateTimeText and icon 273
 void showAutoUpdateStatus();    // part 1: autoUpdateStatusText

@@ -1,18 +1,13 @@
 // The three parts of the status bar: the all-members message (0), the auto
 // update mode (1) and the time of the last look at the board file (2).
 #include "app/shell_win.h"
+#include "members/member_icons_win.h"
 #include "res/resource.h"
 
 namespace wabo {
 namespace {
 
 enum Part { kMessagePart = 0, kAutoUpdatePart = 1, kUpdateTimePart = 2 };
-
-// Icons of the status bar, loaded once and kept until exit.
-HICON smallIcon(int resource) {
-  return static_cast<HICON>(
-      LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(resource), IMAGE_ICON, 16, 16, LR_SHARED));
-}
 
 void setPartText(int part, const std::string& text) {
   SendMessageA(shell.statusBar, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
@@ -30,7 +25,7 @@ void layoutStatusBar(int clientWidth) {
 }
 
 void showUpdateTime() {
-  static HICON icon = smallIcon(IDI_UPDATE_TIME);
+  static HICON icon = loadSmallIcon(IDI_UPDATE_TIME);
   setPartText(kUpdateTimePart, app.times.updateTimeText);
   setPartIcon(kUpdateTimePart, icon);
 }
@@ -38,7 +33,7 @@ void showUpdateTime() {
 void showAutoUpdateStatus() { setPartText(kAutoUpdatePart, app.local.autoUpdateStatusText); }
 
 void showAllMembersMessage() {
-  static HICON icon = smallIcon(IDI_MESSAGE);
+  static HICON icon = loadSmallIcon(IDI_MESSAGE);
   const std::string& message = app.board.allMembersMessage;
   if (message.empty()) {
     setPartIcon(kMessagePart, nullptr);

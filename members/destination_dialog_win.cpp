@@ -1,15 +1,14 @@
 // Dialog 152 "行き先の変更": the form in which a member's row is edited, or a
-// new member is added. It edits the edit buffers; the command that opened it
-// brings the board up to date and writes them into the row.
-#include <windows.h>
+// new member is added. It edits its fields' buffers; the command that opened
+// it brings the board up to date and writes them into the row.
+#include "members/destination_dialog_win.h"
+
 #include <commctrl.h>
 
-#include "app/board_dialogs_win.h"
-#include "app/shell_win.h"
 #include "common/dialog_win.h"
-#include "common/limits.h"
 #include "common/messages.h"
 #include "members/destination_form.h"
+#include "members/member_icons_win.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -48,13 +47,13 @@ LRESULT CALLBACK iconFrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM l
 }
 
 class DestinationDialog : public ModalDialog {
+ public:
+  explicit DestinationDialog(DestinationDialogFields& fields) : fields_(fields) {}
+
  protected:
   bool onInit() override {
-    EditBuffers& edit = app.edit;
-    int iconNumber = formIconNumber(edit);
-    if (iconNumber >= 0)
-      icon_ = static_cast<HICON>(LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MEMBER_FIRST + iconNumber),
-                                            IMAGE_ICON, kIconPixels, kIconPixels, 0));
+    const EditBuffers& edit = fields_.edit;
+    icon_ = loadMemberIcon(formIconNumber(edit), kIconPixels);
     HWND frame = item(IDC_DEST_ICON);
     if (frame != nullptr)
       SetWindowSubclass(frame, iconFrameProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(icon_));
@@ -62,10 +61,10 @@ class DestinationDialog : public ModalDialog {
     DestinationForm shown = formFromBuffers(edit);
     for (int i = 0; i < kDestinationFieldCount; ++i) setText(kFieldControls[i], shown.texts[i]);
     EnableWindow(item(IDC_DEST_ID), formIdEditable(edit) ? TRUE : FALSE);
-    for (const auto& label : kLabels) setText(label.control, destinationCaption(app.board, label.caption));
+    for (const auto& label : kLabels) setText(label.control, destinationCaption(fields_.columnNames, label.caption));
 
     HWND combo = item(IDC_DEST_DESTINATION);
-    for (const std::string& word : destinationChoices(app.shared))
+    for (const std::string& word : fields_.destinationChoices)
       SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(word.c_str()));
     setText(IDC_DEST_DESTINATION, edit.editDestination);
 
@@ -81,7 +80,7 @@ class DestinationDialog : public ModalDialog {
   void onOk() override {
     DestinationForm typed;
     for (int i = 0; i < kDestinationFieldCount; ++i) typed.texts[i] = rawText(kFieldControls[i]);
-    DestinationVerdict verdict = acceptDestinationForm(typed, app.edit);
+    DestinationVerdict verdict = acceptDestinationForm(typed, fields_.edit);
     DialogUi ui(window());
     if (!verdict.accepted) {
       ui.warn(verdict.warning);
@@ -98,13 +97,14 @@ class DestinationDialog : public ModalDialog {
   }
 
  private:
+  DestinationDialogFields& fields_;
   HICON icon_ = nullptr;
 };
 
 }  // namespace
 
-int runDestinationDialog(HWND owner) {
-  DestinationDialog dialog;
+int runDestinationDialog(HWND owner, DestinationDialogFields& fields) {
+  DestinationDialog dialog(fields);
   return dialog.run(IDD_DESTINATION, owner);
 }
 

@@ -1,5 +1,6 @@
 #include "members/destination_form.h"
 
+#include "board/columns.h"
 #include "common/field_text.h"
 #include "common/limits.h"
 #include "common/messages.h"
@@ -12,25 +13,15 @@ namespace {
 
 constexpr std::size_t kCaptionBytes = 8;
 
+static_assert(kFormColumnCount == kDestinationFieldCount, "one field per form column");
+
 // The edit buffer behind a field (const or not, as the buffers are).
 template <class Buffers>
 auto bufferOf(Buffers& edit, DestinationField f) -> decltype(&edit.editId) {
-  switch (f) {
-    case DestinationField::kId: return &edit.editId;
-    case DestinationField::kName: return &edit.editName;
-    case DestinationField::kDestination: return &edit.editDestination;
-    case DestinationField::kReturnTime: return &edit.editReturnTime;
-    case DestinationField::kMobile: return &edit.editMobile;
-    case DestinationField::kContact: return &edit.editContact;
-    case DestinationField::kSchedule: return &edit.editSchedule;
-    case DestinationField::kOther: return &edit.editOther;
-  }
-  return nullptr;
+  return &(edit.*kColumns[kFormColumns[static_cast<int>(f)]].editBuffer);
 }
 
-std::size_t bufferBytesOf(DestinationField f) {
-  return static_cast<int>(f) <= static_cast<int>(DestinationField::kReturnTime) ? kShortTextBytes : kLongTextBytes;
-}
+std::size_t bufferBytesOf(DestinationField f) { return kColumns[kFormColumns[static_cast<int>(f)]].bufferBytes; }
 
 DestinationVerdict refuse(const char* warning, DestinationField focus) {
   DestinationVerdict v;
@@ -47,9 +38,9 @@ DestinationForm formFromBuffers(const EditBuffers& edit) {
   return form;
 }
 
-std::string destinationCaption(const BoardState& board, int n) {
+std::string destinationCaption(const std::array<std::string, kColumnNameCount>& columnNames, int n) {
   if (n < 1 || n > kColumnNameCount) return std::string();
-  return sjis::cut(board.columnNames[n - 1], kCaptionBytes);
+  return sjis::cut(columnNames[n - 1], kCaptionBytes);
 }
 
 std::vector<std::string> destinationChoices(const SharedSettings& shared) {

@@ -2,12 +2,13 @@
 // the destination choices, the member's icon, the new-member form, and what
 // OK takes into the edit buffers or refuses.
 #pragma once
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "board/board_state.h"
 #include "board/edit_buffers.h"
+#include "common/limits.h"
 #include "settings/shared_settings.h"
 
 namespace wabo {
@@ -27,7 +28,7 @@ DestinationForm formFromBuffers(const EditBuffers& edit);
 
 // Caption n (1..8) of the labels: columnNames entry n cut to its first 8
 // bytes, never splitting a double-byte character.
-std::string destinationCaption(const BoardState& board, int n);
+std::string destinationCaption(const std::array<std::string, kColumnNameCount>& columnNames, int n);
 
 // The non-empty entries of the destination list, in slot order.
 std::vector<std::string> destinationChoices(const SharedSettings& shared);

@@ -1,13 +1,13 @@
 // Dialog 137 "アイコンの選択": the 70 member icons in an icon view; a click
 // writes the picture's number into the number field.
-#include <windows.h>
+#include "members/icon_dialog_win.h"
+
 #include <commctrl.h>
 
-#include "app/board_dialogs_win.h"
-#include "app/shell_win.h"
 #include "common/dialog_win.h"
 #include "common/limits.h"
 #include "members/icon_form.h"
+#include "members/member_icons_win.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -16,6 +16,9 @@ namespace {
 constexpr int kIconPixels = 32;
 
 class IconDialog : public ModalDialog {
+ public:
+  explicit IconDialog(IconDialogFields& fields) : fields_(fields) {}
+
  protected:
   bool onInit() override {
     HWND list = item(IDC_ICON_LIST);
@@ -34,8 +37,8 @@ class IconDialog : public ModalDialog {
       entry.iImage = n;
       SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&entry));
     }
-    setText(IDC_ICON_TARGET_ID, app.edit.iconDialogId);
-    setText(IDC_ICON_NUMBER, app.edit.editIconNumberText);
+    setText(IDC_ICON_TARGET_ID, fields_.targetId);
+    setText(IDC_ICON_NUMBER, fields_.numberText);
     focus(IDCANCEL);
     return false;
   }
@@ -49,8 +52,8 @@ class IconDialog : public ModalDialog {
   }
 
   void onOk() override {
-    IconVerdict verdict =
-        acceptIconForm(rawText(IDC_ICON_TARGET_ID), rawText(IDC_ICON_NUMBER), memberList(), app.edit);
+    IconVerdict verdict = acceptIconForm(rawText(IDC_ICON_TARGET_ID), rawText(IDC_ICON_NUMBER), *fields_.list,
+                                         fields_.targetId, fields_.numberText);
     if (!verdict.accepted) {
       DialogUi(window()).warn(verdict.warning);
       focus(verdict.numberAtFault ? IDC_ICON_NUMBER : IDC_ICON_TARGET_ID);
@@ -68,13 +71,15 @@ class IconDialog : public ModalDialog {
   }
 
  private:
+  IconDialogFields& fields_;
   HIMAGELIST images_ = nullptr;
 };
 
 }  // namespace
 
-int runIconDialog(HWND owner) {
-  IconDialog dialog;
+int runIconDialog(HWND owner, IconDialogFields& fields) {
+  if (fields.list == nullptr) return 1;
+  IconDialog dialog(fields);
   return dialog.run(IDD_ICON, owner);
 }
 

@@ -28,22 +28,22 @@ int iconNumberValue(std::string_view text) {
 std::string iconLabel(int n) { return std::to_string(n); }
 
 IconVerdict acceptIconForm(std::string_view typedId, std::string_view typedNumber, const MemberList& list,
-                           EditBuffers& edit) {
-  edit.iconDialogId = singleLineFieldText(typedId, kShortTextBytes);
-  edit.editIconNumberText = singleLineFieldText(typedNumber, kShortTextBytes);
+                           std::string& targetId, std::string& numberText) {
+  targetId = singleLineFieldText(typedId, kShortTextBytes);
+  numberText = singleLineFieldText(typedNumber, kShortTextBytes);
 
   IconVerdict v;
-  int number = iconNumberValue(edit.editIconNumberText);
+  int number = iconNumberValue(numberText);
   if (number < 0 || number >= kMemberIconCount) {
     v.warning = msg::kIconNumberOutOfRange;
     v.numberAtFault = true;
     return v;
   }
-  if (findMember(list, edit.iconDialogId) < 0) {
+  if (findMember(list, targetId) < 0) {
     v.warning = msg::kIconIdNotFound;
     return v;
   }
-  edit.editIconNumberText = std::to_string(number);
+  numberText = std::to_string(number);
   v.accepted = true;
   return v;
 }

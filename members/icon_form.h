@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "board/edit_buffers.h"
 #include "board/member_list.h"
 
 namespace wabo {
@@ -23,11 +22,11 @@ struct IconVerdict {
   bool numberAtFault = false;     // which field to focus after the refusal
 };
 
-// OK: takes the typed ID into iconDialogId and the number text into
-// editIconNumberText (28 bytes each), then tests that the number is 0..69 and
-// that the ID is on the shown board. An accepted number is written back in
-// plain decimal, so that the row edit reads the same value.
+// OK: takes the typed ID into `targetId` (iconDialogId) and the number text
+// into `numberText` (editIconNumberText), 28 bytes each, then tests that the
+// number is 0..69 and that the ID is on the shown board. An accepted number
+// is written back in plain decimal, so that the row edit reads the same value.
 IconVerdict acceptIconForm(std::string_view typedId, std::string_view typedNumber, const MemberList& list,
-                           EditBuffers& edit);
+                           std::string& targetId, std::string& numberText);
 
 }  // namespace wabo

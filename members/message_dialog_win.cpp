@@ -1,8 +1,9 @@
 // Dialog 310 "全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成": the board's message to all members.
-#include "app/board_dialogs_win.h"
-#include "app/shell_win.h"
+#include "members/message_dialog_win.h"
+
 #include "common/dialog_win.h"
 #include "common/messages.h"
+#include "members/member_icons_win.h"
 #include "members/message_form.h"
 #include "res/resource.h"
 
@@ -11,31 +12,31 @@ namespace {
 
 class MessageDialog : public ModalDialog {
  public:
-  explicit MessageDialog(std::string& message) : message_(message) {}
+  explicit MessageDialog(MessageDialogFields& fields) : fields_(fields) {}
 
  protected:
   bool onInit() override {
-    HICON icon = static_cast<HICON>(
-        LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MESSAGE), IMAGE_ICON, 16, 16, LR_SHARED));
+    HICON icon = loadSmallIcon(IDI_MESSAGE);
     if (icon != nullptr) SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    setText(IDC_MESSAGE_TEXT, message_);
+    setText(IDC_MESSAGE_TEXT, fields_.message);
     focus(IDC_MESSAGE_TEXT);
     return false;
   }
 
   void onOk() override {
-    if (acceptMessageText(rawText(IDC_MESSAGE_TEXT), message_)) DialogUi(window()).inform(msg::kCommaConverted);
+    if (acceptMessageText(rawText(IDC_MESSAGE_TEXT), fields_.message))
+      DialogUi(window()).inform(msg::kCommaConverted);
     close(0);
   }
 
  private:
-  std::string& message_;
+  MessageDialogFields& fields_;
 };
 
 }  // namespace
 
-int runMessageDialog(HWND owner, std::string& message) {
-  MessageDialog dialog(message);
+int runMessageDialog(HWND owner, MessageDialogFields& fields) {
+  MessageDialog dialog(fields);
   return dialog.run(IDD_MESSAGE, owner);
 }
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <map>
 
+#include "board/board_state.h"
 #include "common/field_text.h"
 #include "common/messages.h"
 #include "members/destination_form.h"
@@ -106,7 +107,8 @@ TEST(DestinationForm, OpeningShowsCaptionsCutTo8BytesChoicesAndIcon) {
   BoardState board;
   board.columnNames[1] = "行き先のご案内";
   board.columnNames[2] = "A戻り予定";  // the fourth character would end at byte 9
-  EXPECT_EQ(destinationCaption(board, 2) + destinationCaption(board, 3) + destinationCaption(board, 9), "行き先のA戻り予");
+  EXPECT_EQ(destinationCaption(board.columnNames, 2) + destinationCaption(board.columnNames, 3) +
+                destinationCaption(board.columnNames, 9), "行き先のA戻り予");
   SharedSettings shared;
   shared.destinationList = {};
   shared.destinationList[0] = "会議室";
@@ -136,14 +138,14 @@ TEST(IconForm, NumbersReadLikeTheCRuntimeAndOkRefusesWhatIsNotThere) {
   };
   for (const Case& c : cases) {
     EditBuffers e;
-    IconVerdict v = acceptIconForm(c.id, c.number, list, e);
+    IconVerdict v = acceptIconForm(c.id, c.number, list, e.iconDialogId, e.editIconNumberText);
     EXPECT_EQ(v.accepted, c.warning == nullptr) << c.id << " " << c.number;
     EXPECT_STREQ(v.warning, c.warning) << c.id << " " << c.number;
     EXPECT_EQ(e.iconDialogId, c.id);
     EXPECT_EQ(e.editIconNumberText, c.stored);
   }
   EditBuffers e;
-  EXPECT_FALSE(acceptIconForm(std::string(40, 'T'), "1", list, e).accepted);
+  EXPECT_FALSE(acceptIconForm(std::string(40, 'T'), "1", list, e.iconDialogId, e.editIconNumberText).accepted);
   EXPECT_EQ(e.iconDialogId, std::string(28, 'T'));
 }
 

@@ -5,27 +5,30 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/shell_win.h"
 #include "common/limits.h"
+#include "members/member_icons_win.h"
 #include "res/resource.h"
 
 namespace wabo {
 namespace {
 
+// The icons are resources of the program file itself.
+HINSTANCE module() { return GetModuleHandleA(nullptr); }
+
 // Blends member icon n onto the strip (32-bit, top-down, `stripWidth`
 // pixels wide) from its 32-bit image of exactly size x size pixels. False
 // when the resource has no such image; the caller then draws the icon.
 bool blendFromResource(int n, int size, std::uint32_t* strip, int stripWidth, COLORREF background) {
-  HRSRC group = FindResourceA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), MAKEINTRESOURCEA(14));
-  HGLOBAL groupData = group != nullptr ? LoadResource(shell.instanceHandle, group) : nullptr;
+  HRSRC group = FindResourceA(module(), MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), MAKEINTRESOURCEA(14));
+  HGLOBAL groupData = group != nullptr ? LoadResource(module(), group) : nullptr;
   if (groupData == nullptr) return false;
   int imageId = LookupIconIdFromDirectoryEx(static_cast<PBYTE>(LockResource(groupData)), TRUE, size, size, 0);
-  HRSRC image = imageId != 0 ? FindResourceA(shell.instanceHandle, MAKEINTRESOURCEA(imageId), MAKEINTRESOURCEA(3))
+  HRSRC image = imageId != 0 ? FindResourceA(module(), MAKEINTRESOURCEA(imageId), MAKEINTRESOURCEA(3))
                              : nullptr;
-  HGLOBAL imageData = image != nullptr ? LoadResource(shell.instanceHandle, image) : nullptr;
+  HGLOBAL imageData = image != nullptr ? LoadResource(module(), image) : nullptr;
   if (imageData == nullptr) return false;
   const auto* bytes = static_cast<const unsigned char*>(LockResource(imageData));
-  DWORD length = SizeofResource(shell.instanceHandle, image);
+  DWORD length = SizeofResource(module(), image);
   BITMAPINFOHEADER header;
   if (bytes == nullptr || length < sizeof header) return false;
   std::memcpy(&header, bytes, sizeof header);
@@ -51,6 +54,15 @@ bool blendFromResource(int n, int size, std::uint32_t* strip, int stripWidth, CO
 }
 
 }  // namespace
+
+HICON loadMemberIcon(int n, int size) {
+  if (n < 0 || n >= kMemberIconCount) return nullptr;
+  return static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), IMAGE_ICON, size, size, 0));
+}
+
+HICON loadSmallIcon(int resource) {
+  return static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(resource), IMAGE_ICON, 16, 16, LR_SHARED));
+}
 
 HIMAGELIST createMemberIconList(int size, COLORREF background) {
   HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR16, kMemberIconCount, 0);
@@ -84,8 +96,7 @@ HIMAGELIST createMemberIconList(int size, COLORREF background) {
   for (int n = 0; n < kMemberIconCount; ++n) {
     if (blendFromResource(n, size, static_cast<std::uint32_t*>(bits), stripWidth, background)) continue;
     // A size the icons do not carry: the system scales the nearest image.
-    HICON icon = static_cast<HICON>(
-        LoadImageA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), IMAGE_ICON, size, size, 0));
+    HICON icon = loadMemberIcon(n, size);
     if (icon == nullptr) continue;
     DrawIconEx(dc, n * size, 0, icon, size, size, 0, nullptr, DI_NORMAL);
     DestroyIcon(icon);
