@@ -3,10 +3,8 @@
 
 #include "app/board_menu.h"
 #include "app/board_reload.h"
-#include "app/list_columns.h"
+#include "app/board_switch.h"
 #include "app/shell_win.h"
-#include "board/board_file.h"
-#include "common/messages.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -34,6 +32,19 @@ void showTitle(int board) {
   SetWindowTextA(shell.mainWindow, title.c_str());
 }
 
+class ShellBoardSwitchView : public BoardSwitchView {
+ public:
+  void showBoardChoice(int previous, int board) override {
+    HMENU menu = boardMenu();
+    setBoardItem(menu, previous, nullptr, MFS_ENABLED | MFS_UNCHECKED);
+    setBoardItem(menu, board, nullptr, MFS_CHECKED);
+    showTitle(board);
+  }
+  void showAllMembersMessage() override { wabo::showAllMembersMessage(); }
+  void showUpdateTime() override { wabo::showUpdateTime(); }
+  void pickUpMail() override { pickUpMailForUser(); }
+};
+
 }  // namespace
 
 bool reloadBoard() {
@@ -41,16 +52,6 @@ bool reloadBoard() {
   showAllMembersMessage();
   return loaded;
 }
-
-namespace {
-
-// A reload for a board switch: the new board's columns as stored.
-void reloadSwitchedBoard() {
-  loadBoard(memberList(), app, ColumnLayout::kFromSettings);
-  showAllMembersMessage();
-}
-
-}  // namespace
 
 void refreshBoardMenu(bool copyBoardPath) {
   HMENU menu = boardMenu();
@@ -68,33 +69,8 @@ void refreshBoardMenu(bool copyBoardPath) {
 }
 
 void switchBoard(int board) {
-  if (board < 1 || board > kBoardCount) return;
-  int previous = app.boardIndex() + 1;
-  const bool switching = board != previous;
-  if (switching && app.main.lastLoadResult != kUnreadable) saveColumnLayout(memberList(), app);
-
-  HMENU menu = boardMenu();
-  setBoardItem(menu, previous, nullptr, MFS_ENABLED | MFS_UNCHECKED);
-  setBoardItem(menu, board, nullptr, MFS_CHECKED);
-  app.local.selectedBoard = board;
-  app.board.currentBoardPath = app.shared.boardPaths[board - 1];
-  showTitle(board);
-
-  app.main.lastLoadResult = checkBoard(app.board, mainUi());
-  if (app.main.lastLoadResult == kUnreadable) {
-    memberList().deleteAllRows();
-    app.times.updateTimeText.clear();
-    app.board.boardStamp = 0;  // the next successful check counts as a change
-    app.board.allMembersMessage.clear();
-    showAllMembersMessage();
-  } else if (switching) {
-    reloadSwitchedBoard();
-  } else {
-    reloadBoard();
-  }
-  showUpdateTime();
-  if (app.main.lastLoadResult == kUnreadable) mainUi().warn(msg::kBoardMissingOrLocked);
-  pickUpMailForUser();
+  static ShellBoardSwitchView view;
+  runBoardSwitch(memberList(), app, mainUi(), view, board);
 }
 
 }  // namespace wabo

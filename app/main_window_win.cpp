@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "common/limits.h"
 #include "common/platform_file.h"
@@ -10,7 +11,6 @@
 #include "res/resource.h"
 #include "search/pc_search_win.h"
 #include "settings/local_settings.h"
-#include "settings/shared_settings.h"
 
 namespace wabo {
 
@@ -99,16 +99,9 @@ std::string findProgramFolder() {
 }
 
 void loadSettings() {
-  MainState& main = app.main;
-  main.programFolder = findProgramFolder();
-  main.windowsFolder = platform::windowsFolder();
-  setDefaultBoardPaths(app.shared, main.programFolder);
-  loadLocalSettings(app.local, main.programFolder, main.windowsFolder);
-  loadSharedSettings(app.shared, sharedSettingsPath(main.programFolder, app.local.sharedSettingsFolder));
-
-  app.board.currentBoardPath = app.shared.boardPaths[app.boardIndex()];
-  if (app.shared.pcSearchAllowed == 0) app.local.autoPcSearch = 0;
-  if (app.shared.mailFolder.empty()) app.shared.mailFolder = main.programFolder;
+  app.main.programFolder = findProgramFolder();
+  app.main.windowsFolder = platform::windowsFolder();
+  loadStartupSettings(app);
 }
 
 int run(HINSTANCE instance, int showCommand) {

@@ -6,7 +6,8 @@
 #include "app/id_edit_command.h"
 #include "app/list_columns.h"
 #include "app/shell_win.h"
-#include "common/limits.h"
+#include "board/columns.h"
+#include "board/search_mark.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -20,9 +21,8 @@ LRESULT onCustomDraw(NMLVCUSTOMDRAW* draw) {
   if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
     auto state = static_cast<UINT>(
         SendMessageA(shell.memberListView, LVM_GETITEMSTATE, draw->nmcd.dwItemSpec, LVIS_STATEIMAGEMASK));
-    int mark = static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
-    if (mark == 2) draw->clrTextBk = static_cast<COLORREF>(app.local.connectedColour);
-    if (mark == 1) draw->clrTextBk = static_cast<COLORREF>(app.local.notConnectedColour);
+    auto background = markBackground(markOfItemState(state), app.local.connectedColour, app.local.notConnectedColour);
+    if (background) draw->clrTextBk = static_cast<COLORREF>(*background);
   }
   return CDRF_DODEFAULT;
 }
@@ -45,7 +45,7 @@ void onEndLabelEdit(int row, bool confirmed) {
   if (shell.labelEditControl != nullptr) GetWindowTextA(shell.labelEditControl, text, kLabelEditBytes);
   shell.labelEditControl = nullptr;
   if (!confirmed || row < 0) return;
-  pendingIdEdit = {memberList().text(row, 0, kShortTextBytes), text};
+  pendingIdEdit = {memberList().text(row, kIdColumn, kColumns[kIdColumn].bufferBytes), text};
   PostMessageA(shell.mainWindow, WM_WABO_ID_EDITED, 0, 0);
 }
 

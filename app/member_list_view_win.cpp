@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/shell_win.h"
+#include "board/search_mark.h"
 #include "members/member_icons_win.h"
 #include "common/limits.h"
 #include "common/sjis.h"
@@ -81,13 +82,13 @@ class ListViewMemberList : public MemberList {
 
   int mark(int row) const override {
     auto state = static_cast<UINT>(send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
-    return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
+    return markOfItemState(state);
   }
 
   void setMark(int row, int mark) override {
     LVITEMA item = {};
     item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(mark) & 0xF);
+    item.state = itemStateOfMark(mark);
     send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   }
 

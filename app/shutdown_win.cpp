@@ -1,7 +1,6 @@
 // WM_DESTROY: stop, then write this PC's settings as they stand now.
-#include "app/list_columns.h"
+#include "app/settings_lifetime.h"
 #include "app/shell_win.h"
-#include "board/board_file.h"
 #include "res/resource.h"
 #include "settings/local_settings.h"
 
@@ -28,11 +27,7 @@ void onDestroy() {
   PostQuitMessage(0);
 
   captureWindowRectangle();
-  // An unreadable board may have left the columns of another board on screen.
-  if (app.main.lastLoadResult != kUnreadable) saveColumnLayout(memberList(), app);
-  takeAutoUpdateMinutes(app.local);
-  // A file that cannot be written is skipped: there is nobody left to tell.
-  saveLocalSettings(app.local, app.main.programFolder, app.main.windowsFolder);
+  saveSettingsAtExit(memberList(), app);
 }
 
 }  // namespace wabo

@@ -8,14 +8,14 @@
 #
 #   check_layers ROOT   prints one line per fault; returns 0 when there is none
 
-# The level of a folder; empty for folders outside the layers.
+# The level of a folder into LAYER; empty for folders outside the layers.
 layer_of() {
   case "$1" in
-    common) echo 0 ;;
-    board | settings) echo 1 ;;
-    members | messaging | search | watch) echo 2 ;;
-    app) echo 3 ;;
-    *) echo "" ;;
+    common) LAYER=0 ;;
+    board | settings) LAYER=1 ;;
+    members | messaging | search | watch) LAYER=2 ;;
+    app) LAYER=3 ;;
+    *) LAYER="" ;;
   esac
 }
 
@@ -26,35 +26,34 @@ LAYER_EXCEPTIONS="
 "
 
 check_layers() {
-  local root="$1" faults=0 file dir level line header target tlevel used=" "
+  local root="$1" faults=0 used=" " name line header target level tlevel core entry
   local win_headers='<(windows|commctrl|commdlg|shellapi|shlobj|winsock2?)\.h>'
-  for file in "$root"/{common,board,settings,members,messaging,search,watch,app}/*.{cpp,h,def}; do
-    [ -f "$file" ] || continue
-    dir="$(basename "$(dirname "$file")")"
-    level="$(layer_of "$dir")"
-    local name="$dir/$(basename "$file")"
-    local core=1
+  # One grep over every file; each line is "folder/file:#include ...".
+  while IFS= read -r line; do
+    name="${line%%:*}"
+    line="${line#*:}"
+    layer_of "${name%%/*}"
+    level="$LAYER"
+    core=1
     case "$name" in *_win.cpp | *_win.h | *_win32.cpp) core=0 ;; esac
-    while IFS= read -r line; do
-      if [[ "$line" =~ ^#include\ \"([a-z_]+)/([^\"]+)\" ]]; then
-        target="${BASH_REMATCH[1]}"
-        header="${BASH_REMATCH[1]}/${BASH_REMATCH[2]}"
-        tlevel="$(layer_of "$target")"
-        if [ -n "$tlevel" ] && [ "$tlevel" -gt "$level" ]; then
-          case "$LAYER_EXCEPTIONS" in
-            *" $name->$header"$'\n'*) used+="$name->$header " ;;
-            *) echo "$name includes $header, a layer above it"; faults=$((faults + 1)) ;;
-          esac
-        fi
-        if [ "$core" -eq 1 ] && [[ "$header" == *_win.h ]]; then
-          echo "$name is core but includes the shell header $header"; faults=$((faults + 1))
-        fi
-      elif [ "$core" -eq 1 ] && [[ "$line" =~ ^#include\ *$win_headers ]]; then
-        echo "$name is core but includes ${line#\#include }"; faults=$((faults + 1))
+    if [[ "$line" =~ ^#include\ \"([a-z_]+)/([^\"]+)\" ]]; then
+      target="${BASH_REMATCH[1]}"
+      header="${BASH_REMATCH[1]}/${BASH_REMATCH[2]}"
+      layer_of "$target"
+      tlevel="$LAYER"
+      if [ -n "$tlevel" ] && [ "$tlevel" -gt "$level" ]; then
+        case "$LAYER_EXCEPTIONS" in
+          *" $name->$header"$'\n'*) used+="$name->$header " ;;
+          *) echo "$name includes $header, a layer above it"; faults=$((faults + 1)) ;;
+        esac
       fi
-    done < <(grep -E '^#include' "$file")
-  done
-  local entry
+      if [ "$core" -eq 1 ] && [[ "$header" == *_win.h ]]; then
+        echo "$name is core but includes the shell header $header"; faults=$((faults + 1))
+      fi
+    elif [ "$core" -eq 1 ] && [[ "$line" =~ ^#include\ *$win_headers ]]; then
+      echo "$name is core but includes ${line#\#include }"; faults=$((faults + 1))
+    fi
+  done < <(cd "$root" && grep -HE '^#include' {common,board,settings,members,messaging,search,watch,app}/*.{cpp,h,def} 2>/dev/null)
   for entry in $LAYER_EXCEPTIONS; do
     case "$used" in
       *" $entry "*) ;;
