@@ -12,20 +12,9 @@ namespace wabo {
 
 namespace {
 
-// Column order arrays come from a settings file that a person may edit; the
-// list view wants a permutation of 0..9.
-bool isPermutation(const ColumnOrder& order) {
-  std::array<bool, kColumnCount> seen{};
-  for (int column : order) {
-    if (column < 0 || column >= kColumnCount || seen[column]) return false;
-    seen[column] = true;
-  }
-  return true;
-}
-
 void applyColumnOrder(MemberList& list, AppState& app) {
   ColumnOrder& order = app.local.columnOrder[app.boardIndex()];
-  if (!isPermutation(order)) order = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+  if (!isColumnPermutation(order)) order = kDefaultColumnOrder;
   list.setColumnOrder(order);
 }
 

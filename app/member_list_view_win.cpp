@@ -135,15 +135,7 @@ class ListViewMemberList : public MemberList {
     if (columnCount() != kColumnCount) return;
     // The header keeps a broken order array as it is given; use only a true
     // arrangement of the ten columns.
-    ColumnOrder sorted = order;
-    std::sort(sorted.begin(), sorted.end());
-    ColumnOrder usable = order;
-    for (int i = 0; i < kColumnCount; ++i) {
-      if (sorted[static_cast<std::size_t>(i)] != i) {
-        std::iota(usable.begin(), usable.end(), 0);
-        break;
-      }
-    }
+    const ColumnOrder& usable = isColumnPermutation(order) ? order : kDefaultColumnOrder;
     send(LVM_SETCOLUMNORDERARRAY, kColumnCount, reinterpret_cast<LPARAM>(usable.data()));
   }
 

@@ -1,5 +1,6 @@
 #include "board/board_byte_reader.h"
 
+#include "common/decimal.h"
 #include "common/sjis.h"
 
 namespace wabo {
@@ -51,20 +52,9 @@ std::size_t BoardByteReader::readBytes(char* out, std::size_t count) {
 }
 
 bool parseDecimal(const std::string& text, std::int32_t& value) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  std::int64_t magnitude = 0;
-  std::size_t digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
-    magnitude = magnitude * 10 + (text[i] - '0');
-    if (magnitude > 2147483648LL) return false;
-  }
-  if (digits == 0) return false;
-  std::int64_t v = negative ? -magnitude : magnitude;
-  if (v > 2147483647LL) return false;
-  value = static_cast<std::int32_t>(v);
+  LeadingInteger number = leadingInteger(text);
+  if (!number.fits) return false;
+  value = number.value;
   return true;
 }
 

@@ -9,11 +9,10 @@
 #include <functional>
 #include <string>
 
+#include "common/column_order.h"
 #include "common/limits.h"
 
 namespace wabo {
-
-using ColumnOrder = std::array<int, kColumnCount>;
 
 class MemberList {
  public:

@@ -13,12 +13,6 @@ constexpr int kDaySeconds = 24 * 3600;
 // How far a stamp may run ahead of the clock and still be followed on.
 constexpr int kFollowSeconds = 3600;
 
-std::string format(const std::tm& tm, const char* pattern) {
-  char buffer[64];
-  std::size_t n = std::strftime(buffer, sizeof buffer, pattern, &tm);
-  return std::string(buffer, n);
-}
-
 // A stamp "%y%H%M%S" as year and second of the day; false for a value that
 // no clock makes.
 bool splitStamp(std::int32_t stamp, int& year, int& second) {
@@ -38,8 +32,8 @@ std::int32_t joinStamp(int year, int second) {
 
 void stampTimes(TimeTexts& times) {
   std::tm now = localTime(clockNow());
-  times.writeTimeText = format(now, "%Y/%m/%d %H:%M");
-  times.updateTimeText = format(now, "%H:%M:%S 更新");
+  times.writeTimeText = formatTime(now, "%Y/%m/%d %H:%M");
+  times.updateTimeText = formatTime(now, "%H:%M:%S 更新");
 }
 
 void stampCheckTime(TimeTexts& times) { times.updateTimeText = formatNow("%H:%M:%S 更新."); }

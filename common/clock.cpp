@@ -22,11 +22,12 @@ std::tm localTime(std::time_t t) {
   return result;
 }
 
-std::string formatNow(const char* format) {
-  std::tm tm = localTime(clockNow());
+std::string formatTime(const std::tm& tm, const char* format) {
   char buffer[64];
   std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
   return std::string(buffer, n);
 }
+
+std::string formatNow(const char* format) { return formatTime(localTime(clockNow()), format); }
 
 }  // namespace wabo

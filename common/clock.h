@@ -11,7 +11,9 @@ std::time_t clockNow();
 void setClockForTests(std::time_t t);
 // Local time of `t` (thread-safe copy).
 std::tm localTime(std::time_t t);
-// strftime of the clock's local time with `format`.
+// strftime of `tm` with `format` (texts up to 63 bytes).
+std::string formatTime(const std::tm& tm, const char* format);
+// formatTime of the clock's local time.
 std::string formatNow(const char* format);
 
 }  // namespace wabo

@@ -1,29 +1,14 @@
 #include "members/icon_form.h"
 
-#include <climits>
-
 #include "board/member_lookup.h"
+#include "common/decimal.h"
 #include "common/field_text.h"
 #include "common/limits.h"
 #include "common/messages.h"
 
 namespace wabo {
 
-int iconNumberValue(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;  // stays saturated
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
+int iconNumberValue(std::string_view text) { return leadingInteger(text).value; }
 
 std::string iconLabel(int n) { return std::to_string(n); }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/checked_file.h"
+#include "common/decimal.h"
 #include "common/limits.h"
 #include "common/sjis.h"
 
@@ -63,9 +64,9 @@ long long readCount(Reader& reader) {
     for (auto it = head.rbegin(); it != head.rend(); ++it) reader.giveBack(static_cast<unsigned char>(*it));
     return -1;
   }
-  const std::size_t digits = at - digitsStart;
-  if (negative || digits == 0 || digits > 18) return -1;
-  return std::stoll(head.substr(digitsStart, digits));
+  if (negative || at == digitsStart) return -1;
+  const LeadingInteger count = leadingInteger(head, true);
+  return count.fits ? count.value : -1;
 }
 
 // Reads one field up to its end byte; keeps at most `limit` bytes of it.

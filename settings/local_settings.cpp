@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "common/decimal.h"
 #include "common/platform_file.h"
 
 namespace wabo {
@@ -16,15 +17,6 @@ LocalSettings::LocalSettings() {
 
 namespace {
 
-bool isArrangementOfColumns(const ColumnOrder& order) {
-  bool seen[kColumnCount] = {};
-  for (int column : order) {
-    if (column < 0 || column >= kColumnCount || seen[column]) return false;
-    seen[column] = true;
-  }
-  return true;
-}
-
 }  // namespace
 
 void keepLocalSettingsInRange(LocalSettings& settings) {
@@ -33,7 +25,7 @@ void keepLocalSettingsInRange(LocalSettings& settings) {
     if (key < 0 || key > 19) key = 0;
   }
   for (auto& order : settings.columnOrder) {
-    if (!isArrangementOfColumns(order)) order = kDefaultColumnOrder;
+    if (!isColumnPermutation(order)) order = kDefaultColumnOrder;
   }
 }
 
@@ -70,20 +62,7 @@ void takeWindowRectangle(LocalSettings& settings, int left, int top, int right, 
   settings.windowHeight = clamp(static_cast<std::int64_t>(bottom) - top);
 }
 
-int integerValueOf(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  std::int64_t magnitude = 0;
-  const std::int64_t cap = static_cast<std::int64_t>(INT_MAX) + 1;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (magnitude < cap) magnitude = magnitude * 10 + (text[i] - '0');
-  }
-  if (magnitude > cap) magnitude = cap;
-  std::int64_t value = negative ? -magnitude : magnitude;
-  return static_cast<int>(value > INT_MAX ? INT_MAX : value);
-}
+int integerValueOf(const std::string& text) { return leadingInteger(text, /*anyWhiteSpace=*/true).value; }
 
 void takeAutoUpdateMinutes(LocalSettings& settings) {
   settings.autoUpdateMinutes = settings.autoUpdateEnabled == 1 ? integerValueOf(settings.autoUpdateMinutesText) : 0;

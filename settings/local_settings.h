@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "board/member_list.h"
+#include "common/column_order.h"
 #include "common/limits.h"
 
 namespace wabo {
@@ -45,7 +45,6 @@ struct LocalSettings {
 };
 
 constexpr ColumnWidths kDefaultColumnWidths = {70, 70, 70, 70, 105, 90, 150, 150, -1, 0};
-constexpr ColumnOrder kDefaultColumnOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
 // True when the program runs from a UNC path (second character '\').
 bool isUncFolder(const std::string& programFolder);

@@ -1,8 +1,8 @@
 #include "settings/positional_reader.h"
 
-#include <climits>
 #include <cstdint>
 
+#include "common/decimal.h"
 #include "common/sjis.h"
 
 namespace wabo {
@@ -109,17 +109,13 @@ bool PositionalReader::readInt(int& value) {
   }
   // Digits beyond the 32-bit range still belong to the field; the value
   // saturates instead of overflowing.
-  std::int64_t magnitude = 0;
-  const std::int64_t cap = static_cast<std::int64_t>(INT_MAX) + 1;
+  DecimalDigits digits;
   while (isDigit(c)) {
-    if (magnitude < cap) magnitude = magnitude * 10 + (c - '0');
+    digits.add(static_cast<char>(c));
     c = get();
   }
   unget(c);
-  if (magnitude > cap) magnitude = cap;
-  std::int64_t signedValue = negative ? -magnitude : magnitude;
-  if (signedValue > INT_MAX) signedValue = INT_MAX;
-  value = static_cast<int>(signedValue);
+  value = digits.value(negative);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "common/decimal.h"
 #include "common/field_text.h"
 #include "common/limits.h"
 #include "common/messages.h"
@@ -9,29 +10,14 @@
 namespace wabo {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string unsignedText(int value) { return std::to_string(static_cast<std::uint32_t>(value)); }
 
 bool inRange(const std::string& text, int low, int high) {
-  long long value = unsignedValueOf(text);
+  long long value = plainNumber(text, UINT32_MAX);
   return value >= low && value <= high;
 }
 
 }  // namespace
-
-long long unsignedValueOf(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && isBlank(text[i])) ++i;
-  std::size_t digits = 0;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
-    value = value * 10 + (text[i] - '0');
-    if (value > UINT32_MAX) return -1;
-  }
-  while (i < text.size() && isBlank(text[i])) ++i;
-  return digits == 0 || i != text.size() ? -1 : value;
-}
 
 DisplayForm displayFormFrom(const LocalSettings& settings) {
   DisplayForm form;
@@ -53,8 +39,8 @@ const char* checkDisplayForm(const DisplayForm& form) {
 void storeDisplayForm(LocalSettings& settings, const DisplayForm& form) {
   settings.showIcons = form.showIcons == 1 ? 1 : 0;
   settings.showGridLines = form.showGridLines == 1 ? 1 : 0;
-  settings.fontSize = static_cast<int>(unsignedValueOf(form.fontSizeText));
-  settings.rowHeight = static_cast<int>(unsignedValueOf(form.rowHeightText));
+  settings.fontSize = static_cast<int>(plainNumber(form.fontSizeText, UINT32_MAX));
+  settings.rowHeight = static_cast<int>(plainNumber(form.rowHeightText, UINT32_MAX));
   settings.backgroundColour = form.backgroundColour;
   settings.textColour = form.textColour;
 }

@@ -32,11 +32,6 @@ DisplayForm displayFormFrom(const LocalSettings& settings);
 const char* checkDisplayForm(const DisplayForm& form);
 void storeDisplayForm(LocalSettings& settings, const DisplayForm& form);
 
-// The value of a text made of decimal digits only (blanks around them
-// allowed), as an unsigned number; -1 for any other text, also for one too
-// large for 32 bits.
-long long unsignedValueOf(const std::string& text);
-
 // Dialog 342, ｸｲｯｸ入力設定. No check: an empty word is accepted.
 struct QuickInputForm {
   std::string word1;  // control 1059

@@ -146,16 +146,6 @@ TEST(DisplayForm, ShowsNumbersUnsignedAndStoresEveryControl) {
   EXPECT_EQ(settings.textColour, 0xABCDEF);
 }
 
-TEST(UnsignedValue, DigitsWithBlanksAroundThemOnly) {
-  EXPECT_EQ(unsignedValueOf("0"), 0);
-  EXPECT_EQ(unsignedValueOf(" 17\t"), 17);
-  EXPECT_EQ(unsignedValueOf("4294967295"), 4294967295LL);
-  EXPECT_EQ(unsignedValueOf("4294967296"), -1);
-  EXPECT_EQ(unsignedValueOf("+5"), -1);
-  EXPECT_EQ(unsignedValueOf("5 5"), -1);
-  EXPECT_EQ(unsignedValueOf("１２"), -1);  // full-width digits
-}
-
 TEST(QuickInputForm, AcceptsEmptyWordsAndKeeps28BytesOfOneLine) {
   LocalSettings settings;
   QuickInputForm form = quickInputFormFrom(settings);
