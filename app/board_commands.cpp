@@ -165,7 +165,7 @@ int ownRowLookup(BoardCommandContext& ctx) {
 }
 
 bool preSaveCheck(BoardCommandContext& ctx) {
-  int result = checkBoard(ctx.app.board, ctx.ui);
+  CheckResult result = checkBoard(ctx.app.board, ctx.ui);
   ctx.app.main.lastLoadResult = result;
   if (result == kChanged) {
     // The reload gives up when a lock came in between and stayed, or the

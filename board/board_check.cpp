@@ -4,12 +4,12 @@
 
 #include "board/board_file.h"
 #include "board/board_head_line.h"
-#include "common/messages.h"
 #include "board/lock_wait.h"
+#include "common/messages.h"
 
 namespace wabo {
 
-int checkBoard(const BoardState& board, Ui& ui) {
+CheckResult checkBoard(const BoardState& board, Ui& ui) {
   if (!lockGoneSoon(lockFilePath(board.currentBoardPath))) return kUnreadable;
   std::FILE* file = std::fopen(board.currentBoardPath.c_str(), "rb");
   if (!file) return kUnreadable;

@@ -28,7 +28,7 @@ std::string lockFilePath(const std::string& boardPath);
 // than a save takes, see lock_wait.h) or not a board file (then `ui` has been told of a wrong format mark; a head line whose
 // stamp is not a number also gives 2, without a message). Opens the board
 // file once and reads only its head line.
-int checkBoard(const BoardState& board, Ui& ui);
+CheckResult checkBoard(const BoardState& board, Ui& ui);
 
 // One member row of a board file: the texts of columns 0..9 (board/columns.h)
 // and the icon number (0..69; anything else in the file reads as 0).

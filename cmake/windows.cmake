@@ -31,7 +31,4 @@ add_executable(nbtstat_standin ${CMAKE_SOURCE_DIR}/tools/nbtstat_standin.cpp)
 set_target_properties(nbtstat_standin PROPERTIES OUTPUT_NAME nbtstat RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin)
 target_link_options(nbtstat_standin PRIVATE -static -static-libgcc -static-libstdc++)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/e2e/CMakeLists.txt)
-  add_subdirectory(e2e)
-endif()
-
+add_subdirectory(e2e)
