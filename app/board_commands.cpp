@@ -15,7 +15,6 @@ namespace wabo {
 
 namespace {
 
-constexpr int kPcNameColumn = 9;
 constexpr int kShownPcNameWidth = 100;
 
 // Destination input for editRowIndex: the row into the buffers, the dialog,
@@ -33,7 +32,7 @@ void deleteMemberCommand(BoardCommandContext& ctx, bool startWithSelected) {
   e.deleteId.clear();
   if (startWithSelected) {
     int row = ctx.list.firstSelected();
-    if (row >= 0) e.deleteId = ctx.list.text(row, 0, kShortTextBytes);
+    if (row >= 0) e.deleteId = cellText(ctx.list, row, kIdColumn);
   }
   if (ctx.dialogs.deleteIdDialog() != 0) return;
   if (!preSaveCheck(ctx)) return;
@@ -47,7 +46,7 @@ void changeIcon(BoardCommandContext& ctx, bool preferSelected) {
   e.editRowIndex = row;
   if (row >= 0) {
     e.editIconNumberText = std::to_string(ctx.list.image(row));
-    e.iconDialogId = ctx.list.text(row, 0, kShortTextBytes);
+    e.iconDialogId = cellText(ctx.list, row, kIdColumn);
   } else {
     e.editIconNumberText.clear();
     e.iconDialogId.clear();
@@ -131,9 +130,9 @@ void pcNameInput(BoardCommandContext& ctx) {
   int row = ctx.list.firstSelected();
   if (row < 0) return;
   e.editRowIndex = row;
-  e.editId = ctx.list.text(row, 0, kShortTextBytes);
-  e.editName = ctx.list.text(row, 1, kShortTextBytes);
-  e.editPcName = ctx.list.text(row, kPcNameColumn, kShortTextBytes);
+  e.editId = cellText(ctx.list, row, kIdColumn);
+  e.editName = cellText(ctx.list, row, kNameColumn);
+  e.editPcName = cellText(ctx.list, row, kPcNameColumn);
   // The ID field of the dialog is read-only and is not read back: an ID of
   // 29 bytes would come back cut to 28 and name nobody.
   const std::string id = e.editId;

@@ -1,5 +1,6 @@
 #include "app/mail_commands.h"
 
+#include "board/member_lookup.h"
 #include "common/limits.h"
 
 namespace wabo {
@@ -11,7 +12,7 @@ void mailToSelectedMember(MailCommandContext& ctx) {
   // receiver preset below would be left from an earlier command.
   if (app.local.userId.empty()) return;
   int row = ctx.board.list.firstSelected();
-  app.mail.mailRecipientId = row >= 0 ? ctx.board.list.text(row, 0, kShortTextBytes) : std::string();
+  app.mail.mailRecipientId = row >= 0 ? cellText(ctx.board.list, row, kIdColumn) : std::string();
   ctx.composer.composeMail();
 }
 

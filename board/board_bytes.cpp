@@ -52,7 +52,8 @@ std::string boardFileBytes(const MemberList& list, const BoardState& board, int 
 bool holdsEndId(const MemberList& list) {
   const int n = list.rowCount();
   for (int i = 0; i < n; ++i)
-    if (forFile(list.text(i, 0, kShortTextBytes), kShortTextBytes, false) == "END") return true;
+    if (forFile(list.text(i, kIdColumn, kColumns[kIdColumn].bufferBytes), kColumns[kIdColumn].bufferBytes, false) == "END")
+      return true;
   return false;
 }
 

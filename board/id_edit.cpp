@@ -1,5 +1,6 @@
 #include "board/id_edit.h"
 
+#include "board/member_lookup.h"
 #include "common/limits.h"
 #include "common/messages.h"
 #include "common/sjis.h"
@@ -25,7 +26,7 @@ IdEditVerdict checkIdEdit(const MemberList& list, int row, const std::string& ty
     v.warning = msg::kDuplicateId;
     return v;
   }
-  v.unchanged = list.text(row, 0, kShortTextBytes) == v.id;
+  v.unchanged = cellText(list, row, kIdColumn) == v.id;
   return v;
 }
 

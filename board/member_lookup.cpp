@@ -10,6 +10,10 @@ int findMember(const MemberList& list, const std::string& id) {
   return list.findId(id);
 }
 
+std::string cellText(const MemberList& list, int row, Column column) {
+  return list.text(row, column, kColumns[column].bufferBytes);
+}
+
 void readRow(const MemberList& list, int row, EditBuffers& edit, bool withDestination) {
   edit.clearRowTexts();
   for (Column column : kFormColumns) {

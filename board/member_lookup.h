@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "board/columns.h"
 #include "board/edit_buffers.h"
 #include "board/member_list.h"
 
@@ -11,6 +12,9 @@ namespace wabo {
 // Row of the member `id` (whole text, letters ignoring case, first match), or
 // -1. An empty ID names nobody.
 int findMember(const MemberList& list, const std::string& id);
+
+// The text of `column` in row `row`, read with the column's byte limit.
+std::string cellText(const MemberList& list, int row, Column column);
 
 // Copies row `row` into the eight edit buffers (29 bytes for ID, name,
 // destination and return time, 99 for the others) and its image index into

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "board/member_lookup.h"
 #include "common/checked_file.h"
 #include "common/clock.h"
 #include "common/limits.h"
@@ -12,8 +13,6 @@
 namespace wabo {
 
 namespace {
-
-constexpr int kNameColumn = 1;
 
 class PickupGuard {
  public:
@@ -28,7 +27,7 @@ class PickupGuard {
 
 std::string senderName(const MemberList& list, const std::string& senderId) {
   int row = senderId.empty() ? -1 : list.findId(senderId);
-  return row < 0 ? std::string(msg::kMailUnknownSender) : list.text(row, kNameColumn, kShortTextBytes);
+  return row < 0 ? std::string(msg::kMailUnknownSender) : cellText(list, row, kNameColumn);
 }
 
 // True when the file at `path` is to be shown now. A complete file is; an

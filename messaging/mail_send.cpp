@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/board_save.h"
+#include "board/member_lookup.h"
 #include "common/limits.h"
 #include "common/messages.h"
 #include "common/platform_file.h"
@@ -12,8 +13,6 @@
 namespace wabo {
 
 namespace {
-
-constexpr int kNameColumn = 1;
 
 int findRow(const MemberList& list, const std::string& id) { return id.empty() ? -1 : list.findId(id); }
 
@@ -78,7 +77,7 @@ bool sendToRecipientList(MailSendContext& ctx, Ui& dialogUi, const std::string& 
     if (sendMail(ctx) == MailSendResult::Sent) {
       int row = findRow(ctx.list, mail.mailRecipientId);
       if (anySent) summary += ',';
-      if (row >= 0) summary += ctx.list.text(row, kNameColumn, kShortTextBytes);
+      if (row >= 0) summary += cellText(ctx.list, row, kNameColumn);
       anySent = true;
     }
     if (comma == std::string::npos) break;
@@ -95,7 +94,7 @@ bool sendToRecipientList(MailSendContext& ctx, Ui& dialogUi, const std::string& 
 std::vector<MailMember> mailMembers(const MemberList& list) {
   std::vector<MailMember> members;
   for (int row = 0; row < list.rowCount(); ++row)
-    members.push_back({list.text(row, 0, kShortTextBytes), list.text(row, kNameColumn, kShortTextBytes)});
+    members.push_back({cellText(list, row, kIdColumn), cellText(list, row, kNameColumn)});
   return members;
 }
 

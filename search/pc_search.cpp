@@ -1,13 +1,12 @@
 #include "search/pc_search.h"
 
+#include "board/member_lookup.h"
 #include "common/limits.h"
 #include "common/messages.h"
 
 namespace wabo {
 
 namespace {
-
-constexpr int kPcNameColumn = 9;
 
 ProbeResult probeRow(SearchSite& site, const std::string& pcName) {
   if (!isProbeablePcName(pcName)) return ProbeResult::NotConnected;
@@ -37,7 +36,7 @@ void searchRows(SearchRows& rows, SearchSite& site) {
 
 bool anyRowHasPcName(const MemberList& list) {
   for (int row = 0, n = list.rowCount(); row < n; ++row)
-    if (!list.text(row, kPcNameColumn, kShortTextBytes).empty()) return true;
+    if (!cellText(list, row, kPcNameColumn).empty()) return true;
   return false;
 }
 

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include "board/columns.h"
+#include "board/search_mark.h"
 #include "common/limits.h"
 #include "common/messages.h"
 #include "common/sjis.h"
@@ -14,8 +16,6 @@
 
 namespace wabo {
 namespace {
-
-constexpr int kPcNameColumn = 9;
 
 // Set at exit: the running probe's child is ended and the loop stops.
 HANDLE exitEvent() {
@@ -39,16 +39,18 @@ class ThreadSide : public SearchRows, public SearchSite {
     LVITEMA item = {};
     item.iSubItem = kPcNameColumn;
     item.pszText = buffer;
-    item.cchTextMax = static_cast<int>(kShortTextBytes);
+    constexpr std::size_t kBytes = kColumns[kPcNameColumn].bufferBytes;
+    static_assert(kBytes <= sizeof buffer, "the PC-Name fits the buffer");
+    item.cchTextMax = static_cast<int>(kBytes);
     SendMessageA(t_.listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return sjis::cut(buffer, textLimit(kShortTextBytes));
+    return sjis::cut(buffer, textLimit(kBytes));
   }
 
   void setMark(int row, int mark) override {
     if (row < 0 || exiting()) return;  // -1 would mean every row
     LVITEMA item = {};
     item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(mark) & 0xF);
+    item.state = itemStateOfMark(mark);
     SendMessageA(t_.listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   }
 
