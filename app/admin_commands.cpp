@@ -81,7 +81,10 @@ void otherSettingsCommand(AdminContext& ctx) {
 }
 
 // 40045: the captions go into the board file of the board shown, by the
-// same checked and locked save as every change of a row.
+// same checked and locked save as every change of a row. Should another
+// copy save while the administrator reads the comma message, the save
+// reloads its board and takes the changed captions over it again, so
+// neither that copy's edit nor the rename is lost.
 void columnNamesCommand(AdminContext& ctx) {
   BoardState& board = ctx.board.app.board;
   ColumnNamesFields fields;
@@ -89,12 +92,17 @@ void columnNamesCommand(AdminContext& ctx) {
   const ColumnCaptions shown = fields.columnNames;
   if (ctx.dialogs.columnNamesDialog(fields) != 0) return;
   if (!preSaveCheck(ctx.board)) return;
-  const ColumnCaptions before = board.columnNames;
+  ColumnCaptions inFile = board.columnNames;  // as last loaded
   if (takeTypedCaptions(shown, fields.columnNames, board.columnNames)) ctx.board.ui.inform(msg::kCommaConverted);
-  if (!saveBoard(ctx.board.list, ctx.board.app, ctx.board.ui)) {
+  const BoardChange takeCaptionsAgain = [&](MemberList&) -> const char* {
+    inFile = board.columnNames;  // just reloaded
+    takeTypedCaptions(shown, fields.columnNames, board.columnNames);
+    return nullptr;
+  };
+  if (!saveBoard(ctx.board.list, ctx.board.app, ctx.board.ui, takeCaptionsAgain)) {
     // Not in the file: the captions must not ride along with the next save
     // of some other change either.
-    board.columnNames = before;
+    board.columnNames = inFile;
     return;
   }
   ctx.board.view.reloadBoard();

@@ -4,6 +4,8 @@
 // written, the column names under the board's lock, new board files).
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/admin_commands.h"
 #include "common/clock.h"
 #include "common/messages.h"
@@ -333,6 +335,40 @@ TEST_F(AdminCommands, ColumnNamesKeepAnotherMembersSaveMadeWhileTheDialogWasOpen
   EXPECT_EQ(fileRows(file), (std::vector<std::string>{kRowA, rowB2}));
   EXPECT_NE(file.find("\r\n朝会は10時\r\n"), std::string::npos);
   EXPECT_TRUE(ui.informations.empty());
+}
+
+// Message boxes of the administrator's PC; another member saves the board
+// while the first information is on the screen.
+class UiWhileAnotherSaves : public RecordingUi {
+ public:
+  std::function<void()> meanwhile;
+  void inform(const char* text) override {
+    RecordingUi::inform(text);
+    if (meanwhile) std::exchange(meanwhile, nullptr)();
+  }
+};
+
+TEST_F(AdminCommands, ColumnNamesAreTakenOverASaveMadeWhileTheCommaMessageWasShown) {
+  UiWhileAnotherSaves shownUi;
+  BoardCommandContext onThisPc{list, app, shownUi, dialogs, view};
+  AdminContext adminHere{onThisPc, admin, menu, folder.file("Wabo.ini")};
+  const std::string otherCaptions = "ID,Icon No.,名前,行き先,戻り予定,書込日時,内線,連絡事項,予定,その他,PC-Name\r\n";
+  const std::string rowB2 = "B02,5,佐藤,外出,15:00,2024/05/06 09:29,,,,,pc-b";
+  shownUi.meanwhile = [&] { writeBoard(boardBytes(2222, {kRowA, rowB2}, "朝会は10時", otherCaptions)); };
+  admin.captions = [](ColumnNamesFields& f) { f.columnNames[1] = "居場所,今"; };
+  columnNamesCommand(adminHere);
+
+  std::string file = board();
+  EXPECT_EQ(firstLines(file, 2).substr(firstLines(file, 1).size()),
+            "ID,Icon No.,名前,居場所/今,戻り予定,書込日時,内線,連絡事項,予定,その他,PC-Name\r\n")
+      << "the rename over the other member's captions";
+  EXPECT_EQ(fileRows(file), (std::vector<std::string>{kRowA, rowB2})) << "the other member's edit stays";
+  EXPECT_NE(file.find("\r\n朝会は10時\r\n"), std::string::npos);
+  EXPECT_EQ(shownUi.informations, (std::vector<std::string>{msg::kCommaConverted})) << "told once";
+  EXPECT_TRUE(shownUi.warnings.empty()) << shownUi.warnings.front();
+  EXPECT_EQ(list.columnCaption(2), "居場所/今");
+  EXPECT_EQ(list.columnCaption(5), "内線");
+  EXPECT_EQ(checkBoard(app.board, shownUi), kUnchanged);
 }
 
 TEST_F(AdminCommands, NewBoardFilesAreWrittenAtOnceWithoutTouchingTheBoardShown) {
