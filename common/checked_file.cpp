@@ -38,9 +38,10 @@ bool replaceWithRetries(const std::string& from, const std::string& to, int mill
                       [&] { return platform::fileExists(from); }, milliseconds);
 }
 
-bool writeFileReplacing(const std::string& path, const std::string& tempPath, const std::string& bytes) {
+bool writeFileReplacing(const std::string& path, const std::string& tempPath, const std::string& bytes,
+                        int replaceWaitMs) {
   if (!writeFileChecked(tempPath, bytes)) return false;
-  if (replaceWithRetries(tempPath, path)) return true;
+  if (replaceWithRetries(tempPath, path, replaceWaitMs)) return true;
   platform::removeFile(tempPath);
   return false;
 }

@@ -19,8 +19,10 @@ bool copyFileChecked(const std::string& from, const std::string& to);
 bool replaceWithRetries(const std::string& from, const std::string& to, int milliseconds = 20);
 
 // Writes `bytes` to `tempPath` and moves it over `path`: a reader sees the
-// old file or the new one, never a part. The temporary file is removed
-// when anything fails.
-bool writeFileReplacing(const std::string& path, const std::string& tempPath, const std::string& bytes);
+// old file or the new one, never a part. A reader that holds `path` open is
+// waited for up to `replaceWaitMs`. The temporary file is removed when
+// anything fails.
+bool writeFileReplacing(const std::string& path, const std::string& tempPath, const std::string& bytes,
+                        int replaceWaitMs = 20);
 
 }  // namespace wabo

@@ -12,6 +12,8 @@ struct FileFaults {
   std::string readOnlyFile;      // cannot be written, replaced or deleted
   std::string undeletableFile;   // cannot be deleted ...
   int undeletableTimes = -1;     // ... that many times, then it can; -1: never
+  std::string heldOpenFile;      // another program has it open: nothing replaces it ...
+  int heldOpenMs = 0;            // ... for this long after the faults were planned
 };
 
 // Replaces the planned faults; FileFaults{} plans none.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <thread>
@@ -15,6 +16,7 @@ namespace wabo::platform {
 namespace {
 
 FileFaults faults;
+std::chrono::steady_clock::time_point faultsPlanned;
 
 bool plannedReadOnly(const std::string& path) { return !path.empty() && path == faults.readOnlyFile; }
 
@@ -25,9 +27,17 @@ bool failsDelete(const std::string& path) {
   return faults.undeletableTimes > 0 && faults.undeletableTimes-- > 0;
 }
 
+bool heldOpen(const std::string& path) {
+  return !path.empty() && path == faults.heldOpenFile &&
+         std::chrono::steady_clock::now() - faultsPlanned < std::chrono::milliseconds(faults.heldOpenMs);
+}
+
 }  // namespace
 
-void setFileFaultsForTests(const FileFaults& planned) { faults = planned; }
+void setFileFaultsForTests(const FileFaults& planned) {
+  faults = planned;
+  faultsPlanned = std::chrono::steady_clock::now();
+}
 
 // Tests on Linux write '\' in paths as the program does; the core treats '/'
 // as a separator too, so the real temporary folders of the tests use '/'.
@@ -55,7 +65,7 @@ CreateResult createNew(const std::string& path, const std::string& content) {
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
-  if (plannedReadOnly(to)) return false;
+  if (plannedReadOnly(to) || heldOpen(to)) return false;
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 

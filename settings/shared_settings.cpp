@@ -75,13 +75,18 @@ void loadSharedSettings(SharedSettings& settings, const std::string& path) {
   std::fclose(file);
 }
 
+// Every copy reads Wabo.ini at its start, over the network: a reader that
+// holds it open just when the administrator saves is waited for, so the
+// save is not refused for a moment's read.
+constexpr int kReaderWaitMs = 1000;
+
 bool saveSharedSettings(const SharedSettings& settings, const std::string& path) {
   // An administrator who marked the file read-only wants it kept; the
   // replace below would not ask.
   if (platform::isReadOnly(path)) return false;
   // Every member reads this file at start: a write that fails half way must
   // leave the previous file, not a cut one.
-  return writeFileReplacing(path, path + ".new", format(settings));
+  return writeFileReplacing(path, path + ".new", format(settings), kReaderWaitMs);
 }
 
 }  // namespace wabo

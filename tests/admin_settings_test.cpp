@@ -9,6 +9,7 @@
 #include "app/admin_commands.h"
 #include "common/clock.h"
 #include "common/messages.h"
+#include "common/platform_file_faults.h"
 #include "settings/column_captions.h"
 #include "settings/destination_list_edit.h"
 #include "settings/shared_settings.h"
@@ -290,6 +291,27 @@ TEST_F(AdminCommands, AWaboIniThatCannotBeWrittenIsToldAndNothingIsKept) {
   EXPECT_EQ(ui.warnings.size(), 4u);
   EXPECT_EQ(app.shared.destinationList, before.destinationList);
   EXPECT_EQ(ini(), "old");
+  EXPECT_FALSE(exists(folder.file("Wabo.ini.new")));
+}
+
+TEST_F(AdminCommands, AWaboIniThatAnotherCopyIsReadingIsWaitedForAMoment) {
+  writeFile(folder.file("Wabo.ini"), "old");
+  admin.destinations = [](DestinationListFields& f) { f.destinationList = slotsOf({{0, "本社"}}); };
+  // Another member's copy reads it at its start for 150 ms: the save waits.
+  platform::setFileFaultsForTests({-1, "", "", -1, folder.file("Wabo.ini"), 150});
+  run(destinationListCommand);
+  EXPECT_TRUE(ui.warnings.empty());
+  EXPECT_EQ(ini(), iniBytes(kDefaultNames, paths(), folder.path(), "1", "0", "1", slotsOf({{0, "本社"}})));
+
+  // Held much longer: told, and the program keeps what the file still holds.
+  const std::string held = ini();
+  platform::setFileFaultsForTests({-1, "", "", -1, folder.file("Wabo.ini"), 5000});
+  admin.destinations = [](DestinationListFields& f) { f.destinationList = slotsOf({{0, "支店"}}); };
+  run(destinationListCommand);
+  platform::setFileFaultsForTests({});
+  EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kSharedSettingsNotWritten}));
+  EXPECT_EQ(app.shared.destinationList, slotsOf({{0, "本社"}}));
+  EXPECT_EQ(ini(), held);
   EXPECT_FALSE(exists(folder.file("Wabo.ini.new")));
 }
 
