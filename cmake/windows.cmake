@@ -1,14 +1,22 @@
 # The Win32 program: wabocore + the shell + resources, statically linked.
 
-# Icons are drawn by a small host program at build time.
+# Icons are drawn at build time by the icon generator, built for the build
+# host from its own project (tools/icongen), the one build it has.
+include(ExternalProject)
 find_program(HOST_CXX NAMES c++ g++ REQUIRED)
+set(ICONGEN_DIR ${CMAKE_BINARY_DIR}/icongen-host)
+ExternalProject_Add(icongen_host
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/icongen
+  BINARY_DIR ${ICONGEN_DIR}
+  CMAKE_ARGS -DCMAKE_CXX_COMPILER=${HOST_CXX} -DCMAKE_BUILD_TYPE=Release
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND "")
+file(GLOB ICONGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/icongen/*)
 set(ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 add_custom_command(
   OUTPUT ${ICON_DIR}/icon128.ico
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${ICON_DIR}
-  COMMAND ${HOST_CXX} -std=c++17 -O2 -o ${CMAKE_BINARY_DIR}/icongen ${CMAKE_SOURCE_DIR}/tools/icongen.cpp
-  COMMAND ${CMAKE_BINARY_DIR}/icongen ${ICON_DIR}
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/icongen.cpp
+  COMMAND ${ICONGEN_DIR}/icongen ${ICON_DIR}
+  DEPENDS icongen_host ${ICONGEN_SOURCES}
   COMMENT "Drawing the program's icons")
 add_custom_target(icons DEPENDS ${ICON_DIR}/icon128.ico)
 
