@@ -8,9 +8,9 @@
 namespace wabo {
 namespace {
 
-class AutoUpdateDialog : public ModalDialog {
+class AutoUpdateDialog : public SwatchDialog {
  public:
-  explicit AutoUpdateDialog(AutoUpdateFields& fields) : fields_(fields) {}
+  explicit AutoUpdateDialog(AutoUpdateFields& fields) : SwatchDialog(fields.colourPickerOwner), fields_(fields) {}
 
  protected:
   bool onInit() override {
@@ -18,8 +18,8 @@ class AutoUpdateDialog : public ModalDialog {
     setChecked(IDC_AU_ENABLED, form.enabled == 1);
     setText(IDC_AU_MINUTES, form.minutesText);
     setChecked(IDC_AU_PC_SEARCH, form.pcSearch == 1);
-    swatches_.add(IDC_AU_CONNECTED_SWATCH, form.connectedColour);
-    swatches_.add(IDC_AU_NOT_CONNECTED_SWATCH, form.notConnectedColour);
+    addSwatch(IDC_AU_CONNECTED_SWATCH, IDC_AU_CONNECTED_PICK, form.connectedColour);
+    addSwatch(IDC_AU_NOT_CONNECTED_SWATCH, IDC_AU_NOT_CONNECTED_PICK, form.notConnectedColour);
     // Shown, and stored again on OK, but not to be changed here.
     for (int control : {IDC_AU_PC_SEARCH, IDC_AU_CONNECTED_PICK, IDC_AU_NOT_CONNECTED_PICK})
       enable(control, form.pcSearchAllowed);
@@ -32,8 +32,8 @@ class AutoUpdateDialog : public ModalDialog {
     form.enabled = isChecked(IDC_AU_ENABLED) ? 1 : 0;
     form.pcSearch = isChecked(IDC_AU_PC_SEARCH) ? 1 : 0;
     form.minutesText = fieldText(IDC_AU_MINUTES, kShortTextBytes);
-    form.connectedColour = swatches_.colour(IDC_AU_CONNECTED_SWATCH);
-    form.notConnectedColour = swatches_.colour(IDC_AU_NOT_CONNECTED_SWATCH);
+    form.connectedColour = swatchColour(IDC_AU_CONNECTED_SWATCH);
+    form.notConnectedColour = swatchColour(IDC_AU_NOT_CONNECTED_SWATCH);
     if (const char* refusal = checkAutoUpdateForm(form)) {
       DialogUi(window()).warn(refusal);
       return;
@@ -42,23 +42,8 @@ class AutoUpdateDialog : public ModalDialog {
     close(0);
   }
 
-  bool onCommand(int control, int code) override {
-    if (code != BN_CLICKED) return false;
-    if (control == IDC_AU_CONNECTED_PICK)
-      swatches_.pick(window(), fields_.colourPickerOwner, IDC_AU_CONNECTED_SWATCH);
-    else if (control == IDC_AU_NOT_CONNECTED_PICK)
-      swatches_.pick(window(), fields_.colourPickerOwner, IDC_AU_NOT_CONNECTED_SWATCH);
-    else
-      return false;
-    return true;
-  }
-
-  HBRUSH onStaticColour(int control) override { return swatches_.brushFor(control); }
-  void onDestroy() override { swatches_.release(); }
-
  private:
   AutoUpdateFields& fields_;
-  ColourSwatches swatches_;
 };
 
 }  // namespace

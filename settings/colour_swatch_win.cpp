@@ -4,51 +4,53 @@
 
 namespace wabo {
 
-void ColourSwatches::add(int control, std::int32_t colour) {
-  swatches_.push_back({control, colour, CreateSolidBrush(static_cast<COLORREF>(colour))});
+void SwatchDialog::addSwatch(int swatch, int pickButton, std::int32_t colour) {
+  swatches_.push_back({swatch, pickButton, colour, CreateSolidBrush(static_cast<COLORREF>(colour))});
 }
 
-ColourSwatches::Swatch* ColourSwatches::find(int control) {
-  for (Swatch& s : swatches_)
-    if (s.control == control) return &s;
-  return nullptr;
-}
-
-const ColourSwatches::Swatch* ColourSwatches::find(int control) const {
+const SwatchDialog::Swatch* SwatchDialog::find(int swatch) const {
   for (const Swatch& s : swatches_)
-    if (s.control == control) return &s;
+    if (s.control == swatch) return &s;
   return nullptr;
 }
 
-std::int32_t ColourSwatches::colour(int control) const {
-  const Swatch* s = find(control);
+std::int32_t SwatchDialog::swatchColour(int swatch) const {
+  const Swatch* s = find(swatch);
   return s == nullptr ? 0 : s->colour;
 }
 
-HBRUSH ColourSwatches::brushFor(int control) const {
+HBRUSH SwatchDialog::onStaticColour(int control) {
   const Swatch* s = find(control);
   return s == nullptr ? nullptr : s->brush;
 }
 
-void ColourSwatches::pick(HWND dialog, HWND pickerOwner, int control) {
-  Swatch* s = find(control);
-  if (s == nullptr) return;
-  // The picker belongs to the member list, not to this dialog: keep the
-  // dialog from taking input while the picker is open.
-  EnableWindow(dialog, FALSE);
-  COLORREF chosen = pickColour(pickerOwner, static_cast<COLORREF>(s->colour));
-  EnableWindow(dialog, TRUE);
-  SetForegroundWindow(dialog);
-  HBRUSH brush = CreateSolidBrush(chosen);
-  if (brush != nullptr) {
-    if (s->brush != nullptr) DeleteObject(s->brush);
-    s->brush = brush;
+bool SwatchDialog::onCommand(int control, int code) {
+  if (code != BN_CLICKED) return false;
+  for (Swatch& s : swatches_) {
+    if (s.pickButton != control) continue;
+    pick(s);
+    return true;
   }
-  s->colour = static_cast<std::int32_t>(chosen);
-  InvalidateRect(dialog, nullptr, TRUE);
+  return false;
 }
 
-void ColourSwatches::release() {
+void SwatchDialog::pick(Swatch& s) {
+  // The picker belongs to the member list, not to this dialog: keep the
+  // dialog from taking input while the picker is open.
+  EnableWindow(window(), FALSE);
+  COLORREF chosen = pickColour(pickerOwner_, static_cast<COLORREF>(s.colour));
+  EnableWindow(window(), TRUE);
+  SetForegroundWindow(window());
+  HBRUSH brush = CreateSolidBrush(chosen);
+  if (brush != nullptr) {
+    if (s.brush != nullptr) DeleteObject(s.brush);
+    s.brush = brush;
+  }
+  s.colour = static_cast<std::int32_t>(chosen);
+  InvalidateRect(window(), nullptr, TRUE);
+}
+
+void SwatchDialog::release() {
   for (Swatch& s : swatches_)
     if (s.brush != nullptr) DeleteObject(s.brush);
   swatches_.clear();

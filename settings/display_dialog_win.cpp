@@ -8,9 +8,9 @@
 namespace wabo {
 namespace {
 
-class DisplayDialog : public ModalDialog {
+class DisplayDialog : public SwatchDialog {
  public:
-  explicit DisplayDialog(DisplayFields& fields) : fields_(fields) {}
+  explicit DisplayDialog(DisplayFields& fields) : SwatchDialog(fields.colourPickerOwner), fields_(fields) {}
 
  protected:
   bool onInit() override {
@@ -19,8 +19,8 @@ class DisplayDialog : public ModalDialog {
     setChecked(IDC_DISP_GRID_LINES, form.showGridLines == 1);
     setText(IDC_DISP_FONT_SIZE, form.fontSizeText);
     setText(IDC_DISP_ROW_HEIGHT, form.rowHeightText);
-    swatches_.add(IDC_DISP_BACK_SWATCH, form.backgroundColour);
-    swatches_.add(IDC_DISP_TEXT_SWATCH, form.textColour);
+    addSwatch(IDC_DISP_BACK_SWATCH, IDC_DISP_BACK_PICK, form.backgroundColour);
+    addSwatch(IDC_DISP_TEXT_SWATCH, IDC_DISP_TEXT_PICK, form.textColour);
     focus(IDCANCEL);
     return false;
   }
@@ -31,8 +31,8 @@ class DisplayDialog : public ModalDialog {
     form.showGridLines = isChecked(IDC_DISP_GRID_LINES) ? 1 : 0;
     form.fontSizeText = fieldText(IDC_DISP_FONT_SIZE, kShortTextBytes);
     form.rowHeightText = fieldText(IDC_DISP_ROW_HEIGHT, kShortTextBytes);
-    form.backgroundColour = swatches_.colour(IDC_DISP_BACK_SWATCH);
-    form.textColour = swatches_.colour(IDC_DISP_TEXT_SWATCH);
+    form.backgroundColour = swatchColour(IDC_DISP_BACK_SWATCH);
+    form.textColour = swatchColour(IDC_DISP_TEXT_SWATCH);
     if (const char* refusal = checkDisplayForm(form)) {
       DialogUi(window()).warn(refusal);
       return;
@@ -41,20 +41,8 @@ class DisplayDialog : public ModalDialog {
     close(0);
   }
 
-  bool onCommand(int control, int code) override {
-    if (code != BN_CLICKED) return false;
-    if (control == IDC_DISP_BACK_PICK) swatches_.pick(window(), fields_.colourPickerOwner, IDC_DISP_BACK_SWATCH);
-    else if (control == IDC_DISP_TEXT_PICK) swatches_.pick(window(), fields_.colourPickerOwner, IDC_DISP_TEXT_SWATCH);
-    else return false;
-    return true;
-  }
-
-  HBRUSH onStaticColour(int control) override { return swatches_.brushFor(control); }
-  void onDestroy() override { swatches_.release(); }
-
  private:
   DisplayFields& fields_;
-  ColourSwatches swatches_;
 };
 
 }  // namespace
