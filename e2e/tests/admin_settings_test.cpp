@@ -19,18 +19,6 @@ const char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
 const char kNotWritten[] = "共有設定ﾌｧｲﾙ(Wabo.ini)に書き込めませんでした\n設定は変更されていません";
 const char kBoardSettingsTitle[] = "行き先表示ﾎﾞｰﾄﾞの設定";
 
-// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
-// stops at each dialog for its picture in docs/.
-void picture(const std::string& name, HWND window) {
-  char folder[MAX_PATH];
-  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
-  if (n == 0 || n >= sizeof folder) return;
-  std::vector<int> r = rectOf(window);
-  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
-                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
-}
-
 // An office whose two PCs keep Wabo.ini in the shared board folder.
 struct Office {
   BoardFolder shared;

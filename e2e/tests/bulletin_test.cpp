@@ -79,19 +79,6 @@ std::string deleteRow(ProgramCopy& copy, HWND board, ListViewProbe& list, int ro
   return text;
 }
 
-// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
-// stops for a picture of the window: it leaves "<name>.ready" with the
-// window's rectangle and goes on once the script leaves "<name>.done".
-void picture(const std::string& name, HWND window) {
-  char folder[MAX_PATH];
-  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
-  if (n == 0 || n >= sizeof folder) return;
-  std::vector<int> r = rectOf(window);
-  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
-                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
-}
-
 // A and B open the board on the same file; A posts, then B posts: both
 // posts are in the file and in B's list. A deletion asked with No keeps the
 // post; with Yes it removes only that post and A's list shows B's post too.

@@ -37,52 +37,62 @@ void confirm(HWND dialog, const Fields& fields = {}) {
   waitUntilGone(dialog);
 }
 
-// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
-// stops at a few windows for the pictures of docs/: it leaves "<name>.ready"
-// with the window's rectangle and goes on once the script leaves "<name>.done".
-void picture(const std::string& name, HWND window) {
-  char folder[MAX_PATH];
-  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
-  if (n == 0 || n >= sizeof folder) return;
-  std::vector<int> r = rectOf(window);
-  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
-                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
-}
-
-// Copy A adds a member, sets destinations by the dialog and by quick input,
-// changes its icon, enters a PC name and writes the message; refused input
-// keeps the dialogs open. An edit in A after B has saved keeps B's change;
-// B reloads and shows it all.
-TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
+// The shared board folder holds officeOfTwo and copy A runs on it; copy B,
+// the second PC, starts where a scenario needs it.
+class BoardCommands : public ::testing::Test {
+ protected:
   BoardFolder shared;
-  shared.writeBoard(1, officeOfTwo());
-  ProgramCopy a("A"), b("B");
-  for (ProgramCopy* copy : {&a, &b}) {
-    copy->useBoardFolder(shared);
-    copy->start();
-    // After the first tick, no tick meets the steps of the test.
-    ASSERT_TRUE(copy->waitForUnchangedCheck());
+  ProgramCopy a{"A"}, b{"B"};
+
+  void SetUp() override {
+    shared.writeBoard(1, officeOfTwo());
+    start(a);
   }
-  auto board = [&] { return settledBoard(shared.file("boad1.csv"), shared.file("lock.dat")); };
+
+  void start(ProgramCopy& copy) {
+    copy.useBoardFolder(shared);
+    copy.start();
+    // After the first tick, no tick meets the steps of the test.
+    ASSERT_TRUE(copy.waitForUnchangedCheck());
+  }
+
+  std::string board() { return settledBoard(shared.file("boad1.csv"), shared.file("lock.dat")); }
+
   // The row of a member in the shared board; "" while it has none.
-  auto row = [&](const std::string& id) {
+  std::string row(const std::string& id) {
     for (const std::string& line : fileLines(board()))
       if (line.compare(0, id.size() + 1, id + ",") == 0) return line;
     return std::string();
-  };
+  }
+
   // Waits until the row of the member whose ID `start` begins with begins so.
-  auto rowBecomes = [&](const std::string& start) {
+  bool rowBecomes(const std::string& start) {
     return waitUntil([&] { return row(start.substr(0, start.find(','))).compare(0, start.size(), start) == 0; });
-  };
-  auto openDestinationOf = [](ProgramCopy& copy, const std::string& id) {
+  }
+
+  HWND openDestinationOf(ProgramCopy& copy, const std::string& id) {
     copy.postCommand(CMD_DESTINATION_BY_ID);
     confirm(copy.waitForDialog("行き先入力"), {{IDC_TARGET_ID, id}});
     return copy.waitForDialog("行き先の変更");
-  };
+  }
 
-  // B saves first; A has not reloaded, so it still shows K100 in the meeting
-  // room, and its first edit reloads before it saves.
+  // Expects the whole board file to hold `expected`, whose empty write times
+  // are those A shows (the stamp is the last save's); `expected` so filled.
+  BoardText expectBoardFile(BoardText expected) {
+    for (MemberLine& m : expected.members)
+      if (m.writeTime.empty()) m.writeTime = a.list().text(rowOf(a, m.id), 4);
+    std::vector<std::string> lines = fileLines(board()), expectedLines = fileLines(expected.bytes());
+    if (!lines.empty()) lines[0] = expectedLines[0] = "";
+    EXPECT_EQ(expectedLines, lines);
+    return expected;
+  }
+};
+
+// B saves first; A has not reloaded, so it still shows K100 in the meeting
+// room, and its new member is added over B's save, which it keeps.
+// Refused input keeps the dialog open; commas become slashes, said once.
+TEST_F(BoardCommands, NewMemberAddedOverTheOtherCopysSaveKeepsThatSave) {
+  start(b);
   confirm(openDestinationOf(b, "K100"), {{IDC_DEST_DESTINATION, "外出"}});
   ASSERT_TRUE(rowBecomes("K100,7,加藤 次郎,外出,")) << board();
   const std::string savedByB = row("K100");
@@ -91,7 +101,6 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   a.postCommand(CMD_ADD_MEMBER);
   HWND form = a.waitForDialog("新規ﾒﾝﾊﾞｰの追加");
   EXPECT_EQ("戻り予定", controlText(form, IDC_DEST_LABEL_RETURN));
-  // Refused input keeps the dialog open.
   const char* refusals[][2] = {{"", "IDが入力されていません "}, {" N1", "IDにｽﾍﾟｰｽ文字は使えません "}};
   for (const auto& refusal : refusals) {
     setControlText(form, IDC_DEST_ID, refusal[0]);
@@ -114,24 +123,62 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   ASSERT_TRUE(rowBecomes("N050,0,中村 三郎,")) << board();
   EXPECT_EQ(savedByB, row("K100"));
   EXPECT_EQ("外出", destinationOf(a, "K100"));
+  BoardText expected = officeOfTwo();
+  expected.members = {{"N050", 0, "中村 三郎", "本社/3階", "15:00", "", "090-0000-1111", "表示テスト/至急",
+                       "午後:来客", "ソフト", ""},
+                      expected.members[0], expected.members[1]};
+  expected.members[2].destination = "外出";
+  expected.members[2].writeTime = "";  // B's save stamped it
+  expectBoardFile(expected);
+}
 
-  form = openDestinationOf(a, "k100");  // letter case does not matter
+// The destination dialog finds its member in any letter case and shows the
+// row; quick input without a user ID asks for it first, then no more. B
+// reloads and shows A's edits.
+TEST_F(BoardCommands, DestinationDialogAndQuickInputReachTheFileAndTheOtherCopy) {
+  start(b);
+  HWND form = openDestinationOf(a, "k100");
   EXPECT_EQ("K100", controlText(form, IDC_DEST_ID));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(form, IDC_DEST_ID)));
   EXPECT_EQ("加藤 次郎", controlText(form, IDC_DEST_NAME));
-  EXPECT_EQ("外出", controlText(form, IDC_DEST_DESTINATION));
+  EXPECT_EQ("会議室", controlText(form, IDC_DEST_DESTINATION));
   fill(form, {{IDC_DEST_DESTINATION, "出張"}, {IDC_DEST_RETURN, "明日"}});
   picture("destination-dialog", form);
   confirm(form);
   ASSERT_TRUE(rowBecomes("K100,7,加藤 次郎,出張,明日,")) << board();
 
-  // Quick input without a user ID asks for it first; then it asks no more.
   a.postCommand(CMD_QUICK_INPUT_1);
   confirm(a.waitForDialog(kUserIdTitle), {{IDC_USER_ID, "a001"}});
   ASSERT_TRUE(rowBecomes("A001,3,青木 花子,出社,")) << board();
   a.postCommand(CMD_QUICK_INPUT_2);
   ASSERT_TRUE(rowBecomes("A001,3,青木 花子,帰宅,")) << board();
+  BoardText expected = officeOfTwo();
+  expected.members[0].destination = "帰宅";
+  expected.members[0].writeTime = "";
+  expected.members[1].destination = "出張";
+  expected.members[1].returnTime = "明日";
+  expected.members[1].writeTime = "";
+  expected = expectBoardFile(expected);
+  EXPECT_NE(officeOfTwo().members[0].writeTime, expected.members[0].writeTime) << "the edits are stamped";
+  picture("main-window-after-edits", a.mainWindow());
 
+  // (B's last save and A's may share a second, and so the stamp: whether B
+  // is told of news is left open.)
+  b.postCommand(CMD_REFRESH);
+  b.answerMessageBox();
+  for (const MemberLine& m : expected.members) {
+    ListRow shown = b.list().row(rowOf(b, m.id));
+    EXPECT_EQ(listTexts(m), shown.texts);
+    EXPECT_EQ(m.icon, shown.image) << m.id;
+  }
+}
+
+// The own icon: the user's row after the user ID is set; the list shows the
+// 70 icons with their numbers; numbers outside 0..69 and unknown IDs are
+// refused with the dialog left open; a click on an icon takes its number.
+TEST_F(BoardCommands, IconDialogOffersSeventyIconsAndRefusesWhatIsNotThere) {
+  a.postCommand(CMD_USER_ID);
+  confirm(a.waitForDialog(kUserIdTitle), {{IDC_USER_ID, "a001"}});
   a.postCommand(CMD_ICON_OWN);
   HWND icons = a.waitForDialog("アイコンの選択");
   EXPECT_EQ("A001", controlText(icons, IDC_ICON_TARGET_ID));
@@ -156,8 +203,15 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   picture("icon-dialog", icons);
   confirm(icons);
   ASSERT_TRUE(rowBecomes("A001,12,")) << board();
+  BoardText expected = officeOfTwo();
+  expected.members[0].icon = 12;
+  expectBoardFile(expected);
+}
 
-  // The PC-Name column is hidden (width 0) until a PC name is entered.
+// The PC-Name column is hidden (width 0) until a PC name is entered for the
+// selected member; the message to all members reaches the file's last line
+// and the status bar.
+TEST_F(BoardCommands, PcNameShowsItsColumnAndTheMessageReachesTheStatusBar) {
   EXPECT_EQ(0, a.list().columnWidth(9));
   a.list().setItemState(-1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   a.list().setItemState(rowOf(a, "K100"), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -180,33 +234,10 @@ TEST(TwoCopies, EditsOfOneCopyReachTheFileAndTheOtherCopy) {
   ASSERT_TRUE(waitUntil([&] { return board().find("\r\nEND,\r\n明日は/休業日です\r\n") != std::string::npos; }))
       << board();
   EXPECT_EQ("明日は/休業日です", a.statusBar().partText(0));
-  picture("main-window-after-edits", a.mainWindow());
-
-  // The whole board, with the write times that A shows.
-  auto written = [&](const std::string& id) { return a.list().text(rowOf(a, id), 4); };
   BoardText expected = officeOfTwo();
-  expected.members = {
-      {"N050", 0, "中村 三郎", "本社/3階", "15:00", written("N050"), "090-0000-1111", "表示テスト/至急", "午後:来客",
-       "ソフト", ""},
-      {"A001", 12, "青木 花子", "帰宅", "", written("A001"), "080-3333-4444", "", "", "", "PC-AOKI"},
-      {"K100", 7, "加藤 次郎", "出張", "明日", written("K100"), "", "至急", "", "", "192.168.1.20"},
-  };
+  expected.members[1].pcName = "192.168.1.20";
   expected.message = "明日は/休業日です";
-  EXPECT_NE(officeOfTwo().members[0].writeTime, written("A001")) << "the edits are stamped";
-  std::vector<std::string> lines = fileLines(board()), expectedLines = fileLines(expected.bytes());
-  lines[0] = expectedLines[0] = "";  // the stamp is the save's
-  EXPECT_EQ(expectedLines, lines);
-
-  // (B's last save and A's may share a second, and so the stamp: whether B
-  // is told of news is left open.)
-  b.postCommand(CMD_REFRESH);
-  b.answerMessageBox();
-  for (const MemberLine& m : expected.members) {
-    ListRow shown = b.list().row(rowOf(b, m.id));
-    EXPECT_EQ(listTexts(m), shown.texts);
-    EXPECT_EQ(m.icon, shown.image) << m.id;
-  }
-  EXPECT_EQ("明日は/休業日です", b.statusBar().partText(0));
+  expectBoardFile(expected);
 }
 
 }  // namespace

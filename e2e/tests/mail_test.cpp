@@ -24,18 +24,6 @@ BoardText officeOfTwo() {
   return board;
 }
 
-// As in the board commands' test: with WABO_SCREENS set, the test stops at
-// a window until scripts/screens-commands has taken its picture.
-void picture(const std::string& name, HWND window) {
-  char folder[MAX_PATH];
-  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
-  if (n == 0 || n >= sizeof folder) return;
-  std::vector<int> r = rectOf(window);
-  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
-                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
-}
-
 // The entries of a list box in another process, read as UTF-16 (the form
 // in which the system passes them between processes) and turned back into
 // Shift-JIS.

@@ -108,19 +108,6 @@ void startAndSettle(ProgramCopy& program) {
   ASSERT_TRUE(program.waitForUnchangedCheck());
 }
 
-// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
-// stops for a picture of the screen part `r`: it leaves "<name>.ready" with
-// the rectangle and goes on once the script leaves "<name>.done".
-void picture(const std::string& name, const RECT& r) {
-  char folder[MAX_PATH];
-  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
-  if (n == 0 || n >= sizeof folder) return;
-  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r.right - r.left) + "x" +
-                                                        std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
-                                                        "+" + std::to_string(r.top));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
-}
-
 RECT unionOf(HWND a, HWND b) {
   RECT ra = windowRect(a), rb = windowRect(b), both = {};
   UnionRect(&both, &ra, &rb);

@@ -1,5 +1,7 @@
 // Boards, texts and steps shared by the end-to-end tests.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -44,6 +46,22 @@ inline std::vector<int> rectOf(HWND window) {
   RECT r = windowRect(window);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
+
+// With WABO_SCREENS naming a folder (scripts/screens-commands), a test
+// stops for a picture of the screen part `r`: it leaves "<name>.ready" with
+// the rectangle and goes on once the script leaves "<name>.done".
+inline void picture(const std::string& name, const RECT& r) {
+  char folder[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
+  if (n == 0 || n >= sizeof folder) return;
+  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r.right - r.left) + "x" +
+                                                        std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
+                                                        "+" + std::to_string(r.top));
+  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
+}
+
+// The same for a whole window.
+inline void picture(const std::string& name, HWND window) { picture(name, windowRect(window)); }
 
 inline int rowOf(ProgramCopy& program, const std::string& id) {
   std::vector<std::string> ids = program.list().columnTexts(0);

@@ -75,19 +75,6 @@ void pickColour(ProgramCopy& program, HWND dialog, int button, int red, int gree
   EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }));
 }
 
-// With WABO_SCREENS naming a folder (scripts/screens-commands), the test
-// stops at the dialogs for the pictures of docs/: it leaves "<name>.ready"
-// with the window's rectangle and goes on once the script leaves "<name>.done".
-void picture(const std::string& name, HWND window) {
-  char folder[MAX_PATH];
-  DWORD n = GetEnvironmentVariableA("WABO_SCREENS", folder, sizeof folder);
-  if (n == 0 || n >= sizeof folder) return;
-  std::vector<int> r = rectOf(window);
-  writeFileBytes(joinPath(folder, name + ".ready"), std::to_string(r[2]) + "x" + std::to_string(r[3]) + "+" +
-                                                        std::to_string(r[0]) + "+" + std::to_string(r[1]));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
-}
-
 // Answers the reset's question with `button`; its text.
 std::string answerQuestion(ProgramCopy& program, int button) {
   HWND question = program.waitForDialog("確認ﾒｯｾｰｼﾞ");
