@@ -1,9 +1,9 @@
 // The resource script read as text: the menus against the command numbers
-// the program dispatches, the icons against the numbers it loads, and the
-// dialog titles that users and the end-to-end tests find dialogs by.
+// the program dispatches (an item bound to its neighbour's number would run
+// the wrong command), and the icons against the numbers it loads (two
+// numbers sharing a picture would show one member's icon for another's).
 #include <gtest/gtest.h>
 
-#include <map>
 #include <regex>
 
 #include "res/resource.h"
@@ -73,24 +73,4 @@ TEST(Resources, EveryIconNumberHasItsOwnPictureAndTheProgramIconComesFirst) {
   expected.emplace_back(128, "icon128.ico");
   for (long n = 201; n <= 273; ++n) expected.emplace_back(n, "icon" + std::to_string(n) + ".ico");
   EXPECT_EQ(icons, expected);  // 70 member icons 201..270, then 271, 272, 273
-}
-
-TEST(Resources, DialogTitles) {
-  std::map<long, std::string> titles;
-  long dialog = -1;
-  std::smatch m;
-  for (const std::string& line : wabo::test::scriptLines("res/wabo.rc")) {
-    if (std::regex_search(line, m, std::regex(R"(^(\w+)\s+DIALOGEX\b)"))) dialog = resolve(m[1]);
-    if (std::regex_search(line, m, std::regex(R"(^CAPTION\s+"([^"]*)\")"))) titles[dialog] = m[1];
-  }
-  EXPECT_EQ(titles, (std::map<long, std::string>{
-                        {IDD_DELETE_ID, u8"ﾒﾝﾊﾞｰ削除"}, {IDD_TARGET_ID, u8"行き先入力"}, {IDD_USER_ID, u8"ﾕｰｻﾞｰID設定"},
-                        {IDD_PC_NAME, u8"PC-Name入力"}, {IDD_DESTINATION, u8"行き先の変更"}, {IDD_ICON, u8"アイコンの選択"},
-                        {IDD_MESSAGE, u8"全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成"}, {IDD_VERSION, u8"ﾊﾞｰｼﾞｮﾝ情報"},
-                        {IDD_AUTO_UPDATE, u8"自動更新の設定"}, {IDD_DISPLAY, u8"表示の設定"}, {IDD_QUICK_INPUT, u8"ｸｲｯｸ入力設定"},
-                        {IDD_SHARED_LOCATION, u8"共有設定ﾌｧｲﾙ位置"}, {IDD_BOARD_SETTINGS, u8"行き先表示ﾎﾞｰﾄﾞの設定"},
-                        {IDD_DESTINATION_LIST, u8"行き先ﾘｽﾄ設定"}, {IDD_COLUMN_NAMES, u8"列名称設定"},
-                        {IDD_OTHER_SETTINGS, u8"その他設定"}, {IDD_MAIL_COMPOSE, u8"ﾒｰﾙ作成"},
-                        {IDD_MAIL_RECIPIENTS, u8"ﾒｰﾙ送信先の選択"}, {IDD_MAIL_VIEW, u8"ﾒｰﾙ内容"}, {IDD_BULLETIN, u8"掲示板"},
-                        {IDD_BULLETIN_NEW, u8"新規作成"}, {IDD_SEARCH_PROGRESS, u8"ｻｰﾁ中"}}));
 }
