@@ -14,6 +14,7 @@ struct FileFaults {
   int undeletableTimes = -1;     // ... that many times, then it can; -1: never
   std::string heldOpenFile;      // another program has it open: nothing replaces it ...
   int heldOpenMs = 0;            // ... for this long after the faults were planned
+  int writeMilliseconds = 0;     // every writeWholeFile takes this long (a slow share)
 };
 
 // Replaces the planned faults; FileFaults{} plans none.

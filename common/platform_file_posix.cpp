@@ -75,6 +75,7 @@ bool removeFile(const std::string& path) {
 }
 
 bool writeWholeFile(const std::string& path, const std::string& bytes) {
+  if (faults.writeMilliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(faults.writeMilliseconds));
   if (plannedReadOnly(path)) return false;
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;

@@ -3,6 +3,7 @@
 // repeat, and a lock held for the time of a save is waited for.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -12,6 +13,7 @@
 #include "board/row_edits.h"
 #include "common/clock.h"
 #include "common/messages.h"
+#include "common/platform_file_faults.h"
 #include "tests/fake_ui.h"
 #include "tests/test_support.h"
 
@@ -267,6 +269,40 @@ TEST_F(TwoCopies, ALockHeldForTheTimeOfASaveIsWaitedForAndALongerOneRefused) {
   EXPECT_EQ(a.ui.warnings, Lines{msg::kSaveLockedOrMissing});
   EXPECT_EQ(readFile(path), before);
   EXPECT_TRUE(exists(lock));
+}
+
+TEST_F(TwoCopies, ACopySavingBackToBackLeavesTheOtherCopyItsTurn) {
+  // A saves its own row again and again without a pause (quick inputs one
+  // after the other) on a share where every write takes a while; B's one
+  // save meanwhile must get the lock within its wait, and neither save may
+  // undo the other.
+  setClockForTests(-1);
+  platform::FileFaults slowShare;
+  slowShare.writeMilliseconds = 30;
+  platform::setFileFaultsForTests(slowShare);
+  std::atomic<bool> stop{false};
+  int aSaves = 0;
+  std::thread hog([&] {
+    while (!stop) {
+      a.setOwnDestination("aoki", std::to_string(++aSaves));
+      if (!applyEditedRow(a.list, a.app, a.ui)) break;
+    }
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  b.setOwnDestination("baba", "出社");
+  const bool saved = applyEditedRow(b.list, b.app, b.ui);
+  // A goes on for a moment over B's save.
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  stop = true;
+  hog.join();
+  platform::setFileFaultsForTests({});
+  EXPECT_TRUE(saved);
+  EXPECT_TRUE(b.ui.warnings.empty()) << b.ui.warnings[0];
+  EXPECT_TRUE(a.ui.warnings.empty()) << a.ui.warnings[0];
+  const Copy c = fresh();
+  EXPECT_EQ(text(c, "baba", 2), "出社");
+  EXPECT_EQ(text(c, "aoki", 2), std::to_string(aSaves));
+  EXPECT_FALSE(exists(folder.file("lock.dat")));
 }
 
 }  // namespace
