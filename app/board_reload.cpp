@@ -8,13 +8,15 @@
 namespace wabo {
 
 AppState::operator ShownBoard() {
-  return {board, times, edit, shared.backupEnabled == 1, [this](MemberList& list) { return loadBoard(list, *this); }};
+  return {board, times, edit, shared.backupEnabled == 1, [this](MemberList& list) {
+            return loadBoard(list, *this, ColumnLayout::kKeepShown, LockHolder::kThisSave);
+          }};
 }
 
-bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout) {
+bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder lock) {
   list.rebuildAppearance();
   BoardFile file;
-  if (!readBoardFile(app.board.currentBoardPath, file)) return false;
+  if (!readBoardFile(app.board.currentBoardPath, file, lock)) return false;
   BoardState& board = app.board;
   board.boardStamp = file.boardStamp;
   board.columnNames = std::move(file.columnNames);

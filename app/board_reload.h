@@ -1,6 +1,7 @@
 // Loading the shown board into the member list.
 #pragma once
 #include "app/app_state.h"
+#include "board/board_file.h"
 #include "board/member_list.h"
 
 namespace wabo {
@@ -16,7 +17,8 @@ enum class ColumnLayout {
 // Leaves the list (and boardStamp) as it was when the file is missing,
 // locked, of another format or has a stamp that is not a number; then
 // returns false. Does not touch the status bar (the shell shows the message
-// afterwards).
-bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout = ColumnLayout::kKeepShown);
+// afterwards). `lock`: kThisSave for the save's reload under its own lock.
+bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout = ColumnLayout::kKeepShown,
+               LockHolder lock = LockHolder::kAnotherCopy);
 
 }  // namespace wabo

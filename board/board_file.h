@@ -47,10 +47,15 @@ struct BoardFile {
   FileFingerprint fileSeen;                               // length and hash of the bytes read
 };
 
+// Who holds the folder's lock.dat, should it be there: another copy (it is
+// waited for a moment, then the read gives up) or the save that reads the
+// file again under its own lock (it is not looked at).
+enum class LockHolder { kAnotherCopy, kThisSave };
+
 // Reads the whole board file at `path`. False, and `out` unusable, when the
 // folder's lock file stays there past a brief wait, or the file is missing, of another format or
 // has a stamp that is not a number. Each text is cut to its column's byte
 // limit; rows beyond 500 are read and dropped.
-bool readBoardFile(const std::string& path, BoardFile& out);
+bool readBoardFile(const std::string& path, BoardFile& out, LockHolder lock = LockHolder::kAnotherCopy);
 
 }  // namespace wabo

@@ -77,8 +77,8 @@ bool readRows(BoardByteReader& reader, std::vector<MemberRow>& rows) {
 
 }  // namespace
 
-bool readBoardFile(const std::string& path, BoardFile& out) {
-  if (!lockGoneSoon(lockFilePath(path))) return false;
+bool readBoardFile(const std::string& path, BoardFile& out, LockHolder lock) {
+  if (lock == LockHolder::kAnotherCopy && !lockGoneSoon(lockFilePath(path))) return false;
   // The buffer outlives the stream that uses it.
   std::unique_ptr<char[]> buffer(new char[kReadBufferBytes]);
   File file(std::fopen(path.c_str(), "rb"));

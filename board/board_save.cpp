@@ -5,8 +5,9 @@
 // Order: take lock.dat by an exclusive create (waiting a moment while
 // another copy holds it); look at the board file as it is now: when its
 // bytes are not those this copy last loaded or wrote, another copy has
-// saved meanwhile, so let the lock go, reload the board, make the pending
-// change again on the reloaded rows and start over; otherwise write the new board to "<board>.new" and check every
+// saved meanwhile, so reload the board and make the pending change again
+// on the reloaded rows, still under the lock, so that no further save can
+// come in between; write the new board to "<board>.new" and check every
 // write; with backup on, copy the current board to "<backup>.new"; move the
 // new board over the board (one atomic replace: readers see the old file or
 // the new one); move the copy over the backup. Any failure before the
@@ -30,6 +31,22 @@
 namespace wabo {
 
 namespace {
+
+// How long a copy leaves the lock to the others after its own save before
+// it takes the lock again. A copy whose saves follow one another without a
+// pause (quick inputs pressed in a row) took it back within a millisecond
+// of letting it go, and a copy waiting for it, which looks every few
+// milliseconds (every timer period, about 16 ms, on Windows), could miss
+// every gap until its wait was over and refuse its save. Only saves that
+// follow a save of the same copy this closely wait at all.
+constexpr int kTurnForOthersMs = 25;
+
+void leaveOthersTheirTurn(const BoardState& board) {
+  const auto turnEnds = board.lockReleasedAt + std::chrono::milliseconds(kTurnForOthersMs);
+  const auto now = std::chrono::steady_clock::now();
+  if (now >= turnEnds) return;
+  platform::shortPause(static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(turnEnds - now).count()));
+}
 
 // Takes lock.dat; nullptr when held, else the refusal to show. A create
 // can fail while no lock is to be seen: another save is just deleting its
@@ -66,16 +83,20 @@ FileNow lookAtBoard(const std::string& path) {
   return now;
 }
 
-// How often a save catches up with other copies' saves before it gives up.
-constexpr int kCatchUpRounds = 8;
-
 // Another copy has saved since this one last loaded or wrote: its rows are
-// loaded (the lock is not held meanwhile, so that the others' saves are not
-// held up by a reload) and the pending change is made on them again.
-const char* catchUp(MemberList& list, const ShownBoard& shown, const BoardChange& change) {
-  if (!shown.reload(list)) return msg::kSaveLockedOrMissing;
-  return change(list);
+// loaded while the lock is held (so that this copy gets them all, however
+// busy the others are) and the pending change is made on them again; the
+// write that follows stamps over the file's stamp. A change whose row has
+// gone is refused, and nothing is written.
+const char* catchUp(MemberList& list, const ShownBoard& shown, const BoardChange* change, FileNow& now) {
+  // Without the change at hand, writing the list would undo the other save.
+  if (change == nullptr) return msg::kSaveFailed;
+  if (!shown.reload(list) || shown.board.fileSeen != now.print) return msg::kSaveLockedOrMissing;
+  now.stampKnown = true;
+  now.stamp = shown.board.boardStamp;
+  return (*change)(list);
 }
+
 bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& now) {
   BoardState& board = shown.board;
   const std::string& path = board.currentBoardPath;
@@ -112,46 +133,41 @@ bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& no
   return true;
 }
 
-// One attempt under the lock. Sets `behind` when the file is not what this
-// copy last loaded or wrote; nothing is written then.
-const char* saveUnderLock(MemberList& list, const ShownBoard& shown, bool& behind, bool& released) {
-  const std::string& path = shown.board.currentBoardPath;
+const char* saveUnderLock(MemberList& list, const ShownBoard& shown, const BoardChange* change, bool& released) {
+  BoardState& board = shown.board;
+  const std::string& path = board.currentBoardPath;
   if (!platform::fileExists(path)) return msg::kSaveLockedOrMissing;
+  leaveOthersTheirTurn(board);
   std::optional<FolderLock> lock;
   if (const char* refusal = takeLock(lockFilePath(path), lock)) return refusal;
   const char* refusal = nullptr;
-  const FileNow now = lookAtBoard(path);
-  behind = now.print.known && now.print != shown.board.fileSeen;
+  FileNow now = lookAtBoard(path);
   if (!now.print.known) {
     refusal = msg::kSaveLockedOrMissing;  // gone between the test and the lock
-  } else if (!behind && holdsEndId(list)) {
-    refusal = msg::kIdIsEnd;
-  } else if (!behind && !writeUnderLock(list, shown, now)) {
-    refusal = msg::kSaveFailed;
+  } else if (now.print != board.fileSeen) {
+    refusal = catchUp(list, shown, change, now);
   }
+  if (refusal == nullptr && holdsEndId(list)) refusal = msg::kIdIsEnd;
+  if (refusal == nullptr && !writeUnderLock(list, shown, now)) refusal = msg::kSaveFailed;
   released = lock->release();
+  board.lockReleasedAt = std::chrono::steady_clock::now();
   return refusal;
 }
 
 bool save(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange* change) {
-  for (int round = 0;; ++round) {
-    bool behind = false, released = true;
-    const char* refusal = saveUnderLock(list, shown, behind, released);
-    if (behind) {
-      // Without the change at hand, writing the list would undo the other save.
-      if (change == nullptr) refusal = msg::kSaveFailed;
-      else if (round == kCatchUpRounds) refusal = msg::kSaveLockedOrMissing;
-      else refusal = catchUp(list, shown, *change);
-      if (refusal == nullptr) continue;
-    }
-    if (refusal != nullptr) {
-      ui.warn(refusal);
-      return false;
-    }
-    // Saved, but every copy is locked out of the folder until lock.dat goes.
-    if (!released) ui.warn(msg::kLockLeft);
-    return true;
+  bool released = true;
+  // A reload under the lock repaints the list only once the lock has gone:
+  // the other copies wait for the file, not for the screen.
+  list.beginBulkUpdate();
+  const char* refusal = saveUnderLock(list, shown, change, released);
+  list.endBulkUpdate();
+  if (refusal != nullptr) {
+    ui.warn(refusal);
+    return false;
   }
+  // Saved, but every copy is locked out of the folder until lock.dat goes.
+  if (!released) ui.warn(msg::kLockLeft);
+  return true;
 }
 
 }  // namespace

@@ -21,9 +21,11 @@ using BoardChange = std::function<const char*(MemberList& list)>;
 // Writes the whole list to currentBoardPath with a new stamp, holding
 // lock.dat (a lock of another copy is waited for a moment). Should the file
 // no longer be what this copy last loaded or wrote, another copy has saved
-// meanwhile: the board is reloaded and `change` made again on its rows
-// before the next attempt (a few at most). Reports a failure or refusal through `ui` and returns
-// false; the previous board then stays under its name.
+// meanwhile: the board is reloaded under the lock (shown.reload) and
+// `change` made again on its rows before the write. A save that follows
+// this copy's own save within a few milliseconds first leaves the lock to
+// the other copies for a moment. Reports a failure or refusal through `ui`
+// and returns false; the previous board then stays under its name.
 bool saveBoard(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange& change);
 // The same for a list whose change cannot be made again: when another copy
 // has saved meanwhile, the save is refused ("ﾃﾞｰﾀ更新に失敗しました").

@@ -2,6 +2,7 @@
 // that the board operations stamp.
 #pragma once
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -27,6 +28,7 @@ struct BoardState {
                                                         "携帯番号", "連絡事項", "予定",     "その他"};
   std::string allMembersMessage;  // 256-byte buffer
   FileFingerprint fileSeen;       // the file as last loaded or saved by this copy
+  std::chrono::steady_clock::time_point lockReleasedAt;  // when this copy's last save let lock.dat go
 };
 
 struct TimeTexts {

@@ -19,7 +19,8 @@ struct ShownBoard {
   EditBuffers& edit;
   bool backupEnabled;  // the shared setting at the time of the call
   // Loads currentBoardPath into the list as the program shows it (columns,
-  // rows, sort); false when the file cannot be read.
+  // rows, sort), while this copy's save holds the folder's lock; false when
+  // the file cannot be read.
   std::function<bool(MemberList&)> reload;
 };
 
