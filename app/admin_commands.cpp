@@ -99,13 +99,14 @@ void columnNamesCommand(AdminContext& ctx) {
     takeTypedCaptions(shown, fields.columnNames, board.columnNames);
     return nullptr;
   };
-  if (!saveBoard(ctx.board.list, ctx.board.app, ctx.board.ui, takeCaptionsAgain)) {
+  if (saveBoard(ctx.board.list, ctx.board.app, ctx.board.ui, takeCaptionsAgain)) {
+    ctx.board.view.reloadBoard();
+  } else {
     // Not in the file: the captions must not ride along with the next save
     // of some other change either.
     board.columnNames = inFile;
-    return;
   }
-  ctx.board.view.reloadBoard();
+  showBoardAfterSave(ctx.board);
 }
 
 bool createBoardFile(BoardCommandContext& ctx, NewBoardKind kind, const std::string& path, Ui& ui) {

@@ -25,6 +25,7 @@ void destinationInput(BoardCommandContext& ctx) {
   if (ctx.dialogs.destinationDialog() != 0) return;
   if (!preSaveCheck(ctx)) return;
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
+  showBoardAfterSave(ctx);
 }
 
 void deleteMemberCommand(BoardCommandContext& ctx, bool startWithSelected) {
@@ -37,6 +38,7 @@ void deleteMemberCommand(BoardCommandContext& ctx, bool startWithSelected) {
   if (ctx.dialogs.deleteIdDialog() != 0) return;
   if (!preSaveCheck(ctx)) return;
   deleteMember(ctx.list, ctx.app, ctx.ui);
+  showBoardAfterSave(ctx);
 }
 
 void changeIcon(BoardCommandContext& ctx, bool preferSelected) {
@@ -54,6 +56,7 @@ void changeIcon(BoardCommandContext& ctx, bool preferSelected) {
   if (ctx.dialogs.iconDialog() != 0) return;
   if (!preSaveCheck(ctx)) return;
   applyIconNumber(ctx.list, ctx.app, ctx.ui);
+  showBoardAfterSave(ctx);
 }
 
 void quickInput(BoardCommandContext& ctx, const std::string& word) {
@@ -64,6 +67,7 @@ void quickInput(BoardCommandContext& ctx, const std::string& word) {
   sjis::commaToSlash(e.editDestination);
   if (!preSaveCheck(ctx)) return;
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
+  showBoardAfterSave(ctx);
 }
 
 }  // namespace
@@ -103,6 +107,7 @@ void addMember(BoardCommandContext& ctx) {
   // is met under the lock.
   e.editRowIndex = -1;
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
+  showBoardAfterSave(ctx);
 }
 
 void allMembersMessage(BoardCommandContext& ctx) {
@@ -114,7 +119,7 @@ void allMembersMessage(BoardCommandContext& ctx) {
   if (!preSaveCheck(ctx)) return;
   // Over the message a reload has read, here or under the save's lock.
   applyAllMembersMessage(ctx.list, ctx.app, ctx.ui, typed);
-  ctx.view.showAllMembersMessage();
+  showBoardAfterSave(ctx);
 }
 
 void deleteMemberById(BoardCommandContext& ctx) { deleteMemberCommand(ctx, false); }
@@ -141,6 +146,7 @@ void pcNameInput(BoardCommandContext& ctx) {
   if (!preSaveCheck(ctx)) return;
   if (ctx.list.columnWidth(kPcNameColumn) == 0) ctx.list.setColumnWidth(kPcNameColumn, kShownPcNameWidth);
   applyPcName(ctx.list, ctx.app, ctx.ui);
+  showBoardAfterSave(ctx);
 }
 
 int askUserId(BoardCommandContext& ctx, bool clearWhenUnknown) {
@@ -182,6 +188,11 @@ bool preSaveCheck(BoardCommandContext& ctx) {
   }
   ctx.view.showUpdateTime();
   return true;
+}
+
+void showBoardAfterSave(BoardCommandContext& ctx) {
+  ctx.view.showAllMembersMessage();
+  ctx.view.showUpdateTime();
 }
 
 }  // namespace wabo

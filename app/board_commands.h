@@ -79,4 +79,10 @@ int ownRowLookup(BoardCommandContext& ctx);
 // update time is shown.
 bool preSaveCheck(BoardCommandContext& ctx);
 
+// Runs after the save of every change, whatever its outcome: a save that
+// met another copy's save has reloaded the board under its lock, which
+// brings a new update time and perhaps another all-members message, and
+// the status bar shows both again.
+void showBoardAfterSave(BoardCommandContext& ctx);
+
 }  // namespace wabo

@@ -22,9 +22,7 @@ void finishIdEdit(BoardCommandContext& ctx, const std::string& oldId, const std:
   if (verdict.commasReplaced) ctx.ui.inform(msg::kCommaConverted);
   if (!preSaveCheck(ctx)) return;
   renameMember(ctx.list, ctx.app, ctx.ui, oldId, verdict.id);
-  // The save may have reloaded the board under its lock.
-  ctx.view.showAllMembersMessage();
-  ctx.view.showUpdateTime();
+  showBoardAfterSave(ctx);
 }
 
 }  // namespace wabo

@@ -350,7 +350,11 @@ TEST_F(AdminCommands, ColumnNamesKeepAnotherMembersSaveMadeWhileTheDialogWasOpen
     writeBoard(boardBytes(2222, {kRowA, rowB2}, "朝会は10時", otherCaptions));
     f.columnNames[1] = "居場所";
   };
+  view.afterFirstShow = [] { setClockForTests(localTime(2024, 5, 6, 9, 32, 0)); };
   run(columnNamesCommand);
+  // The status bar tells of the reload that shows the new captions.
+  EXPECT_EQ(log.back(), "show 09:32:00 更新");
+  EXPECT_EQ(log[log.size() - 2], "message 朝会は10時");
   std::string file = board();
   EXPECT_EQ(firstLines(file, 2).substr(firstLines(file, 1).size()),
             "ID,Icon No.,名前,居場所,戻り予定,書込日時,内線,連絡事項,予定,その他,PC-Name\r\n");

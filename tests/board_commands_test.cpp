@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/board_reload.h"
+#include "app/id_edit_command.h"
 #include "common/clock.h"
 #include "common/messages.h"
 #include "members/message_form.h"
@@ -63,8 +64,75 @@ TEST_F(BoardCommands, DestinationEditSurvivesAnotherCopysSaveWhileTheDialogIsOpe
                                               "B02,5,佐藤,外出,15:00,2024/05/06 09:29,,,,,pc-b", kRowC}));
   EXPECT_EQ(shown("A01", 4), kNow);
   EXPECT_EQ(shown("B02", 2), "外出");
-  EXPECT_EQ(log, (std::vector<std::string>{"reload", "show " + app.times.updateTimeText}));
+  const std::string shownTime = "show " + app.times.updateTimeText;
+  EXPECT_EQ(log, (std::vector<std::string>{"reload", shownTime, "message 朝会は9時", shownTime}));
   EXPECT_EQ(checkBoard(app.board, ui), kUnchanged);
+}
+
+// Another copy saves between the pre-save check and the save: the save
+// reloads under its lock and makes the change over the other copy's rows;
+// then the status bar must show that reload's time and the message it
+// brought, whichever command made the change.
+TEST_F(BoardCommands, EveryChangeShowsTheBoardAsItsSaveLeftIt) {
+  const std::string otherRowB = "B02,5,佐藤,外出,15:00,2024/05/06 09:31,,,,,pc-b";
+  struct Case {
+    const char* what;
+    std::function<void()> command;  // answers its dialogs and runs
+    std::string message;            // the message shown at the end
+  };
+  auto select = [&](const char* id) { list.select(list.findId(id)); };
+  auto destination = [&] { answer(IDD_DESTINATION, [&] { e().editDestination = "出張"; }); };
+  const std::vector<Case> cases = {
+      {"destination of the selected row", [&] { select("A01"), destination(), run(destinationForSelectedRow); }},
+      {"destination by ID",
+       [&] {
+         answer(IDD_TARGET_ID, [&] { e().targetId = "A01"; });
+         destination(), run(destinationById);
+       }},
+      {"own destination", [&] { destination(), run(destinationForOwnRow); }},
+      {"add",
+       [&] {
+         answer(IDD_DESTINATION, [&] { e().editId = "D04", e().editName = "田中"; });
+         run(addMember);
+       }},
+      {"delete by ID",
+       [&] {
+         answer(IDD_DELETE_ID, [&] { e().deleteId = "C03"; });
+         run(deleteMemberById);
+       }},
+      {"delete the selected", [&] { select("C03"), answer(IDD_DELETE_ID, [] {}), run(deleteSelectedMember); }},
+      {"own icon", [&] { answer(IDD_ICON, [&] { e().editIconNumberText = "12"; }), run(changeOwnIcon); }},
+      {"icon of the selected",
+       [&] { select("C03"), answer(IDD_ICON, [&] { e().editIconNumberText = "12"; }), run(changeSelectedIcon); }},
+      {"quick input 1", [&] { run(quickInput1); }},
+      {"quick input 2", [&] { run(quickInput2); }},
+      {"PC name", [&] { select("A01"), answer(IDD_PC_NAME, [&] { e().editPcName = "pc-x"; }), run(pcNameInput); }},
+      {"ID edit", [&] { finishIdEdit(ctx, "A01", "A09"); }},
+      {"message",
+       [&] {
+         answer(IDD_MESSAGE, [&] { *dialogs.typedMessage = "新しい連絡"; });
+         run(allMembersMessage);
+       },
+       "新しい連絡"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setClockForTests(localTime(2024, 5, 6, 9, 30, 15));
+    writeBoard(boardBytes(1111, {kRowA, kRowB, kRowC}, "朝会は9時"));
+    ASSERT_TRUE(loadBoard(list, app));
+    app.local.userId = "A01";
+    log.clear();
+    view.afterFirstShow = [&] {
+      setClockForTests(localTime(2024, 5, 6, 9, 31, 40));
+      otherCopySaves({kRowA, otherRowB, kRowC}, "午後は停電");
+    };
+    c.command();
+    EXPECT_TRUE(ui.warnings.empty()) << ui.warnings[0];
+    EXPECT_EQ(rows().at(rows().size() == 4 ? 2 : 1), otherRowB) << "the other copy's change is kept";
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], "message " + (c.message.empty() ? std::string("午後は停電") : c.message));
+    EXPECT_EQ(log.back(), "show 09:31:40 更新");
+  }
 }
 
 TEST_F(BoardCommands, DestinationByTypedOrOwnIdFindsTheRowIgnoringCase) {
@@ -257,7 +325,7 @@ TEST_F(BoardCommands, MessageTypedDuringAnotherCopysSaveIsKeptOverTheReload) {
   EXPECT_EQ(count("reload"), 1);
   EXPECT_NE(board().find("\r\nEND,\r\n本日/15時から全体会議\r\n"), std::string::npos);
   EXPECT_EQ(rows()[1], "B02,5,佐藤,外出,,,,,,,pc-b");
-  EXPECT_EQ(log.back(), "message 本日/15時から全体会議");
+  EXPECT_EQ(log[log.size() - 2], "message 本日/15時から全体会議");
 }
 
 // A tick reloads the board while dialog 310 is open, then the check at OK

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -50,8 +51,14 @@ class RecordingView : public MainView {
  public:
   RecordingView(MemberList& list, AppState& app, std::vector<std::string>& log) : list_(list), app_(app), log_(log) {}
   std::function<void()> beforeReload;  // what happens between the check and the reload
+  // What happens once, right after the first update time is shown (the end
+  // of the pre-save check, before the change is saved).
+  std::function<void()> afterFirstShow;
 
-  void showUpdateTime() override { log_.push_back("show " + app_.times.updateTimeText); }
+  void showUpdateTime() override {
+    log_.push_back("show " + app_.times.updateTimeText);
+    if (auto then = std::exchange(afterFirstShow, nullptr)) then();
+  }
   void showAllMembersMessage() override { log_.push_back("message " + app_.board.allMembersMessage); }
   bool reloadBoard() override {
     log_.push_back("reload");
