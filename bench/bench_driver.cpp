@@ -2,7 +2,11 @@
 // program under the same conditions and times what a user waits for, and
 // how the board answers while a PC search runs (search_bench.cpp).
 //
-//   bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs> [search]
+//   bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs> [parts]
+//
+// `parts` is a comma list of what to measure: start (1.), running (2., 3.
+// and 5. on one running copy), memory (the bare window's memory, for 5.),
+// search (7.); everything without it.
 //
 // The template folder holds boad1.csv, WaboM.ini and user-id.txt (made by
 // board_gen). Prints "RESULT <name> <value>" and "NOTE <text>" lines; the
@@ -383,26 +387,29 @@ void measureBareMemory(const Paths& paths, const Folders& f) {
 int main(int argc, char** argv) {
   if (argc != 6 && argc != 7) {
     std::fprintf(stderr,
-                 "usage: bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs> [search]\n");
+                 "usage: bench_driver <wabo.exe> <bare_window.exe> <template folder> <work folder> <runs> [parts]\n");
     return 2;
   }
   Paths paths{argv[1], argv[2], argv[3], argv[4]};
   const int runs = std::max(1, std::atoi(argv[5]));
-  // "search": only the measurement during a PC search.
-  const bool searchOnly = argc == 7 && std::string(argv[6]) == "search";
+  // A comma list of the parts to run (start, running, memory, search); all without it.
+  const std::string only = argc == 7 ? "," + std::string(argv[6]) + "," : "";
+  auto wanted = [&](const char* part) {
+    return only.empty() || only.find("," + std::string(part) + ",") != std::string::npos;
+  };
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   Folders folders;
   if (!step("set-up", [&] { folders = prepareFolders(paths); })) return 1;
   bool ok = true;
-  if (!searchOnly) {
-    ok = step("start", [&] { measureStarts(paths, folders, runs); }) && ok;
-    ok = step("running program", [&] { measureRunningProgram(paths, folders, runs); }) && ok;
-    ok = step("bare window memory", [&] { measureBareMemory(paths, folders); }) && ok;
-  }
+  if (wanted("start")) ok = step("start", [&] { measureStarts(paths, folders, runs); }) && ok;
+  if (wanted("running")) ok = step("running program", [&] { measureRunningProgram(paths, folders, runs); }) && ok;
+  if (wanted("memory")) ok = step("bare window memory", [&] { measureBareMemory(paths, folders); }) && ok;
   // 7. The board while a PC search runs; the stand-in probe command lies beside the driver.
-  ok = step("search", [&] {
-    resetWaboFolder(paths, folders);
-    bench::measureSearch(folders.wabo, join(paths.work, "nbtstat.exe"));
-  }) && ok;
+  if (wanted("search")) {
+    ok = step("search", [&] {
+      resetWaboFolder(paths, folders);
+      bench::measureSearch(folders.wabo, join(paths.work, "nbtstat.exe"));
+    }) && ok;
+  }
   return ok ? 0 : 1;
 }
