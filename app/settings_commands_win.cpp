@@ -1,11 +1,11 @@
 #include "app/settings_commands_win.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "app/settings_commands.h"
 #include "app/shell_win.h"
 #include "app/version_dialog_win.h"
+#include "common/system_library_win.h"
 #include "res/resource.h"
 #include "settings/auto_update_dialog_win.h"
 #include "settings/display_dialog_win.h"
@@ -75,10 +75,10 @@ class ShellSettingsView : public SettingsView {
     setQuickInputItem(popup, CMD_QUICK_INPUT_2, app.local.quickInputWord2);
   }
   void openDocument(const std::string& path) override {
-    ShellExecuteA(shell.mainWindow, "open", path.c_str(), nullptr, nullptr, SW_HIDE);
+    system::shellExecute(shell.mainWindow, "open", path.c_str(), nullptr, nullptr, SW_HIDE);
   }
   void openWebPage(const std::string& address) override {
-    ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_HIDE);
+    system::shellExecute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_HIDE);
   }
 };
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/shell_win.h"
+#include "common/system_library_win.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -31,13 +32,13 @@ bool addTrayIcon() {
   trayIconData.hIcon = LoadIconA(shell.instanceHandle, MAKEINTRESOURCEA(IDI_PROGRAM));
   static_assert(sizeof kTrayTip <= 64, "the tip fits the first layout's 64 bytes");
   std::memcpy(trayIconData.szTip, kTrayTip, sizeof kTrayTip);
-  iconInTray = Shell_NotifyIconA(NIM_ADD, &trayIconData) != FALSE;
+  iconInTray = system::shellNotifyIcon(NIM_ADD, &trayIconData) != FALSE;
   return iconInTray;
 }
 
 void removeTrayIcon() {
   trayIconData.uID = ID_TRAY_ICON;
-  Shell_NotifyIconA(NIM_DELETE, &trayIconData);
+  system::shellNotifyIcon(NIM_DELETE, &trayIconData);
   iconInTray = false;
 }
 
@@ -111,7 +112,7 @@ UINT taskbarCreatedMessage() {
 void onTaskbarCreated() {
   if (!iconInTray) return;
   if (addTrayIcon()) return;
-  if (Shell_NotifyIconA(NIM_MODIFY, &trayIconData)) {
+  if (system::shellNotifyIcon(NIM_MODIFY, &trayIconData)) {
     iconInTray = true;
     return;
   }

@@ -29,7 +29,11 @@ set_source_files_properties(${RC_FILES} PROPERTIES OBJECT_DEPENDS "${ICON_DIR}/i
 
 add_executable(wabo WIN32 ${SHELL_SOURCES} ${RC_FILES})
 add_dependencies(wabo icons)
-target_link_libraries(wabo PRIVATE wabocore comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32)
+# shell32, comdlg32 and ole32 are loaded at their first use
+# (common/system_library_win.h), not linked: linked, they would be loaded at
+# every start. A call of one of their functions that bypasses that module
+# fails to link here.
+target_link_libraries(wabo PRIVATE wabocore comctl32 gdi32 user32 kernel32)
 target_link_options(wabo PRIVATE -static -static-libgcc -static-libstdc++)
 target_compile_definitions(wabo PRIVATE _WIN32_WINNT=0x0601 WINVER=0x0601)
 

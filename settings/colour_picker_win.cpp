@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "common/system_library_win.h"
+
 namespace wabo {
 namespace {
 
@@ -17,7 +19,7 @@ COLORREF pickColour(HWND owner, COLORREF initialColour) {
   choice.rgbResult = initialColour;
   choice.lpCustColors = customColours;
   choice.Flags = CC_RGBINIT;
-  return ChooseColorA(&choice) ? choice.rgbResult : initialColour;
+  return system::chooseColour(&choice) ? choice.rgbResult : initialColour;
 }
 
 }  // namespace wabo

@@ -4,6 +4,7 @@
 
 #include "common/limits.h"
 #include "common/sjis.h"
+#include "common/system_library_win.h"
 
 namespace wabo {
 namespace {
@@ -59,7 +60,7 @@ std::string pickFile(HWND owner, FilePickKind kind, const std::string& initialTe
   request.lpfnHook = pickerHook;
   request.lCustData = reinterpret_cast<LPARAM>(face.okText);
 
-  const BOOL chosen = kind == FilePickKind::select ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
+  const BOOL chosen = kind == FilePickKind::select ? system::getOpenFileName(&request) : system::getSaveFileName(&request);
   if (!chosen) return kind == FilePickKind::select ? initialText : std::string();
   path[sizeof path - 1] = '\0';
   return std::string(path);

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "common/limits.h"
+#include "common/system_library_win.h"
 
 namespace wabo {
 namespace {
@@ -25,11 +26,11 @@ int pickFolder(HWND owner, const char* initialFolder, char* result, std::size_t 
   info.lpfn = onBrowserEvent;
   info.lParam = reinterpret_cast<LPARAM>(initialFolder);
 
-  LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+  LPITEMIDLIST chosen = system::browseForFolder(&info);
   if (chosen == nullptr) return kFolderCancelled;
   char path[kPathBytes] = {};
-  BOOL isFolder = SHGetPathFromIDListA(chosen, path);
-  CoTaskMemFree(chosen);
+  BOOL isFolder = system::pathFromIdList(chosen, path);
+  system::freeTaskMemory(chosen);
   path[kPathBytes - 1] = '\0';
   if (!isFolder) return kFolderCancelled;
   return takeChosenFolder(path, result, resultSize);
