@@ -190,13 +190,24 @@ class ListViewMemberList : public MemberList {
   }
 
   void beginBulkUpdate() override {
-    if (bulkDepth_++ == 0) send(WM_SETREDRAW, FALSE, 0);
+    if (bulkDepth_++ != 0) return;
+    shownBeforeBulk_ = IsWindowVisible(shell.memberListView) != FALSE;
+    send(WM_SETREDRAW, FALSE, 0);
   }
 
+  // Turning redraw back on makes the list set its scroll bars, and a visible
+  // list draws them at once, twice each (about half of a whole reload under
+  // Wine). While it is hidden it only takes the new ranges; shown again, it
+  // is drawn once, frame and all, with the next paint. Hidden and shown
+  // without redrawing, so that neither the main window nor the focus notice.
   void endBulkUpdate() override {
     if (bulkDepth_ == 0 || --bulkDepth_ != 0) return;
+    HWND list = shell.memberListView;
+    const UINT unchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    if (shownBeforeBulk_) SetWindowPos(list, nullptr, 0, 0, 0, 0, unchanged | SWP_HIDEWINDOW);
     send(WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(shell.memberListView, nullptr, TRUE);
+    if (shownBeforeBulk_) SetWindowPos(list, nullptr, 0, 0, 0, 0, unchanged | SWP_SHOWWINDOW);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   }
 
  private:
@@ -233,6 +244,7 @@ class ListViewMemberList : public MemberList {
   // Image n is member icon 201 + n, drawn at rowHeight x rowHeight.
 
   int bulkDepth_ = 0;
+  bool shownBeforeBulk_ = false;  // the list was on screen when the bulk change began
 };
 
 }  // namespace
