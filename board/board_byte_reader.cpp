@@ -1,6 +1,7 @@
 #include "board/board_byte_reader.h"
 
 #include "common/decimal.h"
+#include "common/platform_file.h"
 #include "common/sjis.h"
 
 namespace wabo {
@@ -19,7 +20,7 @@ FieldEnd BoardByteReader::readField(std::string& text, std::size_t bufferBytes, 
   // lead byte is the last one that fits is recognised and left out whole.
   std::string raw;
   FieldEnd end = FieldEnd::kEof;
-  for (int c; (c = std::getc(file_)) != EOF;) {
+  for (int c; (c = platform::nextByteUnlocked(file_)) != EOF;) {
     if (ends(c, delimiters)) {
       end = c == ',' ? FieldEnd::kComma : FieldEnd::kCr;
       break;
@@ -37,17 +38,17 @@ FieldEnd BoardByteReader::readField(std::string& text, std::size_t bufferBytes, 
 }
 
 FieldEnd BoardByteReader::skipField(Delimiters delimiters) {
-  for (int c; (c = std::getc(file_)) != EOF;) {
+  for (int c; (c = platform::nextByteUnlocked(file_)) != EOF;) {
     if (ends(c, delimiters)) return c == ',' ? FieldEnd::kComma : FieldEnd::kCr;
   }
   return FieldEnd::kEof;
 }
 
-bool BoardByteReader::skipByte() { return std::getc(file_) != EOF; }
+bool BoardByteReader::skipByte() { return platform::nextByteUnlocked(file_) != EOF; }
 
 std::size_t BoardByteReader::readBytes(char* out, std::size_t count) {
   std::size_t n = 0;
-  for (int c; n < count && (c = std::getc(file_)) != EOF;) out[n++] = static_cast<char>(c);
+  for (int c; n < count && (c = platform::nextByteUnlocked(file_)) != EOF;) out[n++] = static_cast<char>(c);
   return n;
 }
 
