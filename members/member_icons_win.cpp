@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/limits.h"
+#include "members/icon_directory.h"
 #include "members/member_icons_win.h"
 #include "res/resource.h"
 
@@ -22,7 +23,11 @@ bool blendFromResource(int n, int size, std::uint32_t* strip, int stripWidth, CO
   HRSRC group = FindResourceA(module(), MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), MAKEINTRESOURCEA(14));
   HGLOBAL groupData = group != nullptr ? LoadResource(module(), group) : nullptr;
   if (groupData == nullptr) return false;
-  int imageId = LookupIconIdFromDirectoryEx(static_cast<PBYTE>(LockResource(groupData)), TRUE, size, size, 0);
+  // The directory is read here rather than by LookupIconIdFromDirectoryEx,
+  // which asks the display for its colour depth at every call (under Wine
+  // 70 calls cost more than all the blending).
+  const int imageId = iconImageId(static_cast<const unsigned char*>(LockResource(groupData)),
+                                  SizeofResource(module(), group), size, 32);
   HRSRC image = imageId != 0 ? FindResourceA(module(), MAKEINTRESOURCEA(imageId), MAKEINTRESOURCEA(3))
                              : nullptr;
   HGLOBAL imageData = image != nullptr ? LoadResource(module(), image) : nullptr;
