@@ -24,16 +24,22 @@ bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder 
   list.beginBulkUpdate();
   list.deleteAllRows();
   rebuildColumns(list, app, layout);
-  int ordinal = 0;
-  for (const MemberRow& row : file.rows) {
-    const int index = list.insertRow(ordinal, row.texts[kIdColumn], row.iconNumber, ordinal);
+  // The rows go in already in the board's stored sort: sorting them in the
+  // list afterwards would read every text back out of it. Their keys stay
+  // the file order.
+  const int sortColumn = takeStoredSort(app);
+  std::vector<std::string> sortTexts;
+  sortTexts.reserve(file.rows.size());
+  for (const MemberRow& row : file.rows) sortTexts.push_back(row.texts[sortColumn]);
+  int position = 0;
+  for (std::size_t ordinal : sortOrder(sortTexts, app.list.sortDescending[sortColumn] != 0)) {
+    const MemberRow& row = file.rows[ordinal];
+    const int index = list.insertRow(position++, row.texts[kIdColumn], row.iconNumber, static_cast<long>(ordinal));
     for (int column = 1; column < kColumnCount; ++column)
       if (!row.texts[column].empty()) list.setText(index, column, row.texts[column]);
-    ++ordinal;
   }
   board.allMembersMessage = std::move(file.allMembersMessage);
   board.fileSeen = file.fileSeen;
-  sortAfterLoad(list, app);
   list.endBulkUpdate();
   stampTimes(app.times);
   return true;

@@ -1,12 +1,15 @@
 // The member list's ten columns, kept per board, and sorting by a column.
 #include "app/list_columns.h"
 
+#include <algorithm>
 #include <climits>
+#include <numeric>
 #include <unordered_map>
 #include <vector>
 
 #include "board/columns.h"
 #include "common/limits.h"
+#include "common/sjis.h"
 
 namespace wabo {
 
@@ -127,12 +130,25 @@ void sortByColumnClick(MemberList& list, AppState& app, int column) {
   app.local.sortKeys[app.boardIndex()] = descending * 10 + column;
 }
 
-void sortAfterLoad(MemberList& list, AppState& app) {
+int takeStoredSort(AppState& app) {
   int& stored = app.local.sortKeys[app.boardIndex()];
   stored = validSortKey(stored);
   const int column = stored % kColumnCount;
   app.list.sortDescending[column] = stored / kColumnCount;
-  sortByColumn(list, app, column);
+  return column;
+}
+
+std::vector<std::size_t> sortOrder(const std::vector<std::string>& texts, bool descending) {
+  std::vector<std::string> cut;
+  cut.reserve(texts.size());
+  for (const std::string& text : texts) cut.push_back(sjis::cut(text, kShortTextBytes - 1));
+  std::vector<std::size_t> order(texts.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const int result = compareBytes(cut[a], cut[b]);
+    return (descending ? -result : result) < 0;
+  });
+  return order;
 }
 
 }  // namespace wabo

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "app/board_reload.h"
+#include "app/list_columns.h"
 #include "board/board_bytes.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
@@ -72,6 +73,32 @@ TEST_F(BoardLoad, ReadsRowsCaptionsStampAndMessageSortedByStoredKey) {
   EXPECT_EQ(f.list.rowsInsertedWithRedraw, 0);
   EXPECT_EQ(f.list.bulkDepth, 0);
   EXPECT_EQ(f.list.appearanceRebuilds, 1);
+}
+
+// The rows go into the list already sorted: for every stored key the list
+// ends as the list's own sort of the file order leaves it, ties, long texts
+// and double-byte texts included, and the keys stay the file order.
+TEST_F(BoardLoad, RowsGoInInTheOrderTheListsOwnSortGives) {
+  const std::string x29(29, 'x');
+  const std::vector<std::string> rows = {
+      "m,3,b,Z,,2024/01/02 10:11,,," + x29 + "2,,pc1",
+      "k,1,あ,Z,,2024/01/02 10:10,,," + x29 + "1,,",
+      "M,2,A,,,2024/01/03 09:00,," + x29 + "9,,,",
+      "a,0,,Z,,,,,,,pc,2",
+      "z,4,b,,,2024/01/02 10:11",
+  };
+  for (int key = 0; key < 20; ++key) {
+    f.app.local.sortKeys[0] = key;
+    load(boardBytes(1, rows, ""));
+    FakeMemberList fileOrder = f.list;
+    std::stable_sort(fileOrder.rows.begin(), fileOrder.rows.end(),
+                     [](const FakeRow& a, const FakeRow& b) { return a.key < b.key; });
+    f.app.list.sortDescending[key % 10] = key / 10;
+    sortByColumn(fileOrder, f.app, key % 10);
+    EXPECT_EQ(f.list.ids(), fileOrder.ids()) << key;
+    EXPECT_EQ(f.list.keys(), fileOrder.keys()) << key;
+    EXPECT_EQ(f.app.list.sortDescending[key % 10], key / 10);
+  }
 }
 
 TEST_F(BoardLoad, ShortRowsCommasInPcNameLinesWithoutCommaAndOddIconNumbers) {

@@ -95,6 +95,21 @@ TEST_F(ListSort, BytewiseUnsignedOnTheFirst29BytesInTheColumnsDirection) {
   EXPECT_EQ(list.ids(), (std::vector<std::string>{"r1", "r3", "r4", "r0", "r2", "r5"}));
 }
 
+// The order a load inserts rows in is the order the list's own sort gives.
+TEST_F(ListSort, OrderOfTextsMatchesTheSortOfTheList) {
+  std::vector<std::string> texts;
+  for (const FakeRow& row : list.rows) texts.push_back(row.texts[2]);
+  for (int descending : {0, 1}) {
+    FakeMemberList sorted = list;
+    app.list.sortDescending[2] = descending;
+    sortByColumn(sorted, app, 2);
+    std::vector<std::string> ids;
+    for (std::size_t position : sortOrder(texts, descending != 0)) ids.push_back(list.rows[position].texts[0]);
+    EXPECT_EQ(ids, sorted.ids()) << descending;
+  }
+  EXPECT_TRUE(sortOrder({}, false).empty());
+}
+
 TEST_F(ListSort, ClicksFlipTheColumnAndRememberTheBoardsKey) {
   app.local.selectedBoard = 4;
   sortByColumnClick(list, app, 0);  // ID starts flagged descending: the first click sorts ascending
@@ -106,16 +121,17 @@ TEST_F(ListSort, ClicksFlipTheColumnAndRememberTheBoardsKey) {
   sortByColumnClick(list, app, 4);  // the write time starts flagged ascending: its first click sorts descending
   EXPECT_EQ(app.local.sortKeys[3], 14);
   EXPECT_EQ(app.local.sortKeys[0], 0);  // other boards untouched
-  // A load restores the stored sort: 12 is column 2 descending; keys out of range count as 0.
+  // A load takes the stored sort: 12 is column 2 descending; keys out of range count as 0.
   app.local.sortKeys[3] = 12;
-  sortAfterLoad(list, app);
-  EXPECT_EQ(list.rows[0].texts[2], "あ");
+  app.list.sortDescending[2] = 0;
+  EXPECT_EQ(takeStoredSort(app), 2);
+  EXPECT_EQ(app.list.sortDescending[2], 1);
   for (int bad : {20, -1}) {
     app.local.sortKeys[3] = bad;
     app.list.sortDescending[0] = 1;
-    sortAfterLoad(list, app);
+    EXPECT_EQ(takeStoredSort(app), 0);
     EXPECT_EQ(app.local.sortKeys[3], 0);
-    EXPECT_EQ(list.ids().front(), "r0");
+    EXPECT_EQ(app.list.sortDescending[0], 0);
   }
 }
 
