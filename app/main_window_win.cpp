@@ -23,7 +23,7 @@ constexpr char kClassName[] = "ModelApp";
 constexpr char kInitialTitle[] = "行き先表示ボード  Wabo";
 constexpr DWORD kSearchExitWaitMs = 1000;
 
-LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       onCreate(window);
@@ -54,6 +54,13 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WABO_ID_EDITED:
       onIdEdited();
       return 0;
+    case WM_WABO_WATCH:
+      onWatchWork(wParam, lParam);
+      return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      shell.menuOpen = message == WM_ENTERMENULOOP;
+      return 0;
     default:
       // The taskbar was made anew: the tray icon, if any, must be put back.
       if (message != 0 && message == taskbarCreatedMessage()) {
@@ -62,6 +69,16 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+// After the messages that can change what there is to watch (the settings
+// and board commands, the start-up ID question of the first tick, an ID
+// edited in place), the folder watch is brought in line.
+LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = dispatchMessage(window, message, wParam, lParam);
+  if (message == WM_CREATE || message == WM_COMMAND || message == WM_TIMER || message == WM_WABO_ID_EDITED)
+    syncFolderWatch();
+  return result;
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

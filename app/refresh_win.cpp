@@ -23,18 +23,18 @@ class ShellRefreshHooks : public RefreshHooks {
   bool startPcSearch() override { return startBackgroundPcSearch(); }
 };
 
-RefreshContext& refreshContext() {
+}  // namespace
+
+RefreshContext& shellRefreshContext() {
   static MainWindowTimer timer;
   static ShellRefreshHooks hooks;
   static RefreshContext context{shellBoardCommands(), timer, hooks};
   return context;
 }
 
-}  // namespace
+void onTimerTick() { runRefreshTick(shellRefreshContext()); }
 
-void onTimerTick() { runRefreshTick(refreshContext()); }
-
-void onManualRefresh() { runManualRefresh(refreshContext()); }
+void onManualRefresh() { runManualRefresh(shellRefreshContext()); }
 
 void onSearchDone() {
   // The user may have closed the window already; then there is nothing to destroy.

@@ -24,6 +24,7 @@ struct Shell {
   HWND labelEditControl = nullptr;
   HWND searchProgressWindow = nullptr;
   std::atomic<int> searchStopRequested{0};  // 1 asks the search thread to stop before its next member
+  bool menuOpen = false;              // a menu of the window is open (WM_ENTERMENULOOP .. WM_EXITMENULOOP)
 };
 
 extern Shell shell;
@@ -73,5 +74,15 @@ void runPcSearchCommand();  // 40053, app/pc_search_glue_win.cpp
 // to the PC search (app/pc_search_glue_win.cpp).
 void pickUpMailForUser();        // shows and deletes the mail waiting for userId
 bool startBackgroundPcSearch();  // the search without its window; true when it runs
+
+// The refresh cycle over the real window (app/refresh_win.cpp).
+struct RefreshContext;
+RefreshContext& shellRefreshContext();
+
+// The folder watch (app/board_watch_win.cpp): started, moved or stopped to
+// match what there is to watch now; stopped at exit; WM_WABO_WATCH.
+void syncFolderWatch();
+void stopFolderWatch();
+void onWatchWork(WPARAM work, LPARAM generation);
 
 }  // namespace wabo

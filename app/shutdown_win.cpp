@@ -19,6 +19,7 @@ void captureWindowRectangle() {
 }  // namespace
 
 void onDestroy() {
+  stopFolderWatch();
   // The list view would destroy an attached image list once more when it goes.
   SendMessageA(shell.memberListView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
   if (shell.iconImageList != nullptr) ImageList_Destroy(shell.iconImageList);

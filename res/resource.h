@@ -26,6 +26,7 @@
 #define WM_WABO_TRAY 1024        // WM_USER: tray icon callback
 #define WM_WABO_SEARCH_DONE 1025 // WM_USER + 1: end of a PC connection search
 #define WM_WABO_ID_EDITED 1026   // WM_USER + 2: an in-place ID edit was confirmed; handled after the edit has closed
+#define WM_WABO_WATCH 1027       // WM_USER + 3: the folder watch has work (wParam: what, lParam: which watch)
 #define ID_TRAY_ICON 101
 
 // Dialogs

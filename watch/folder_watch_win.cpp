@@ -18,6 +18,7 @@ struct FolderWatchState {
   HWND window = nullptr;
   UINT message = 0;
   LPARAM generation = 0;
+  unsigned initialWork = 0;
   HANDLE stopEvent = nullptr;
   HANDLE answerEvent = nullptr;
   std::atomic<int> answer{0};  // kAnswerBusy | kAnswerUnreadable
@@ -116,6 +117,10 @@ std::uint32_t seedOfThisCopy() {
 void watchLoop(FolderWatchState& s, Folders& folders) {
   std::mt19937 generator(seedOfThisCopy());
   WatchCoalescer co(WatchTiming{}, [&generator] { return static_cast<std::uint32_t>(generator()); });
+  unsigned watched = 0;
+  for (const auto& f : folders)
+    watched |= (f->names.boardFileName.empty() ? 0u : kBoardWork) | (f->names.mailId.empty() ? 0u : kMailWork);
+  co.noteChange(s.initialWork & watched, static_cast<WatchMillis>(GetTickCount64()));
   while (!folders.empty() || co.running()) {
     std::vector<HANDLE> handles{s.stopEvent, s.answerEvent};
     for (const auto& f : folders) handles.push_back(f->overlapped.hEvent);
@@ -162,13 +167,15 @@ DWORD WINAPI watchThread(LPVOID parameter) {
 
 }  // namespace
 
-std::unique_ptr<FolderWatch> FolderWatch::start(const WatchPlan& plan, HWND window, UINT message, LPARAM generation) {
+std::unique_ptr<FolderWatch> FolderWatch::start(const WatchPlan& plan, HWND window, UINT message, LPARAM generation,
+                                                unsigned initialWork) {
   if (plan.folders.empty()) return nullptr;
   auto state = std::make_shared<FolderWatchState>();
   state->plan = plan;
   state->window = window;
   state->message = message;
   state->generation = generation;
+  state->initialWork = initialWork;
   state->stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   state->answerEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   if (state->stopEvent == nullptr || state->answerEvent == nullptr) return nullptr;

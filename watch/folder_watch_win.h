@@ -23,7 +23,11 @@ class FolderWatch {
   // be opened or watched (some shares refuse) is left out without a word;
   // with none left the thread ends and the timer alone keeps the board
   // current. nullptr when the plan names no folder or no thread could start.
-  static std::unique_ptr<FolderWatch> start(const WatchPlan& plan, HWND window, UINT message, LPARAM generation);
+  // A change that came between the decision to watch and the thread's first
+  // read would be missed: `initialWork` (WatchWork bits) is looked at once
+  // the folders are watched.
+  static std::unique_ptr<FolderWatch> start(const WatchPlan& plan, HWND window, UINT message, LPARAM generation,
+                                            unsigned initialWork);
   // Stops the thread; see stop().
   ~FolderWatch();
   FolderWatch(const FolderWatch&) = delete;

@@ -1,11 +1,9 @@
 #include "harness/menu_reader.h"
 
-#include <psapi.h>
-
 #include <cstdio>
-#include <cstring>
 
 #include "harness/program_copy.h"
+#include "harness/remote_probe.h"
 #include "menuprobe/probe_block.h"
 
 namespace e2e {
@@ -14,54 +12,11 @@ namespace {
 
 constexpr size_t kTextCapacity = 64 * 1024;
 
-// Runs a function of the program's process on a thread of its own; its exit code.
-DWORD runRemoteThread(HANDLE process, unsigned long long start, LPARAM parameter) {
-  HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start),
-                                     reinterpret_cast<LPVOID>(parameter), 0, nullptr);
-  if (!thread) throw HarnessError("CreateRemoteThread failed");
-  DWORD code = STILL_ACTIVE;
-  bool done = WaitForSingleObject(thread, kStepTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeThread(thread, &code);
-  CloseHandle(thread);
-  if (!done) throw HarnessError("a thread of the driver's did not finish in the program");
-  return code;
-}
-
-const char* baseName(const char* path) {
-  const char* slash = std::strrchr(path, '\\');
-  return slash ? slash + 1 : path;
-}
-
-// Loads the DLL into the program (again: a second load only counts up); the
-// address of its probe function there: the module's base in the program plus
-// the function's offset in a copy mapped here.
-unsigned long long loadProbe(HANDLE process, const std::string& dll) {
-  RemoteBuffer path(process, dll.size() + 1);
-  path.write(dll.c_str(), dll.size() + 1);
-  runRemoteThread(
-      process, reinterpret_cast<unsigned long long>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
-      path.at());
-  HMODULE local = LoadLibraryExA(dll.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-  FARPROC function = local ? GetProcAddress(local, menuprobe::kProbeFunction) : nullptr;
-  if (!function) throw HarnessError("cannot find the probe function in " + dll);
-  auto offset = reinterpret_cast<unsigned long long>(function) - reinterpret_cast<unsigned long long>(local);
-  FreeLibrary(local);
-  HMODULE modules[1024];
-  DWORD needed = 0;
-  if (!EnumProcessModulesEx(process, modules, sizeof modules, &needed, LIST_MODULES_ALL))
-    throw HarnessError("EnumProcessModulesEx failed");
-  for (size_t i = 0; i < needed / sizeof(HMODULE) && i < 1024; ++i) {
-    char name[MAX_PATH] = {};
-    if (GetModuleFileNameExA(process, modules[i], name, sizeof name) &&
-        lstrcmpiA(baseName(name), baseName(dll.c_str())) == 0)
-      return reinterpret_cast<unsigned long long>(modules[i]) + offset;
-  }
-  throw HarnessError("menuprobe.dll is not loaded in the program");
-}
-
 }  // namespace
 
 std::vector<MenuItem> readMenuBar(HANDLE process, HWND window) {
-  const unsigned long long probe = loadProbe(process, joinPath(driverFolder(), "menuprobe.dll"));
+  const unsigned long long probe =
+      loadProbe(process, joinPath(driverFolder(), "menuprobe.dll"), menuprobe::kProbeFunction);
   RemoteBuffer block(process, menuprobe::kHeaderSize + kTextCapacity);
   menuprobe::Block request = {reinterpret_cast<unsigned long long>(window), static_cast<uint32_t>(kTextCapacity), {}};
   block.write(&request, menuprobe::kHeaderSize);
