@@ -6,7 +6,7 @@
 //
 // `parts` is a comma list of what to measure: start (1.), running (2., 3.
 // and 5. on one running copy), memory (the bare window's memory, for 5.),
-// search (7.); everything without it.
+// search (7.), watch (8.); everything without it.
 //
 // The template folder holds boad1.csv, WaboM.ini and user-id.txt (made by
 // board_gen). Prints "RESULT <name> <value>" and "NOTE <text>" lines; the
@@ -31,6 +31,7 @@
 #include "res/resource.h"
 #include "inside_memory.h"
 #include "search_bench.h"
+#include "watch_bench.h"
 #include "started_program.h"
 
 namespace {
@@ -392,7 +393,7 @@ int main(int argc, char** argv) {
   }
   Paths paths{argv[1], argv[2], argv[3], argv[4]};
   const int runs = std::max(1, std::atoi(argv[5]));
-  // A comma list of the parts to run (start, running, memory, search); all without it.
+  // A comma list of the parts to run (start, running, memory, search, watch); all without it.
   const std::string only = argc == 7 ? "," + std::string(argv[6]) + "," : "";
   auto wanted = [&](const char* part) {
     return only.empty() || only.find("," + std::string(part) + ",") != std::string::npos;
@@ -411,5 +412,12 @@ int main(int argc, char** argv) {
       bench::measureSearch(folders.wabo, join(paths.work, "nbtstat.exe"));
     }) && ok;
   }
+  // 8. Changes reaching other copies through the folder watch; as many
+  // copies as WABO_BENCH_COPIES says (20 unless set) for the last part.
+  if (wanted("watch"))
+    ok = step("watch", [&] {
+      const char* copies = std::getenv("WABO_BENCH_COPIES");
+      bench::measureWatch(paths.wabo, paths.templ, paths.work, copies ? std::atoi(copies) : 20);
+    }) && ok;
   return ok ? 0 : 1;
 }

@@ -22,6 +22,7 @@
 #include "harness/remote_buffer.h"
 #include "harness/status_bar_probe.h"
 #include "harness/window_query.h"
+#include "posted_probe.h"
 #include "res/resource.h"
 #include "started_program.h"
 
@@ -78,46 +79,7 @@ std::string withFivePcNames(const std::string& board) {
   return out;
 }
 
-double percentile(std::vector<double> values, double p) {
-  if (values.empty()) return -1;
-  std::sort(values.begin(), values.end());
-  std::size_t index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[std::min(index, values.size() - 1)];
-}
-
 void result(const char* name, double value) { std::printf("RESULT %s %.3f\n", name, value); }
-
-class PostedProbe {
- public:
-  PostedProbe(HANDLE process, HWND list) : list_(list), on_(process, sizeof(LVITEMA)), off_(process, sizeof(LVITEMA)) {
-    LVITEMA item = {};
-    item.stateMask = LVIS_OVERLAYMASK;
-    item.state = INDEXTOOVERLAYMASK(1);
-    on_.write(&item, sizeof item);
-    item.state = 0;
-    off_.write(&item, sizeof item);
-  }
-  // Milliseconds from the post to the change being there.
-  double sample() {
-    flipped_ = !flipped_;
-    const UINT want = flipped_ ? INDEXTOOVERLAYMASK(1) : 0;
-    LONGLONG start = counterNow();
-    if (!PostMessageA(list_, LVM_SETITEMSTATE, kProbeRow, flipped_ ? on_.at() : off_.at()))
-      throw std::runtime_error("cannot post to the list");
-    for (;;) {
-      DWORD_PTR state = 0;
-      if (!SendMessageTimeoutA(list_, LVM_GETITEMSTATE, kProbeRow, LVIS_OVERLAYMASK, SMTO_NORMAL, 5000, &state))
-        throw std::runtime_error("the list gave no answer within 5 s");
-      if ((state & LVIS_OVERLAYMASK) == want) return millisecondsSince(start);
-      Sleep(0);
-    }
-  }
-
- private:
-  HWND list_;
-  e2e::RemoteBuffer on_, off_;
-  bool flipped_ = false;
-};
 
 double timedReload(HWND mainWindow) {
   DWORD_PTR answer = 0;
@@ -190,7 +152,7 @@ void measureSearch(const std::string& folder, const std::string& standIn) {
   program.startAndTimeToPainted(join(folder, "wabo.exe"), folder, kMainClass);
   waitForFirstTick(program);
   HWND list = GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST);
-  PostedProbe probe(program.process(), list);
+  PostedProbe probe(program.process(), list, kProbeRow);
 
   SearchRun quiet = runSearch(program, probe, false);
   int probed = probesLogged(folder);
