@@ -76,26 +76,7 @@ class FakeMemberList : public MemberList {
     return -1;
   }
   void sortByKeys(const std::function<int(long, long)>& compare) override {
-    // The rows' places are sorted, then each row is moved once along the
-    // cycles of the permutation: a row holds ten texts, and a 500-row board
-    // is sorted at every load.
-    std::vector<std::size_t> places(rows.size());
-    for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
-    std::stable_sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
-      return compare(rows[a].key, rows[b].key) < 0;
-    });
-    for (std::size_t start = 0; start < places.size(); ++start) {
-      if (places[start] == start) continue;
-      FakeRow first = std::move(rows[start]);
-      std::size_t at = start;
-      for (std::size_t from = places[at]; from != start; from = places[at]) {
-        rows[at] = std::move(rows[from]);
-        places[at] = at;
-        at = from;
-      }
-      rows[at] = std::move(first);
-      places[at] = at;
-    }
+    std::stable_sort(rows.begin(), rows.end(), [&](const FakeRow& a, const FakeRow& b) { return compare(a.key, b.key) < 0; });
   }
 
   int columnWidth(int column) const override { return col(column) ? col(column)->width : 0; }

@@ -1,6 +1,7 @@
 // Real temporary folders, whole-file reads and writes, board files and a
 // loaded program state for the tests.
 #pragma once
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -45,6 +46,13 @@ inline std::string readFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 inline bool exists(const std::string& path) { return std::filesystem::exists(path); }
+// The names in a folder, sorted.
+inline std::vector<std::string> filesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 // Local time, whatever the machine's time zone.
 inline std::time_t localTime(int year, int month, int day, int hour, int minute, int second) {
