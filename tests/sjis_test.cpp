@@ -1,32 +1,28 @@
+// Shift_JIS texts and decimal numbers, the two readings every field goes through.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+
+#include "common/decimal.h"
 #include "common/sjis.h"
 
 using namespace wabo;
 
 TEST(Sjis, LiteralsAreShiftJis) { EXPECT_STREQ("名前", "\x96\xbc\x91\x4f"); }
 
+// A lead byte without its second byte (cut off, at the end, or before a NUL)
+// is half a character: no cut text ends in one.
 TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
-  std::string s = "A表B";  // 41 95 5C 42
-  EXPECT_EQ(sjis::cut(s, 1), "A");
-  EXPECT_EQ(sjis::cut(s, 2), "A");  // the lead byte alone would be half a character
-  EXPECT_EQ(sjis::cut(s, 3), "A表");
-  EXPECT_EQ(sjis::cut(s, 10), s);
-  EXPECT_EQ(sjis::cut(std::string("ab\0cd", 5), 10), "ab");
-}
-
-// A lead byte whose second byte is missing (end of text, or a NUL after it)
-// is half a character too: no cut text ends in one.
-TEST(Sjis, CutLeavesOutALeadByteWithoutItsSecondByte) {
-  EXPECT_EQ(sjis::cut("ab\x82", 10), "ab");
-  EXPECT_EQ(sjis::cut(std::string("ab\x82\0c", 5), 10), "ab");
-  EXPECT_EQ(sjis::cut("\xEC", 255), "");
+  const std::string s = "A表B", nul(1, '\0');  // 41 95 5C 42
+  for (const auto& [text, bytes, cut] : std::vector<std::tuple<std::string, std::size_t, std::string>>{
+           {s, 1, "A"}, {s, 2, "A"}, {s, 3, "A表"}, {s, 10, s}, {"ab" + nul + "cd", 10, "ab"}, {"ab\x82", 10, "ab"},
+           {"ab\x82" + nul + "c", 10, "ab"}, {"\xEC", 255, ""}, {"ab\x82\xA0", 10, "ab\x82\xA0"}})
+    EXPECT_EQ(sjis::cut(text, bytes), cut) << text << " " << bytes;
   EXPECT_EQ(sjis::cutLength("A表\x95", 3), 3u);
-  EXPECT_EQ(sjis::cut("ab\x82" "\xA0", 10), "ab\x82" "\xA0");  // あ stays whole
 }
 
-TEST(Sjis, LastSeparatorStepsOverTrailBackslash) {
-  // 表 and ソ end in 0x5C; neither is a separator.
+TEST(Sjis, LastSeparatorStepsOverTrailBackslash) {  // 表 and ソ end in 0x5C
   EXPECT_EQ(sjis::lastSeparator("C:\\表\\ソ"), 5u);
   EXPECT_EQ(sjis::lastSeparator("C:\\dir\\表"), 6u);
   EXPECT_EQ(sjis::lastSeparator("表"), std::string::npos);
@@ -34,18 +30,44 @@ TEST(Sjis, LastSeparatorStepsOverTrailBackslash) {
   EXPECT_EQ(sjis::lastSeparator("a\\b\\c", 3), 1u);
 }
 
-TEST(Sjis, CaseFoldingLeavesDoubleByteCharactersAlone) {
-  EXPECT_TRUE(sjis::equalsIgnoreCase("abc", "ABC"));
+TEST(Sjis, CaseFoldingLeavesDoubleByteCharactersAloneAndCommasBecomeSlashes) {
+  EXPECT_TRUE(sjis::equalsIgnoreCase("abc", "ABC") && sjis::equalsIgnoreCase("表x", "表X"));
   EXPECT_FALSE(sjis::equalsIgnoreCase("abc", "ABCD"));
-  // ＡとＢ: full-width letters have trail bytes in the ASCII letter range.
-  EXPECT_FALSE(sjis::equalsIgnoreCase("\x82\x60", "\x82\x80"));
-  EXPECT_FALSE(sjis::equalsIgnoreCase("\x83\x61", "\x83\x41"));  // ビ vs ア: trail 0x61 vs 0x41
-  EXPECT_TRUE(sjis::equalsIgnoreCase("表x", "表X"));
-}
-
-TEST(Sjis, CommaToSlashReportsReplacement) {
+  // Full-width letters have trail bytes in the ASCII letter range: Ａ/Ｂ, ビ/ア.
+  EXPECT_FALSE(sjis::equalsIgnoreCase("\x82\x60", "\x82\x80") || sjis::equalsIgnoreCase("\x83\x61", "\x83\x41"));
   std::string s = "a,b,表";
   EXPECT_TRUE(sjis::commaToSlash(s));
   EXPECT_EQ(s, "a/b/表");
   EXPECT_FALSE(sjis::commaToSlash(s));
+}
+
+// atoi and scanf("%d") without their undefined overflow.
+TEST(Decimal, SignBlanksAndTheEndsOfTheIntRange) {
+  struct Case {
+    const char* text;
+    bool anyWhiteSpace, found, fits;
+    int value;
+  } cases[] = {
+      {"2147483647", false, true, true, INT_MAX},     {"2147483648", false, true, false, INT_MAX},
+      {"-2147483648", false, true, true, INT_MIN},    {"-2147483649", false, true, false, INT_MIN},
+      {"000000000000000000000042x", false, true, true, 42},  // leading zeros are no overflow
+      {"99999999999999999999999999", false, true, false, INT_MAX},
+      {" \t+7", false, true, true, 7},                {"\r\n 7", false, false, false, 0},
+      {"\r\n 7", true, true, true, 7},                {"- 7", false, false, false, 0},
+      {"", false, false, false, 0},                   {"+", false, false, false, 0},
+  };
+  for (const Case& c : cases) {
+    LeadingInteger n = leadingInteger(c.text, c.anyWhiteSpace);
+    EXPECT_EQ(n.found, c.found) << c.text;
+    EXPECT_EQ(n.fits, c.fits) << c.text;
+    EXPECT_EQ(n.value, c.value) << c.text;
+  }
+}
+
+// A number field of a dialog: digits with blanks around them and nothing else.
+TEST(Decimal, PlainNumbersTakeDigitsWithBlanksAroundThemOnly) {
+  for (const auto& [text, value] : std::vector<std::pair<const char*, long long>>{
+           {"0", 0}, {" 17\t", 17}, {"4294967295", 4294967295LL}, {"4294967296", -1},
+           {"99999999999999999999999999999", -1}, {"+5", -1}, {"5 5", -1}, {"  ", -1}, {"１２", -1}})  // full-width digits
+    EXPECT_EQ(plainNumber(text, UINT32_MAX), value) << text;
 }
