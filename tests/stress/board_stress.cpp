@@ -1,13 +1,10 @@
 // Several processes (PCs of the office) edit one board at once, each edit in
-// the program's order: check, reload when changed, change the member's own
-// row, save; between edits each checks and loads as the refresh timer does.
-// All share the real clock, so many saves fall into one second. Fails when a
-// load that succeeded showed an incomplete board, a save neither completed
-// nor reported its failure, an edit that was saved is later missing (a lost
-// update), the final board does not hold each member's last saved edit,
-// lock.dat or a temporary file is left, or the final board or its backup
-// does not parse complete. Prints how many saves and checks were refused
-// because another copy held the lock.
+// the program's order (check, reload when changed, change the own row, save)
+// and checking between edits as the refresh timer does, all on the real
+// clock. Fails on an incomplete board loaded, a save neither completed nor
+// reported, a lost update, a final board without each member's last saved
+// edit, lock.dat or a temporary file left, or a final board or backup that
+// does not parse complete.
 //
 //   wabo_stress [--processes N] [--edits N] [--long]
 #include <sys/wait.h>
@@ -57,8 +54,7 @@ long editNumber(const FakeMemberList& list, int p) {
 
 bool loadFrom(const std::string& path, FakeMemberList& list, AppState& app) {
   app.board.currentBoardPath = path;
-  createColumns(list, app);
-  return loadBoard(list, app);
+  return createColumns(list, app), loadBoard(list, app);
 }
 
 class Worker {
@@ -184,15 +180,12 @@ int main(int argc, char** argv) {
     each.push_back(c);
   }
 
-  // At the end the board parses complete, each member's row holds its last
-  // saved edit unless a save overwrote it, and the backup is complete too.
   AppState app, backupApp;
   FakeMemberList list, backupList;
   RecordingUi ui;
   app.board.currentBoardPath = boardPath;
   const bool parses = checkBoard(app.board, ui) != kUnreadable && loadFrom(boardPath, list, app);
   const bool complete = parses && isComplete(list, app, processes);
-  // Each member's row holds the last edit its process saved.
   bool lastEditsKept = complete;
   for (int p = 0; complete && p < processes; ++p) {
     if (editNumber(list, p) != each[p][kLastSaved]) {
@@ -225,9 +218,8 @@ int main(int argc, char** argv) {
               parses ? "yes" : "no", complete ? "yes" : "no", lastEditsKept ? "yes" : "no",
               backupComplete ? "yes" : "no", lockGone ? "yes" : "no", leftovers.size());
   for (const std::string& name : leftovers) std::printf("  left: %s\n", name.c_str());
-  ok = ok && total[kIncomplete] == 0 && total[kUnreported] == 0 && total[kLost] == 0 && lastEditsKept &&
-       complete && backupComplete && lockGone &&
-       leftovers.empty() && total[kSaved] > 0 &&
+  ok = ok && total[kIncomplete] == 0 && total[kUnreported] == 0 && total[kLost] == 0 && lastEditsKept && complete &&
+       backupComplete && lockGone && leftovers.empty() && total[kSaved] > 0 &&
        total[kSaved] + total[kRefused] + total[kFailed] + total[kAbandoned] + total[kWithoutRow] == processes * edits;
   std::printf("result: %s\n", ok ? "PASS" : "FAIL");
   if (ok) std::filesystem::remove_all(folder);
