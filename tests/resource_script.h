@@ -11,19 +11,15 @@
 
 namespace wabo::test {
 
-// The lines of `file` (relative to the source folder); an #include of
-// another .rc file of res/ is replaced by that file's lines.
+// The lines of `file` (relative to the source folder), included .rc files of res/ in place.
 inline std::vector<std::string> scriptLines(const std::string& file) {
   std::ifstream in(std::string(WABO_SOURCE_DIR) + "/" + file);
   std::vector<std::string> result;
   const std::regex include(R"re(^#include\s+"(res/\w+\.rc)")re");
   std::smatch m;
   for (std::string line; std::getline(in, line);) {
-    if (std::regex_search(line, m, include)) {
-      for (const std::string& inner : scriptLines(m[1])) result.push_back(inner);
-    } else {
-      result.push_back(line);
-    }
+    const bool included = std::regex_search(line, m, include);
+    for (const std::string& own : included ? scriptLines(m[1]) : std::vector<std::string>{line}) result.push_back(own);
   }
   return result;
 }
