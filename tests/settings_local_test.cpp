@@ -129,23 +129,15 @@ TEST_F(LocalSettingsFile, ValuesThatIndexSomethingAreBroughtIntoRange) {
             std::make_tuple(7, -5, INT_MAX, -16));
 }
 
-TEST(LocalSettingsValues, AutoUpdateTextsFollowTheMinutes) {
-  for (const auto& [minutes, enabled, text, status] : std::vector<std::tuple<int, int, const char*, const char*>>{
-           {25, 1, "25", " Auto 25min"}, {0, 0, "", " Manual"}, {-5, 1, "-5", " Auto -5min"}}) {
-    LocalSettings s;
-    s.autoUpdateEnabled = 1 - enabled, s.autoUpdateMinutes = minutes;
-    deriveAutoUpdateState(s);
-    EXPECT_EQ(std::tie(s.autoUpdateEnabled, s.autoUpdateMinutesText, s.autoUpdateStatusText),
-              std::make_tuple(enabled, std::string(text), std::string(status))) << minutes;
-  }
-  // Before the save: minutes from the text only while auto update is on.
-  for (const auto& [enabled, text, minutes] :
-       std::vector<std::tuple<int, const char*, int>>{{1, "\r\n 15x", 15}, {0, "15", 0}, {1, "abc", 0}}) {
-    LocalSettings s;
-    s.autoUpdateEnabled = enabled, s.autoUpdateMinutesText = text;
-    takeAutoUpdateMinutes(s);
-    EXPECT_EQ(s.autoUpdateMinutes, minutes) << enabled << text;
-  }
+TEST(LocalSettingsValues, AnyMinutesButZeroMeanAutoUpdateAndTheTextIsTakenBackBeforeTheSave) {
+  LocalSettings s;
+  s.autoUpdateMinutes = -5;  // as a hand-edited file may hold it
+  deriveAutoUpdateState(s);
+  EXPECT_EQ(std::tie(s.autoUpdateEnabled, s.autoUpdateMinutesText, s.autoUpdateStatusText),
+            std::make_tuple(1, std::string("-5"), std::string(" Auto -5min")));
+  s.autoUpdateMinutesText = "\r\n 15x";
+  takeAutoUpdateMinutes(s);
+  EXPECT_EQ(s.autoUpdateMinutes, 15);
 }
 
 TEST(LocalSettingsValues, NormalWindowsKeepTheirRectangleOthersGetTheFixedOne) {
