@@ -18,22 +18,16 @@ std::string refusal(const char* message) { return message == nullptr ? "" : mess
 
 TEST(AutoUpdateForm, MinutesOutsideOneTo999OrUnderTenWithTheSearchAreRefusedWhenOn) {
   const std::string range = msg::kMinutesOutOfRange, search = msg::kMinutesTooShortForSearch;
-  const struct {
-    int enabled;
-    const char* minutes;
-    int pcSearch;
-    std::string expected;
-  } cases[] = {{1, "0", 0, range},          {1, "1000", 0, range}, {1, "abc", 0, range},   {1, "", 0, range},
-               {1, "-5", 0, range},         {1, "99999999999", 0, range},                 {1, "1", 0, ""},
-               {1, "999", 0, ""},           {1, " 30", 0, ""},     {1, "15分", 0, ""},     {1, "9", 1, search},
-               {1, "10", 1, ""},            {1, "1000", 1, range},  // the range is checked first
-               {0, "abc", 1, ""},           {0, "1000", 1, ""}};
-  for (const auto& c : cases) {
+  const std::tuple<int, const char*, int, std::string> cases[] = {  // on, minutes, search box, refusal
+      {1, "0", 0, range}, {1, "1000", 0, range}, {1, "abc", 0, range}, {1, "", 0, range}, {1, "-5", 0, range},
+      {1, "99999999999", 0, range}, {1, "1", 0, ""}, {1, "999", 0, ""}, {1, " 30", 0, ""}, {1, "15分", 0, ""},
+      {1, "9", 1, search}, {1, "10", 1, ""}, {1, "1000", 1, range} /* the range first */, {0, "abc", 1, ""}};
+  for (const auto& [enabled, minutes, pcSearch, expected] : cases) {
     AutoUpdateForm form;
-    form.enabled = c.enabled, form.minutesText = c.minutes, form.pcSearch = c.pcSearch;
-    EXPECT_EQ(refusal(checkAutoUpdateForm(form)), c.expected) << c.enabled << " \"" << c.minutes << "\" " << c.pcSearch;
+    form.enabled = enabled, form.minutesText = minutes, form.pcSearch = pcSearch;
+    EXPECT_EQ(refusal(checkAutoUpdateForm(form)), expected) << enabled << " \"" << minutes << "\" " << pcSearch;
     form.pcSearchAllowed = false;  // a greyed search box still counts
-    EXPECT_EQ(refusal(checkAutoUpdateForm(form)), c.expected) << c.minutes << " greyed";
+    EXPECT_EQ(refusal(checkAutoUpdateForm(form)), expected) << minutes << " greyed";
   }
 }
 
@@ -110,7 +104,6 @@ TEST(SharedLocationForm, StoresUpTo254BytesUnlessTheProgramRunsFromAUncPath) {
   local.folder = "C:\\" + std::string(300, 'f');
   storeSharedLocationForm(settings, local);
   EXPECT_EQ(settings.sharedSettingsFolder, "C:\\" + std::string(251, 'f'));
-
   SharedLocationForm unc = sharedLocationFormFrom(settings, "\\\\srv\\apps\\wabo");
   EXPECT_TRUE(unc.fromUnc) << "shown greyed";
   unc.folder = "";
