@@ -1,6 +1,5 @@
-// Sending mail into a real temporary mail folder: slots, the messages of
-// each failure, the receiver field's pieces, two senders at one moment, and
-// IDs that must never become paths.
+// Sending mail into a real temporary mail folder: slots, the messages of each failure, the receiver field's
+// pieces, two senders at one moment, and IDs that must never become paths.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -20,218 +19,153 @@ using namespace wabo::testing;
 
 namespace {
 
+using Texts = std::vector<std::string>;
 const std::string kSent = "2003/05/01 09:30";
+const Texts kFolderMissing = {"ﾒｰﾙﾌｫﾙﾀﾞが見つかりません "};
 
-struct MailFixture : ::testing::Test {
+struct MailSend : ::testing::Test {
   TempFolder root;
-  std::string folder = root.file("mail");
+  std::string folder = root.file("mail"), userId = "tanaka";
   FakeMemberList list;
-  std::string userId = "tanaka";
   TimeTexts times;
   MailState mail;
   RecordingUi mainUi, dialogUi;
   MailSendContext ctx{list, userId, folder, times, mail, mainUi};
 
-  MailFixture() {
+  MailSend() {
     std::filesystem::create_directory(folder);
     setClockForTests(localTime(2003, 5, 1, 9, 30, 12));
-    list.addRow({"tanaka", "田中"});
-    list.addRow({"abc", "安部"});
-    list.addRow({"yamada", "山田"});
+    for (const char* id : {"tanaka", "abc", "yamada"}) list.addRow({id, std::string("名") + id});
   }
-  ~MailFixture() override { setClockForTests(-1); }
+  ~MailSend() override { setClockForTests(-1); }
 
-  std::string slot(const std::string& id, int n) const { return folder + "/" + id + std::to_string(n) + ".ml"; }
-  MailSendResult send(const std::string& to, const std::string& text) {
-    mail.mailRecipientId = to;
-    mail.mailBody = text;
-    return sendMail(ctx);
+  std::string slot(const std::string& id, int n) const { return mailFilePath(folder, id, n); }
+  MailSendResult send(const std::string& to, const std::string& text = "x") {
+    return mail.mailRecipientId = to, mail.mailBody = text, sendMail(ctx);
   }
-  std::size_t filesIn(const std::string& dir) const {
-    std::size_t n = 0;
-    for (auto it = std::filesystem::recursive_directory_iterator(dir); it != std::filesystem::recursive_directory_iterator(); ++it) ++n;
-    return n;
-  }
+  static long filesIn(const std::string& dir) { return std::distance(std::filesystem::recursive_directory_iterator(dir), {}); }
 };
 
-using MailSend = MailFixture;
-
-TEST_F(MailSend, WritesTheLowestFreeSlotWithTheSharedLayout) {
-  writeFile(slot("yamada", 0), "x");
-  writeFile(slot("yamada", 2), "x");
+TEST_F(MailSend, WritesTheLowestFreeSlotAndStampsTheTimes) {
+  writeFile(slot("yamada", 0), "x"), writeFile(slot("yamada", 2), "x");
   EXPECT_EQ(send("yamada", "abc"), MailSendResult::Sent);
   EXPECT_EQ(readFile(slot("yamada", 1)), "tanaka\x01" "bcd\x01" + kSent + "\x01\x01");
   EXPECT_EQ(times.writeTimeText, kSent);
   EXPECT_EQ(times.updateTimeText, "09:30:12 更新");
   EXPECT_EQ(readFile(slot("yamada", 2)), "x");
-  EXPECT_EQ(send("yamada", "next"), MailSendResult::Sent);
+  EXPECT_EQ(send("yamada"), MailSendResult::Sent);
   EXPECT_TRUE(exists(slot("yamada", 3)));
+  // The receiver typed in capitals finds abc; the file name keeps the capitals.
+  EXPECT_EQ(send("ABC"), MailSendResult::Sent);
+  EXPECT_TRUE(exists(slot("ABC", 0)));
+  list.addRow({"表示", "表示さん"});  // '\' as the second byte of a character: an ordinary ID
+  EXPECT_EQ(send("表示"), MailSendResult::Sent);
+  EXPECT_TRUE(exists(folder + "/\x95\x5c\x8e\xa6" "0.ml"));
+  EXPECT_EQ(filesIn(folder), 6);
   EXPECT_TRUE(mainUi.warnings.empty());
-}
-
-TEST_F(MailSend, EmptyTextAndIdAsTyped) {
-  // The receiver typed in capitals finds the member abc; the file keeps the capitals.
-  EXPECT_EQ(send("ABC", ""), MailSendResult::Sent);
-  EXPECT_EQ(readFile(slot("ABC", 0)), "tanaka\x01\x01" + kSent + "\x01\x01");
 }
 
 TEST_F(MailSend, AllTenSlotsTakenChangesNothing) {
   for (int n = 0; n < 10; ++n) writeFile(slot("abc", n), "old" + std::to_string(n));
   times.writeTimeText = "before";
-  EXPECT_EQ(send("abc", "hello"), MailSendResult::SlotsFull);
-  EXPECT_EQ(mainUi.warnings, std::vector<std::string>{"送信先ID[abc]のﾒｰﾙﾌｫﾙﾀﾞが一杯です"});
+  EXPECT_EQ(send("abc"), MailSendResult::SlotsFull);
+  EXPECT_EQ(mainUi.warnings, Texts{"送信先ID[abc]のﾒｰﾙﾌｫﾙﾀﾞが一杯です"});
   for (int n = 0; n < 10; ++n) EXPECT_EQ(readFile(slot("abc", n)), "old" + std::to_string(n));
-  EXPECT_EQ(filesIn(folder), 10u);
+  EXPECT_EQ(filesIn(folder), 10);
   EXPECT_EQ(times.writeTimeText, "before");
 }
 
-TEST_F(MailSend, UnknownReceiverAndMissingFolder) {
-  EXPECT_EQ(send("nobody", "x"), MailSendResult::RecipientNotFound);
-  EXPECT_EQ(send("", "x"), MailSendResult::RecipientNotFound);
-  EXPECT_EQ(mainUi.warnings, (std::vector<std::string>{"送信先IDの[nobody]が見つかりません", "送信先IDの[]が見つかりません"}));
-  EXPECT_EQ(filesIn(folder), 0u);
-  mainUi.warnings.clear();
+TEST_F(MailSend, UnknownReceiverMissingFolderAndHostileIdsCreateNothing) {
+  EXPECT_EQ(send("nobody"), MailSendResult::RecipientNotFound);
+  EXPECT_EQ(send(""), MailSendResult::RecipientNotFound);
+  EXPECT_EQ(mainUi.warnings, (Texts{"送信先IDの[nobody]が見つかりません", "送信先IDの[]が見つかりません"}));
+  // A board file may hold any ID; none may reach outside the folder or a device.
+  std::filesystem::create_directory(folder + "/sub");
+  for (const char* id : {"..", "../abc", "sub\\abc", "sub/abc", "C:abc", "a*", "ab.", "CON", "com", "x\x95"}) {
+    list.addRow({id, "悪"});
+    mainUi.warnings.clear();
+    EXPECT_EQ(send(id), MailSendResult::CannotCreate) << id;
+    EXPECT_EQ(mainUi.warnings, kFolderMissing) << id;
+  }
+  EXPECT_EQ(filesIn(root.path()), 2);  // the mail folder and its empty sub
   folder = root.file("missing");
-  EXPECT_EQ(send("abc", "x"), MailSendResult::CannotCreate);
-  EXPECT_EQ(mainUi.warnings, std::vector<std::string>{"ﾒｰﾙﾌｫﾙﾀﾞが見つかりません "});
+  mainUi.warnings.clear();
+  EXPECT_EQ(send("abc"), MailSendResult::CannotCreate);
+  EXPECT_EQ(mainUi.warnings, kFolderMissing);
   EXPECT_FALSE(exists(folder));
 }
 
-TEST_F(MailSend, HostileIdsOnTheBoardAreRefusedAndNothingIsCreatedAnywhere) {
-  // A board file may hold any ID; none of these may reach outside the
-  // folder or a device.
-  const char* hostile[] = {"..", "../abc", "..\\abc", "sub/abc", "sub\\abc", "C:abc", "a*", "a?", "a|b", "a<", "a>",
-                           "a\"b", "ab.", "ab ", "CON", "nul.txt", "COM1", "com", "LPT9", "lpt", "aux", "PRN",
-                           "ctl\x02", "x\x95"};
-  std::filesystem::create_directory(folder + "/sub");
-  for (const char* id : hostile) {
-    list.addRow({id, "悪"});
-    mainUi.warnings.clear();
-    EXPECT_EQ(send(id, "x"), MailSendResult::CannotCreate) << id;
-    EXPECT_EQ(mainUi.warnings, std::vector<std::string>{"ﾒｰﾙﾌｫﾙﾀﾞが見つかりません "}) << id;
-  }
-  EXPECT_EQ(filesIn(root.path()), 2u);  // the mail folder and its empty sub
-}
-
-TEST_F(MailSend, IdWithBackslashAsSecondByteIsAnOrdinaryId) {
-  list.addRow({"表示", "表示さん"});
-  EXPECT_EQ(send("表示", "x"), MailSendResult::Sent);
-  EXPECT_TRUE(exists(folder + "/\x95\x5c\x8e\xa6" "0.ml"));
-  EXPECT_EQ(filesIn(folder), 1u);
-}
-
 TEST_F(MailSend, SendersRacingForTheSameSlotsAllArrive) {
-  // Two copies send five mails each to one receiver at the same moment,
-  // many times over: all ten land whole, each in a slot of its own.
-  constexpr int kSenders = 2, kMails = 5;
-  const std::string senders[kSenders] = {"tanaka", "abc"};
+  // Two copies send five mails each to one receiver at the same moment: all
+  // ten land whole, each in a slot of its own.
+  std::set<std::string> expected;
+  for (const char* from : {"tanaka", "abc"})
+    for (int n = 0; n < 5; ++n) expected.insert(mailFileBytes(from, std::to_string(n), kSent));
   for (int round = 0; round < 60; ++round) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directory(folder);
     std::atomic<int> ready{0};
-    std::atomic<int> sent{0};
-    auto sender = [&](int who) {
+    auto sender = [&](std::string from) {
       MailState state;
       TimeTexts ownTimes;
       RecordingUi ownUi;
-      MailSendContext own{list, senders[who], folder, ownTimes, state, ownUi};
-      ++ready;
-      while (ready.load() < kSenders) {
-      }
-      for (int n = 0; n < kMails; ++n) {
-        state.mailRecipientId = "yamada";
+      MailSendContext own{list, from, folder, ownTimes, state, ownUi};
+      state.mailRecipientId = "yamada";
+      for (++ready; ready.load() < 2;) continue;
+      for (int n = 0; n < 5; ++n) {
         state.mailBody = std::to_string(n);
-        if (sendMail(own) == MailSendResult::Sent) ++sent;
+        EXPECT_EQ(sendMail(own), MailSendResult::Sent);
       }
     };
-    std::thread a(sender, 0), b(sender, 1);
-    a.join();
-    b.join();
-    ASSERT_EQ(sent.load(), kSenders * kMails);
+    std::thread a(sender, "tanaka"), b(sender, "abc");
+    a.join(), b.join();
     std::set<std::string> arrived;
-    for (int n = 0; n < kSenders * kMails; ++n) {
-      ParsedMail parsed = parseMailBytes(readFile(slot("yamada", n)));
-      EXPECT_TRUE(parsed.complete);
-      arrived.insert(parsed.mail.senderId + parsed.mail.body);
-    }
-    ASSERT_EQ(arrived.size(), static_cast<std::size_t>(kSenders * kMails)) << "round " << round;
+    for (int n = 0; n < 10; ++n) arrived.insert(readFile(slot("yamada", n)));
+    ASSERT_EQ(arrived, expected) << "round " << round;
   }
 }
 
 TEST_F(MailSend, SlotWhoseNameIsTakenIsNeverWrittenThrough) {
-  // Slot 0's name is taken by a link to a file another sender is still
-  // creating (it does not open for reading yet): the mail goes to slot 1 and
-  // nothing is written through the name.
+  // A link to a file another sender is still creating holds slot 0's name.
   std::filesystem::create_symlink(root.file("being-created"), slot("yamada", 0));
-  EXPECT_EQ(send("yamada", "x"), MailSendResult::Sent);
+  EXPECT_EQ(send("yamada"), MailSendResult::Sent);
   EXPECT_FALSE(exists(root.file("being-created")));
   EXPECT_TRUE(parseMailBytes(readFile(slot("yamada", 1))).complete);
 }
 
-using MailCompose = MailFixture;
-
-TEST_F(MailCompose, EachPieceAsTypedThenOneSummary) {
-  EXPECT_TRUE(sendToRecipientList(ctx, dialogUi, "hi", "abc,yamada"));
-  EXPECT_TRUE(exists(slot("abc", 0)));
-  EXPECT_TRUE(exists(slot("yamada", 0)));
-  EXPECT_EQ(dialogUi.informations, std::vector<std::string>{"安部,山田さんにﾒｰﾙを送信しました"});
-  EXPECT_TRUE(mainUi.warnings.empty());
-}
-
-TEST_F(MailCompose, BlanksAndEmptyPiecesAreIdsOfTheirOwn) {
-  EXPECT_TRUE(sendToRecipientList(ctx, dialogUi, "hi", "abc, yamada,,tanaka,"));
-  EXPECT_EQ(mainUi.warnings, (std::vector<std::string>{"送信先IDの[ yamada]が見つかりません",
-                                                       "送信先IDの[]が見つかりません", "送信先IDの[]が見つかりません"}));
-  EXPECT_EQ(dialogUi.informations, std::vector<std::string>{"安部,田中さんにﾒｰﾙを送信しました"});
-  EXPECT_FALSE(exists(slot(" yamada", 0)));
-}
-
-TEST_F(MailCompose, NothingSentAndEmptyField) {
+TEST_F(MailSend, ReceiverFieldPiecesAsTypedThenOneSummary) {
   EXPECT_FALSE(sendToRecipientList(ctx, dialogUi, "hi", ""));
-  EXPECT_EQ(dialogUi.warnings, std::vector<std::string>{"送信先のIDを入力してください"});
-  EXPECT_TRUE(dialogUi.informations.empty());
+  EXPECT_EQ(dialogUi.warnings, Texts{"送信先のIDを入力してください"});
   EXPECT_TRUE(sendToRecipientList(ctx, dialogUi, "hi", "x,y"));
-  EXPECT_EQ(mainUi.warnings.size(), 2u);
-  EXPECT_EQ(dialogUi.informations, std::vector<std::string>{"ﾒｰﾙ送信に失敗しました"});
-  EXPECT_EQ(filesIn(folder), 0u);
-}
-
-TEST_F(MailCompose, TextIsCutTo510Bytes) {
-  EXPECT_TRUE(sendToRecipientList(ctx, dialogUi, std::string(600, 'a'), "abc"));
+  EXPECT_EQ(dialogUi.informations, Texts{"ﾒｰﾙ送信に失敗しました"});
+  // Blanks and empty pieces are IDs of their own; the text is cut to 510 bytes.
+  mainUi.warnings.clear();
+  EXPECT_TRUE(sendToRecipientList(ctx, dialogUi, std::string(600, 'a'), "abc, yamada,,tanaka,"));
+  EXPECT_EQ(mainUi.warnings,
+            (Texts{"送信先IDの[ yamada]が見つかりません", "送信先IDの[]が見つかりません", "送信先IDの[]が見つかりません"}));
+  EXPECT_EQ(dialogUi.informations.back(), "名abc,名tanakaさんにﾒｰﾙを送信しました");
   EXPECT_EQ(readFile(slot("abc", 0)), "tanaka\x01" + std::string(510, 'b') + "\x01" + kSent + "\x01\x01");
-  EXPECT_EQ(mail.mailBody.size(), 510u);
+  EXPECT_TRUE(exists(slot("tanaka", 0)));
+  EXPECT_EQ(filesIn(folder), 2);
 }
 
-TEST(MailRecipients, EntriesAndSelectedIds) {
+TEST(MailRecipients, EntriesAndSelectedIdsWithinTheFieldsBytes) {
   FakeMemberList list;
-  list.addRow({"a1", "一"});
-  list.addRow({"b2", "二"});
-  list.addRow({"c3", "三"});
-  list.addRow({"d4", "四"});
+  std::vector<int> longIds;  // 33 IDs of 29 bytes and their commas: 989 bytes
+  for (int i = 0; i < 33; ++i) longIds.push_back(list.addRow({std::string(28, 'a') + std::to_string(i % 10), "名"}));
+  const int eightBytes = list.addRow({"12345678", "八"}), nineBytes = list.addRow({"123456789", "九"});
   std::vector<MailMember> members = mailMembers(list);
-  ASSERT_EQ(members.size(), 4u);
-  EXPECT_EQ(recipientEntry(members[1]), "b2,  二");
+  ASSERT_EQ(members.size(), 35u);
+  EXPECT_EQ(recipientEntry(members[eightBytes]), "12345678,  八");
   std::string field = "kept";
-  EXPECT_TRUE(joinSelectedIds(members, {3, 1}, field));
-  EXPECT_EQ(field, "b2,d4");
-  EXPECT_TRUE(joinSelectedIds(members, {}, field));
-  EXPECT_EQ(field, "");
-}
-
-TEST(MailRecipients, SelectionLongerThanTheFieldIsRefusedWhole) {
-  FakeMemberList list;
-  std::vector<int> all;
-  for (int i = 0; i < 40; ++i) {
-    list.addRow({std::string(28, static_cast<char>('a' + i % 26)) + std::to_string(i % 10), "n"});
-    all.push_back(i);
-  }
-  std::vector<MailMember> members = mailMembers(list);
-  std::string field = "kept";
-  EXPECT_FALSE(joinSelectedIds(members, all, field));  // 40 * 29 + 39 bytes
-  EXPECT_EQ(field, "kept");
-  std::vector<int> fits(all.begin(), all.begin() + 33);  // 33 * 29 + 32 = 989 bytes
-  EXPECT_TRUE(joinSelectedIds(members, fits, field));
-  EXPECT_EQ(field.size(), 989u);
+  EXPECT_TRUE(joinSelectedIds(members, {nineBytes, eightBytes}, field));
+  EXPECT_EQ(field, "12345678,123456789");  // in the order of the list
+  longIds.push_back(nineBytes);
+  EXPECT_FALSE(joinSelectedIds(members, longIds, field));  // 999 bytes: refused whole
+  EXPECT_EQ(field, "12345678,123456789");
+  longIds.back() = eightBytes;
+  EXPECT_TRUE(joinSelectedIds(members, longIds, field));
+  EXPECT_EQ(field.size(), 998u);
 }
 
 }  // namespace
