@@ -1,9 +1,11 @@
-// The tick of timer 1 and the 更新 command over a real board file, with a
-// fixed clock, scripted dialogs, and a timer, mail pickup and search start
-// that only log what they were asked.
+// The tick of timer 1, the 更新 command and the folder watch's woken check over a real board file, with a
+// fixed clock, scripted dialogs, and a timer, mail pickup and search start that only log what they were asked.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/board_reload.h"
+#include "app/board_watch.h"
 #include "app/refresh_cycle.h"
 #include "common/clock.h"
 #include "common/messages.h"
@@ -19,8 +21,9 @@ const Log kRows = {"A01,3,青木,会議室,15:00,2026/03/04 08:00,,,,,pc-a", "B0
 
 class RefreshCycle : public ::testing::Test, protected CommandFixture, RefreshTimer, RefreshHooks {
  protected:
-  bool searchStarts = true;
+  bool searchStarts = true, windowBusy = false;
   RefreshContext refresh{ctx, *this, *this};
+  ProgramUnderWatch program{refresh, [this] { return windowBusy; }};
 
   void start(std::uint32_t ms) override { log.push_back("start " + std::to_string(ms)); }
   void stop() override { log.push_back("stop"); }
@@ -37,18 +40,19 @@ class RefreshCycle : public ::testing::Test, protected CommandFixture, RefreshTi
     app.times.updateTimeText = "earlier";
   }
   void TearDown() override { setClockForTests(-1); }
-  void tick(int autoUpdate = 1, const std::string& minutes = "10") {
-    app.local.autoUpdateEnabled = autoUpdate;
-    app.local.autoUpdateMinutesText = minutes;
+  // The tick; returns the last thing it did.
+  std::string tick(int autoUpdate = 1, const std::string& minutes = "10") {
+    app.local.autoUpdateEnabled = autoUpdate, app.local.autoUpdateMinutesText = minutes;
     log.clear();
     runRefreshTick(refresh);
+    return log.back();
   }
+  WatchOutcome wake(unsigned work) { return log.clear(), runWokenCheck(work, program); }
   bool reloaded() const { return list.rows[1].texts[2] != "shown, not in the file"; }
 };
 
 TEST_F(RefreshCycle, TickOutcomesReArmTheTimerOnlyWithAutoUpdateOn) {
   tick(1, "1");  // unchanged: rows and marks stay, the time gets a full stop
-  EXPECT_EQ(app.main.lastLoadResult, kUnchanged);
   EXPECT_FALSE(reloaded());
   EXPECT_EQ(list.rows[0].mark, 2);
   EXPECT_EQ(log, (Log{"stop", "mail", "show 09:05:07 更新.", "start 60000"}));
@@ -60,27 +64,29 @@ TEST_F(RefreshCycle, TickOutcomesReArmTheTimerOnlyWithAutoUpdateOn) {
   EXPECT_EQ(log, (Log{"stop", "mail", "reload", "show 09:05:07 更新", "start 600000"}));
   tick(0);  // auto update off: the timer stays stopped
   EXPECT_EQ(log, (Log{"stop", "mail", "show 09:05:07 更新."}));
-  tick(1, "999");
-  EXPECT_EQ(log.back(), "start 59940000");
   EXPECT_TRUE(ui.warnings.empty() && ui.informations.empty());
 }
 
-TEST_F(RefreshCycle, TickOnALockedMissingOrForeignBoardWarnsKeepsTheListAndGoesOn) {
-  lock();
-  writeBoard(boardBytes(107, {kRows[0]}, "changed under the lock"));
-  tick(1, "5");
-  EXPECT_EQ(app.main.lastLoadResult, kUnreadable);
-  EXPECT_EQ(ui.warnings, Log{msg::kBoardMissingOrLocked});
+TEST_F(RefreshCycle, ALockedForeignOrMissingBoardKeepsTheListTheTickWarnsTheWatchDoesNot) {
+  const std::function<void()> states[] = {
+      [&] { lock(), writeBoard(boardBytes(107, {kRows[0]}, "changed under the lock")); },
+      [&] { std::filesystem::remove(folder.file("lock.dat")), writeBoard("W1,123,\r\nold format\r\n"); },
+      [&] { std::filesystem::remove(boardPath()); }};
+  const Log warnings[] = {{msg::kBoardMissingOrLocked}, {msg::kBadFormat, msg::kBoardMissingOrLocked},
+                          {msg::kBoardMissingOrLocked}};
+  for (int i = 0; i < 3; ++i) {
+    states[i]();
+    ui.warnings.clear();
+    app.main.lastLoadResult = kChanged;
+    EXPECT_TRUE(wake(kBoardWork).boardUnreadable) << i;  // silent: the next tick tells
+    EXPECT_TRUE(log.empty() && ui.warnings.empty()) << i;
+    EXPECT_EQ(app.main.lastLoadResult, kChanged) << i;
+    tick(1, "5");
+    EXPECT_EQ(ui.warnings, warnings[i]) << i;
+    EXPECT_EQ(app.main.lastLoadResult, kUnreadable);
+    EXPECT_EQ(log, (Log{"stop", "mail", "show earlier", "start 300000"})) << i;
+  }
   EXPECT_FALSE(reloaded());
-  EXPECT_EQ(log, (Log{"stop", "mail", "show earlier", "start 300000"}));
-  std::filesystem::remove(folder.file("lock.dat"));
-  writeBoard("W1,123,\r\nold format\r\n");
-  tick();
-  EXPECT_EQ(ui.warnings, (Log{msg::kBoardMissingOrLocked, msg::kBadFormat, msg::kBoardMissingOrLocked}));
-  std::filesystem::remove(boardPath());
-  tick();
-  EXPECT_EQ(ui.warnings.size(), 4u);
-  EXPECT_EQ(list.rowCount(), 2);
   writeBoard(boardBytes(107, {kRows[0]}, "back"));  // the next tick sees the new stamp
   setClockForTests(localTime(2026, 3, 4, 23, 59, 58));
   tick();
@@ -97,64 +103,37 @@ TEST(AutoUpdatePeriod, MinutesTextBecomesMillisecondsHeldToWhatATimerTakes) {
 }
 
 TEST_F(RefreshCycle, UserIdPromptOnlyAtTheFirstTickWhenWantedAndNoIdIsSet) {
-  dialogs.on[IDD_USER_ID] = [] { return 1; };
-  struct Case {
-    int ask;
-    const char* userId;
-    int firstTick;
-    bool prompts;
-  } cases[] = {{1, "", 1, true},     {0, "", 1, false}, {2, "", 1, false},
-               {1, "B02", 1, false}, {1, "", 0, false}, {1, "ZZZ", 1, false}};  // an ID not on the board is an ID
-  for (const Case& c : cases) {
-    dialogs.opened.clear();
-    app.shared.askUserIdAtStart = c.ask;
-    app.local.userId = c.userId;
-    app.main.firstTick = c.firstTick;
-    tick();
-    EXPECT_EQ(dialogs.opened.size(), c.prompts ? 1u : 0u) << c.ask << " '" << c.userId << "' " << c.firstTick;
+  // What is typed ("" when no prompt is wanted) and the user ID after the tick.
+  const struct { int ask; const char* userId; int firstTick; const char* typed; const char* after; } cases[] = {
+      {0, "", 1, "", ""}, {2, "", 1, "", ""}, {1, "B02", 1, "", "B02"}, {1, "", 0, "", ""},
+      {1, "ZZZ", 1, "", "ZZZ"},  // an ID not on the board is an ID
+      {1, "", 1, "b02", "b02"}, {1, "", 1, "X99", ""}};  // X99 is not on the board: warned, the tick goes on
+  app.edit.editRowIndex = 7;  // a command's dialog may be open under the tick
+  for (const auto& c : cases) {
+    app.shared.askUserIdAtStart = c.ask, app.local.userId = c.userId, app.main.firstTick = c.firstTick;
+    dialogs.on[IDD_USER_ID] = [&] { return log.push_back("dialog"), app.edit.enteredUserId = c.typed, 0; };
+    tick(0);
+    EXPECT_EQ(count("dialog"), *c.typed ? 1 : 0) << c.ask << " '" << c.userId << "' " << c.firstTick;
+    EXPECT_EQ(app.local.userId, c.after);
     EXPECT_EQ(app.main.firstTick, 0);
   }
-}
-
-TEST_F(RefreshCycle, StartUpPromptTakesAnIdOnTheBoardAndWarnsOtherwise) {
-  app.shared.askUserIdAtStart = 1;
-  app.edit.editRowIndex = 7;  // a command's dialog may be open under the tick
-  std::string typed = "b02";
-  dialogs.on[IDD_USER_ID] = [&] {
-    log.push_back("dialog");
-    app.edit.enteredUserId = typed;
-    return 0;
-  };
-  tick(0);
-  EXPECT_EQ(app.local.userId, "b02");
-  EXPECT_EQ(app.edit.editRowIndex, 7);
   EXPECT_EQ(log, (Log{"stop", "dialog", "mail", "show 09:05:07 更新."}));
-  app.local.userId.clear();
-  app.main.firstTick = 1;
-  typed = "X99";
-  tick(0);  // warned; the user ID stays empty and the tick goes on
-  EXPECT_EQ(app.local.userId, "");
   EXPECT_EQ(ui.warnings, Log{msg::kOwnIdNotFound});
-  EXPECT_EQ(log.back(), "show 09:05:07 更新.");
+  EXPECT_EQ(app.edit.editRowIndex, 7);
 }
 
 TEST_F(RefreshCycle, AutomaticSearchStartsFromTheSecondTickAndNeverTwiceAtOnce) {
   app.local.autoPcSearch = 1;
-  tick();
-  EXPECT_EQ(log.back(), "start 600000") << "the first tick never searches";
-  tick();
-  EXPECT_EQ(log.back(), "search") << "started after the timer is re-armed";
-  tick();
-  EXPECT_EQ(log.back(), "start 600000") << "the previous search still runs";
+  EXPECT_EQ(tick(), "start 600000") << "the first tick never searches";
+  EXPECT_EQ(tick(), "search") << "started after the timer is re-armed";
+  EXPECT_EQ(tick(), "start 600000") << "the previous search still runs";
   endPcSearch(app.main);
   searchStarts = false;
-  tick();
-  EXPECT_EQ(log.back(), "search");
-  EXPECT_EQ(app.main.pcSearchRunning, 0) << "a start that failed leaves no search to wait for";
-  tick(0);  // both auto update and the setting are needed
+  EXPECT_EQ(tick(), "search");
+  EXPECT_EQ(tick(), "search") << "a start that failed leaves no search to wait for";
+  EXPECT_NE(tick(0), "search");  // both auto update and the setting are needed
   app.local.autoPcSearch = 0;
-  tick();
-  EXPECT_EQ(count("search"), 0);
+  EXPECT_NE(tick(), "search");
 }
 
 TEST_F(RefreshCycle, ManualRefreshReloadsEvenAnUnchangedBoardAndLeavesTheTimerAlone) {
@@ -176,16 +155,51 @@ TEST_F(RefreshCycle, ManualRefreshReloadsEvenAnUnchangedBoardAndLeavesTheTimerAl
   EXPECT_EQ(log, (Log{"show 09:05:07 更新", "mail"}));
 }
 
-// The lock comes between the check and the load: nothing was read, so 更新
-// warns as for an unreadable board instead of reporting new information.
-TEST_F(RefreshCycle, ManualRefreshThatCouldNotReadWarnsInsteadOfReportingSuccess) {
+TEST_F(RefreshCycle, ALockBetweenTheCheckAndTheLoadIsNoSuccess) {
+  // 更新 read nothing: it warns instead of reporting new information.
   writeBoard(boardBytes(101, {kRows[1]}, "msg"));
   view.beforeReload = [&] { lock(); };
   runManualRefresh(refresh);
   EXPECT_TRUE(ui.informations.empty());
   EXPECT_EQ(ui.warnings, Log{msg::kBoardMissingOrLocked});
   EXPECT_EQ(app.main.lastLoadResult, kUnreadable);
+  // The woken check counts it as unreadable, and waits for the lock to go.
+  std::filesystem::remove(folder.file("lock.dat"));
+  EXPECT_TRUE(wake(kBoardWork).boardUnreadable);
+  EXPECT_EQ(log, Log{"reload"});
   EXPECT_EQ(list.ids(), (Log{"A01", "B02"})) << "the list stays as it was";
+  EXPECT_EQ(ui.warnings.size(), 1u);
+}
+
+TEST_F(RefreshCycle, WokenCheckReloadsAChangedBoardWhenNotBusyAndLeavesAnUnchangedOneAlone) {
+  // Our own save wakes us too: nothing may move then, not even the time.
+  WatchOutcome o = wake(kBoardWork);
+  EXPECT_FALSE(o.busy || o.boardUnreadable);
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(app.times.updateTimeText, "earlier");
+  EXPECT_EQ(list.rows[1].mark, 2);
+  writeBoard(boardBytes(101, {kRows[1], "C03,0,千葉,外出,,,,,,,"}, "new"));
+  windowBusy = true;  // a dialog or a pickup still open: nothing runs
+  EXPECT_TRUE(wake(kBoardWork | kMailWork).busy);
+  windowBusy = false, app.mail.pickupRunning = true;
+  EXPECT_TRUE(wake(kBoardWork | kMailWork).busy);
+  EXPECT_TRUE(log.empty());
+  app.mail.pickupRunning = false;
+  EXPECT_FALSE(wake(kMailWork).boardUnreadable);  // mail alone leaves the board
+  EXPECT_EQ(log, Log{"mail"});
+  o = wake(kBoardWork | kMailWork);
+  EXPECT_FALSE(o.busy || o.boardUnreadable);
+  EXPECT_EQ(log, (Log{"mail", "reload", "show 09:05:07 更新"}));  // no full stop
+  EXPECT_EQ(list.ids(), (Log{"B02", "C03"}));
+  EXPECT_EQ(app.main.lastLoadResult, kChanged);
+  EXPECT_EQ(list.rows[0].mark, 0);
+}
+
+TEST_F(RefreshCycle, WatchPlanFollowsAutoUpdateTheBoardShownTheMailFolderAndTheUser) {
+  app.local.autoUpdateEnabled = 1, app.shared.mailFolder = folder.path(), app.local.userId = "B02";
+  EXPECT_EQ(planWatch(watchInputs(app)).folders, (std::vector<WatchedFolder>{{folder.path() + "/", "boad1.csv", "B02"}}));
+  app.local.autoUpdateEnabled = 0;
+  EXPECT_TRUE(planWatch(watchInputs(app)).folders.empty());
 }
 
 }  // namespace
