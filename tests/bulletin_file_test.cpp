@@ -23,7 +23,7 @@ const BulletinPost kNewer = post("Q 会議", "newer text", "ソ連", "2026/12/02
 const BulletinPost kA = post("A", "a", "x", "t1"), kB = post("B", "b", "y", "t2");
 const std::string kRecA = "A\x01" "a\x01" "x\x01" "t1\r\n", kRecB = "B\x01" "b\x01" "y\x01" "t2\r\n", kTwo = kRecA + kRecB;
 
-TEST(BulletinLayout, RecordsNewestFirstWithCountAndSeparators) {
+TEST(BulletinLayout, RecordsNewestFirstWithCountAndSeparatorsReadBackAsTheyWere) {
   EXPECT_EQ(bulletinFileBytes({kNewer, post("P", "t", "", "2026/12/01 09:00")}),
             "2,Q 会議\x01newer text\x01ソ連\x01" "2026/12/02 10:30\r\n"
             "P\x01t\x01\x01" "2026/12/01 09:00\r\n");
@@ -31,9 +31,6 @@ TEST(BulletinLayout, RecordsNewestFirstWithCountAndSeparators) {
   // Separators inside fields and line breaks inside the time are left out.
   EXPECT_EQ(bulletinFileBytes({post("a\x01" "b", "c\x01", "\x01", "2026/12/03\r\n 08:00")}),
             "1,ab\x01" "c\x01\x01" "2026/12/03 08:00\r\n");
-}
-
-TEST(BulletinLayout, WrittenPostsReadBackAsTheyWere) {
   const BulletinPosts posts = {kNewer, post("S", "line 1\r\nline 2\r\n", "", "2026/12/03 08:00"), kOlder,
                                post("", "", "", "")};
   EXPECT_EQ(parseBulletinBoard(bulletinFileBytes(posts)), posts);
@@ -63,7 +60,7 @@ TEST(BulletinReader, CountsThatLieOrAreMissing) {
   EXPECT_EQ(parseBulletinBoard("2147483647,\x01\x01\x01\r\n"), BulletinPosts{post("", "", "", "")});
 }
 
-TEST(BulletinReader, FileThatEndsInsideARecordOrHasDamagedLineEnds) {
+TEST(BulletinReader, FileThatEndsInsideARecordHasDamagedLineEndsOrLongFields) {
   // The subject is there: the post counts with what follows it.
   EXPECT_EQ(parseBulletinBoard("3," + kRecA + "B\x01" "half of the te"),
             (BulletinPosts{kA, post("B", "half of the te", "", "")}));
@@ -72,9 +69,7 @@ TEST(BulletinReader, FileThatEndsInsideARecordOrHasDamagedLineEnds) {
   // A lone CR or LF does not swallow the next post.
   for (const std::string end : {"\n", "\r"})
     EXPECT_EQ(parseBulletinBoard("2,A\x01" "a\x01" "x\x01" "t1" + end + kRecB), (BulletinPosts{kA, kB})) << int(end[0]);
-}
-
-TEST(BulletinReader, LongFieldsAreCutAndTheRestSkipped) {
+  // Long fields are cut and the rest skipped.
   EXPECT_EQ(parseBulletinBoard("2," + std::string(100, 's') + "\x01" + std::string(700, 'i') + "\x01" +
                                std::string(61, 'w') + "\x01" + std::string(45, '9') + "\r\n" + kRecB),
             (BulletinPosts{post(std::string(59, 's'), std::string(511, 'i'), std::string(59, 'w'), std::string(29, '9')),

@@ -1,5 +1,5 @@
-// The mail file: its name, its bytes as other copies write and read them,
-// hostile and broken files, and the IDs that may become file names.
+// The mail file: its name, its bytes as other copies write and read them, hostile and broken files, and the
+// IDs that may become file names.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,19 +19,15 @@ TEST(MailFile, NameIsFolderIdSlotAndExtension) {
   EXPECT_EQ(mailFilePath("C:\\\x95\x5c", "a", 9), "C:\\\x95\x5c\\a9.ml");
 }
 
-TEST(MailFile, BytesRaiseTheTextByOneAndKeepTheirLimits) {
+TEST(MailFile, BytesRaiseTheTextByOneKeepTheirLimitsAndReadBackUntilTheEndIsMissing) {
   // CR LF becomes 0x0E 0x0B, 0xFF wraps to 0x00.
   EXPECT_EQ(mailFileBytes("tanaka", std::string("ab\r\n\xff") + "表", "2003/05/01 09:30"),
             std::string("tanaka\x01" "bc\x0e\x0b") + '\0' + "\x96\x5d\x01" "2003/05/01 09:30\x01\x01");
-  EXPECT_EQ(mailFileBytes("tanaka", "", "t"), "tanaka\x01\x01t\x01\x01");
   EXPECT_EQ(mailFileBytes("id", std::string(600, 'x'), "t"), "id\x01" + std::string(512, 'y') + "\x01t\x01\x01");
   // The text ends at a NUL; the sender's ID at 29 bytes and without 0x01.
   EXPECT_EQ(mailFileBytes(std::string(40, 's'), std::string("ab\0cd", 5), "t"),
             std::string(29, 's') + "\x01" "bc\x01t\x01\x01");
   EXPECT_EQ(mailFileBytes("a\x01" "b", "", "t"), "ab\x01\x01t\x01\x01");
-}
-
-TEST(MailFile, ReadsWhatIsWrittenAndNoticesTheMissingEnd) {
   const std::string text = std::string("行1\r\n\xff") + "表示";
   const std::string bytes = mailFileBytes("tanaka", text, "2003/05/01 09:30");
   ParsedMail parsed = parseMailBytes(bytes);
@@ -47,7 +43,7 @@ TEST(MailFile, ReadsWhatIsWrittenAndNoticesTheMissingEnd) {
   EXPECT_TRUE(parseMailBytes(bytes + "junk\x01more").complete);
 }
 
-TEST(MailFile, OverlongFieldsAreCutAndNeverSpillIntoTheNext) {
+TEST(MailFile, OverlongFieldsAreCutNeverSpillIntoTheNextAndAreReadOnlySoFar) {
   ParsedMail parsed =
       parseMailBytes(std::string(100, 'S') + "\x01" + std::string(700, 'b') + "\x01" + std::string(50, '9') + "\x01\x01");
   EXPECT_TRUE(parsed.complete);
@@ -61,9 +57,7 @@ TEST(MailFile, OverlongFieldsAreCutAndNeverSpillIntoTheNext) {
   EXPECT_EQ(ragged.mail.senderId, "a");
   EXPECT_EQ(ragged.mail.body, "a");
   EXPECT_EQ(ragged.mail.sentTime, "\xff\xfe");
-}
-
-TEST(MailFile, ReadingStopsAtItsLimit) {
+  // The file is read up to its limit only.
   TempFolder folder;
   writeFile(folder.file("big0.ml"), std::string(100000, 'x'));
   std::string bytes;

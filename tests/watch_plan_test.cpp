@@ -19,7 +19,7 @@ Folders plan(const std::string& board, const std::string& mail, const std::strin
   return planWatch(WatchInputs{autoUpdate, board, mail, id}).folders;
 }
 
-TEST(WatchPlan, BoardAndMailFoldersApartOrTogether) {
+TEST(WatchPlan, BoardAndMailFoldersApartOrTogetherWhatCannotBeNamedIsLeftToTheTimer) {
   EXPECT_TRUE(plan("C:\\b\\boad1.csv", "C:\\m", "taro", 0).empty());  // auto update off
   EXPECT_TRUE(plan("C:\\b\\boad1.csv", "C:\\m", "taro", 2).empty());
   EXPECT_EQ(plan("\\\\srv\\share\\boards\\boad1.csv", "\\\\srv\\share\\mail", "taro"),
@@ -31,9 +31,6 @@ TEST(WatchPlan, BoardAndMailFoldersApartOrTogether) {
   // 表 is 0x95 0x5C and ソ 0x83 0x5C: their second bytes are '\'.
   EXPECT_EQ(plan("C:\\表\\ソ", "C:\\表", "taro"), (Folders{{"C:\\表\\", "ソ", "taro"}}));
   EXPECT_EQ(plan("boad1.csv", "C:\\ソ", "taro"), (Folders{{"C:\\ソ\\", "", "taro"}}));
-}
-
-TEST(WatchPlan, WhatCannotBeNamedIsLeftToTheTimer) {
   // A board without a folder part, or only a leading separator: mail alone.
   for (const char* board : {"boad1.csv", "\\boad1.csv", "C:\\boards\\", ""})
     EXPECT_EQ(plan(board, "C:\\m", "taro"), (Folders{{"C:\\m\\", "", "taro"}})) << board;
@@ -104,7 +101,7 @@ std::string changes(const std::vector<ChangeRecord>& records) {
   return out;
 }
 
-TEST(ChangeRecords, AChainOfEntriesWithTheirActionsAndNames) {
+TEST(ChangeRecords, AChainOfEntriesWithTheirActionsAndNamesBrokenOnesCountAsLost) {
   std::vector<ChangeRecord> r = RecordBuilder()
                                     .entry(1, u"lock.dat").entry(4, u"boad1.csv.new").entry(9, u"unknown")
                                     .entry(5, u"boad1.csv").entry(0, u"unknown").entry(2, u"lock.dat")
@@ -113,9 +110,7 @@ TEST(ChangeRecords, AChainOfEntriesWithTheirActionsAndNames) {
   EXPECT_EQ(changes(r), "0 3 4b 1 2 ");
   EXPECT_EQ(r[1].name, u"boad1.csv.new");
   EXPECT_EQ(r[4].name, u"\u8868" u"3.ml");
-}
-
-TEST(ChangeRecords, LostOrBrokenRecordsCountAsLost) {
+  // Lost or broken records count as lost.
   EXPECT_EQ(changes(readChangeRecords(nullptr, 0)), "5 ");
   RecordBuilder b;
   b.entry(5, u"boad1.csv").entry(3, u"taro0.ml");
