@@ -114,7 +114,7 @@ TEST_F(PcSearch, StopAskedDuringTheSecondProbeOrForACommandThatCannotRunKeepsThe
 
 TEST_F(PcSearch, RowsAddedDuringTheSearchAreNotProbed) {
   names = {"PC-X"};
-  duringProbe = [&] { names.push_back("PC-Z"); };  // beyond the count the search took at its start
+  duringProbe = [&] { names.resize(2, "PC-Z"); };  // beyond the count the search took at its start
   EXPECT_EQ(search(), (std::vector<int>{1, 0}));
   EXPECT_EQ(log, (Log{"|", "PC-X", "|"}));
 }
