@@ -41,6 +41,8 @@ const char kBareClass[] = "WaboBenchBare";
 const char kDialogClass[] = "#32770";
 constexpr DWORD kSendLimitMs = 15000;
 constexpr int kBoardRows = 500;
+// Pause before each timed save, beyond the turn a copy leaves the others.
+constexpr DWORD kSaveSpacingMs = 50;
 
 struct Paths {
   std::string wabo, bare, templ, work;
@@ -344,6 +346,9 @@ void measureRunningProgram(const Paths& paths, const Folders& f, int runs) {
   });
 
   // 3. Saves by the two quick inputs, alternating, each checked in the file.
+  // A copy leaves the lock to the others for a moment after its own save
+  // (board/board_save.cpp); saves spaced beyond that pause are what a member
+  // pressing the quick inputs meets, so the pause between them is not timed.
   bool saved = step("save", [&] {
     std::vector<double> saves;
     double cpuBefore = 0;
@@ -351,6 +356,7 @@ void measureRunningProgram(const Paths& paths, const Folders& f, int runs) {
       const bool first = i % 2 == 0;
       const int command = first ? CMD_QUICK_INPUT_1 : CMD_QUICK_INPUT_2;
       const std::string word = first ? "出社" : "帰宅";
+      Sleep(kSaveSpacingMs);
       if (i == 1) cpuBefore = cpuInside(program);
       double ms = timedCommand(program, command);
       if (destinationOf(readFile(boardPath), userId) != word)
@@ -362,7 +368,7 @@ void measureRunningProgram(const Paths& paths, const Folders& f, int runs) {
     checkRowCount(program, "after the saves");
     result("save_ms", median(saves));
     result("save_cpu_ms", cpu / runs);
-    note("save runs (ms): " + joined(saves));
+    note("save runs (ms, " + std::to_string(kSaveSpacingMs) + " ms apart): " + joined(saves));
   });
   if (!saved) result("save_unavailable", 1);
 

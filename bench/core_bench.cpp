@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/app_state.h"
@@ -24,6 +25,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kSaveSpacing{50};
 
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -62,7 +64,11 @@ int main(int argc, char** argv) {
     }
     if (i > 0) loads.push_back(ms);  // the first run warms the file cache
   }
+  // A save that follows the same copy's save closely first leaves the lock
+  // to the others for a moment (board/board_save.cpp); the saves here are
+  // spaced beyond it, as a member's are, and the pause is not timed.
   for (int i = 0; i <= runs; ++i) {
+    std::this_thread::sleep_for(kSaveSpacing);
     Clock::time_point start = Clock::now();
     bool saved = wabo::saveBoard(list, app, ui);
     double ms = millisecondsSince(start);
