@@ -50,15 +50,6 @@ class ShellTimer : public RefreshTimer {
   void stop() override { KillTimer(shell.mainWindow, ID_REFRESH_TIMER); }
 };
 
-void setQuickInputItem(HMENU popup, UINT command, const std::string& word) {
-  std::string text = "自分の行き先を[" + word + "]にする";
-  MENUITEMINFOA item = {};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_STRING;
-  item.dwTypeData = const_cast<char*>(text.c_str());
-  SetMenuItemInfoA(popup, command, FALSE, &item);
-}
-
 class ShellSettingsView : public SettingsView {
  public:
   void showAutoUpdateStatus() override { wabo::showAutoUpdateStatus(); }
@@ -69,11 +60,7 @@ class ShellSettingsView : public SettingsView {
     memberList().rebuildAppearance();
     InvalidateRect(shell.mainWindow, nullptr, TRUE);
   }
-  void relabelQuickInput() override {
-    HMENU popup = GetSubMenu(shell.rowPopupMenu, 0);
-    setQuickInputItem(popup, CMD_QUICK_INPUT_1, app.local.quickInputWord1);
-    setQuickInputItem(popup, CMD_QUICK_INPUT_2, app.local.quickInputWord2);
-  }
+  void relabelQuickInput() override { relabelQuickInputs(); }
   void openDocument(const std::string& path) override {
     system::shellExecute(shell.mainWindow, "open", path.c_str(), nullptr, nullptr, SW_HIDE);
   }

@@ -50,6 +50,10 @@ void switchBoard(int board);    // commands 40036..40040
 void applyListColours();
 void replaceListFont();          // new listFont, set without a redraw
 
+// The two quick inputs of menu 295 named after quickInputWord1 and 2
+// ("自分の行き先を[<word>]にする"); app/window_create_win.cpp.
+void relabelQuickInputs();
+
 // Handlers of the main window procedure, one file each.
 void onCreate(HWND window);                      // app/window_create_win.cpp
 void onSize(WPARAM sizeType, int width, int height);  // app/window_layout_win.cpp

@@ -28,6 +28,12 @@ void setQuickInputText(HMENU popup, UINT command, const std::string& word) {
 
 }  // namespace
 
+void relabelQuickInputs() {
+  HMENU rowMenu = GetSubMenu(shell.rowPopupMenu, 0);
+  setQuickInputText(rowMenu, CMD_QUICK_INPUT_1, app.local.quickInputWord1);
+  setQuickInputText(rowMenu, CMD_QUICK_INPUT_2, app.local.quickInputWord2);
+}
+
 void onCreate(HWND window) {
   shell.mainWindow = window;
   InitCommonControls();
@@ -38,10 +44,7 @@ void onCreate(HWND window) {
   reloadBoard();  // directly, without a check: the first tick reports a missing file
   SetTimer(window, ID_REFRESH_TIMER, 500, nullptr);
   refreshBoardMenu(false);
-
-  HMENU rowMenu = GetSubMenu(shell.rowPopupMenu, 0);
-  setQuickInputText(rowMenu, CMD_QUICK_INPUT_1, app.local.quickInputWord1);
-  setQuickInputText(rowMenu, CMD_QUICK_INPUT_2, app.local.quickInputWord2);
+  relabelQuickInputs();
 
   // The status bar gets its texts only from the layout; run it once now.
   RECT client;
