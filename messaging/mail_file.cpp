@@ -66,23 +66,6 @@ std::string_view takeField(std::string_view bytes, std::size_t& at, bool& separa
   return field;
 }
 
-// At most `limit` bytes of `field` in whole characters: a lead byte whose
-// second byte is missing (the field or the file ends) is left out too.
-std::string wholeCharacters(std::string_view field, std::size_t limit) {
-  std::string text = sjis::cut(field, limit);
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (sjis::isLeadByte(static_cast<unsigned char>(text[i]))) {
-      if (i + 1 >= text.size()) break;
-      i += 2;
-    } else {
-      ++i;
-    }
-  }
-  text.resize(i);
-  return text;
-}
-
 }  // namespace
 
 bool isUsableMailId(std::string_view id) {
@@ -126,12 +109,12 @@ ParsedMail parseMailBytes(std::string_view bytes) {
   ParsedMail parsed;
   std::size_t at = 0;
   bool sep1 = false, sep2 = false, sep3 = false;
-  parsed.mail.senderId = wholeCharacters(takeField(bytes, at, sep1), kMailIdBytes);
+  parsed.mail.senderId = sjis::cut(takeField(bytes, at, sep1), kMailIdBytes);
   std::string body;
   for (char c : takeField(bytes, at, sep2).substr(0, kMailBodyBytes + 1))
     body += static_cast<char>(static_cast<unsigned char>(c) - 1);
-  parsed.mail.body = wholeCharacters(body, kMailBodyBytes);
-  parsed.mail.sentTime = wholeCharacters(takeField(bytes, at, sep3), kSentTimeBytes);
+  parsed.mail.body = sjis::cut(body, kMailBodyBytes);
+  parsed.mail.sentTime = sjis::cut(takeField(bytes, at, sep3), kSentTimeBytes);
   bool sep4 = false;
   takeField(bytes, at, sep4);
   parsed.complete = sep1 && sep2 && sep3 && sep4;

@@ -14,21 +14,6 @@ constexpr std::size_t kHeaderLimit = 30;
 bool isWhiteSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-// Length of `text` without a double-byte character that lacks its second
-// byte at the end.
-std::size_t wholeCharacters(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (sjis::isLeadByte(static_cast<unsigned char>(text[i]))) {
-      if (i + 1 >= text.size()) break;
-      i += 2;
-    } else {
-      ++i;
-    }
-  }
-  return i;
-}
-
 }  // namespace
 
 int PositionalReader::get() {
@@ -82,9 +67,8 @@ bool PositionalReader::readTextLine(std::size_t bufferBytes, std::string& text) 
     }
     line.push_back(static_cast<char>(c));
   }
-  std::size_t nul = line.find('\0');
-  if (nul != std::string::npos) line.resize(nul);
-  line.resize(wholeCharacters(line));
+  // Up to a NUL, and without a lead byte whose second byte the cut took.
+  line.resize(sjis::cutLength(line, line.size()));
   text = line;
   return true;
 }

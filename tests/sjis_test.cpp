@@ -71,3 +71,14 @@ TEST(Decimal, PlainNumbersTakeDigitsWithBlanksAroundThemOnly) {
            {"99999999999999999999999999999", -1}, {"+5", -1}, {"5 5", -1}, {"  ", -1}, {"１２", -1}})  // full-width digits
     EXPECT_EQ(plainNumber(text, UINT32_MAX), value) << text;
 }
+
+// The mail and settings readers keep their fields in whole characters with
+// cut: the pairs are counted from the start of the text, so a byte in the
+// lead range that is the second byte of a pair is no lead byte, and a run of
+// three lead-range bytes keeps its first two.
+TEST(Sjis, CutPairsBytesFromTheStartOfTheText) {
+  EXPECT_EQ(sjis::cut("\x81\x81\x81", 10), "\x81\x81");
+  EXPECT_EQ(sjis::cut("\x81\x81\x81\x81", 10), "\x81\x81\x81\x81");
+  EXPECT_EQ(sjis::cut("a\x95\x95\x95", 3), "a\x95\x95");
+  EXPECT_EQ(sjis::cutLength(std::string("\x95\x95\x95\0\x41", 5), 5), 2u);
+}
