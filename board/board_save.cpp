@@ -83,14 +83,41 @@ FileNow lookAtBoard(const std::string& path) {
   return now;
 }
 
+// The list's redraw, held from a reload under the lock until the lock has
+// gone: the other copies wait for the file, not for the screen. A save that
+// finds the file as this copy left it changes nothing in the list (its
+// change is on screen already, row by row) and holds nothing: turning the
+// redraw back on would repaint the whole list, frame and all.
+class HeldRedraw {
+ public:
+  explicit HeldRedraw(MemberList& list) : list_(list) {}
+  HeldRedraw(const HeldRedraw&) = delete;
+  HeldRedraw& operator=(const HeldRedraw&) = delete;
+  ~HeldRedraw() { release(); }
+  void hold() {
+    if (!held_) list_.beginBulkUpdate();
+    held_ = true;
+  }
+  void release() {
+    if (held_) list_.endBulkUpdate();
+    held_ = false;
+  }
+
+ private:
+  MemberList& list_;
+  bool held_ = false;
+};
+
 // Another copy has saved since this one last loaded or wrote: its rows are
 // loaded while the lock is held (so that this copy gets them all, however
 // busy the others are) and the pending change is made on them again; the
 // write that follows stamps over the file's stamp. A change whose row has
 // gone is refused, and nothing is written.
-const char* catchUp(MemberList& list, const ShownBoard& shown, const BoardChange* change, FileNow& now) {
+const char* catchUp(MemberList& list, const ShownBoard& shown, const BoardChange* change, FileNow& now,
+                    HeldRedraw& redraw) {
   // Without the change at hand, writing the list would undo the other save.
   if (change == nullptr) return msg::kSaveFailed;
+  redraw.hold();
   if (!shown.reload(list) || shown.board.fileSeen != now.print) return msg::kSaveLockedOrMissing;
   now.stampKnown = true;
   now.stamp = shown.board.boardStamp;
@@ -133,7 +160,8 @@ bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& no
   return true;
 }
 
-const char* saveUnderLock(MemberList& list, const ShownBoard& shown, const BoardChange* change, bool& released) {
+const char* saveUnderLock(MemberList& list, const ShownBoard& shown, const BoardChange* change, bool& released,
+                          HeldRedraw& redraw) {
   BoardState& board = shown.board;
   const std::string& path = board.currentBoardPath;
   if (!platform::fileExists(path)) return msg::kSaveLockedOrMissing;
@@ -145,7 +173,7 @@ const char* saveUnderLock(MemberList& list, const ShownBoard& shown, const Board
   if (!now.print.known) {
     refusal = msg::kSaveLockedOrMissing;  // gone between the test and the lock
   } else if (now.print != board.fileSeen) {
-    refusal = catchUp(list, shown, change, now);
+    refusal = catchUp(list, shown, change, now, redraw);
   }
   if (refusal == nullptr && holdsEndId(list)) refusal = msg::kIdIsEnd;
   if (refusal == nullptr && !writeUnderLock(list, shown, now)) refusal = msg::kSaveFailed;
@@ -156,11 +184,9 @@ const char* saveUnderLock(MemberList& list, const ShownBoard& shown, const Board
 
 bool save(MemberList& list, const ShownBoard& shown, Ui& ui, const BoardChange* change) {
   bool released = true;
-  // A reload under the lock repaints the list only once the lock has gone:
-  // the other copies wait for the file, not for the screen.
-  list.beginBulkUpdate();
-  const char* refusal = saveUnderLock(list, shown, change, released);
-  list.endBulkUpdate();
+  HeldRedraw redraw(list);
+  const char* refusal = saveUnderLock(list, shown, change, released, redraw);
+  redraw.release();
   if (refusal != nullptr) {
     ui.warn(refusal);
     return false;
