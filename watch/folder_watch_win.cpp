@@ -36,6 +36,10 @@ constexpr DWORD kChangeFilter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANG
 // Shares take at most 64 KB per read; a few hundred changes fit in this.
 constexpr DWORD kRecordBytes = 32 * 1024;
 constexpr DWORD kCancelWaitMs = 1000;
+// The thread's stack. The program's default (2 MB, from its header) is
+// committed whole under Wine; this thread's calls need a few kilobytes, its
+// buffers are on the heap.
+constexpr SIZE_T kWatchStackBytes = 128 * 1024;
 
 // One watched folder with its pending read. The system writes into the
 // record buffer and the OVERLAPPED until the read ends.
@@ -180,7 +184,8 @@ std::unique_ptr<FolderWatch> FolderWatch::start(const WatchPlan& plan, HWND wind
   state->answerEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   if (state->stopEvent == nullptr || state->answerEvent == nullptr) return nullptr;
   auto* parameter = new std::shared_ptr<FolderWatchState>(state);
-  HANDLE thread = CreateThread(nullptr, 0, watchThread, parameter, 0, nullptr);
+  HANDLE thread =
+      CreateThread(nullptr, kWatchStackBytes, watchThread, parameter, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
   if (thread == nullptr) {
     delete parameter;
     return nullptr;
