@@ -87,6 +87,11 @@ void ProgramCopy::start() {
     throw HarnessError(running() ? "the main window did not appear" : "the program ended before showing its window");
 }
 
+void ProgramCopy::startSettled() {
+  start();
+  if (!waitForUnchangedCheck()) throw HarnessError("the first tick did not end");
+}
+
 DWORD ProgramCopy::waitForExit() {
   DWORD code = 0;
   if (!process_ || WaitForSingleObject(process_, kStepTimeoutMs) != WAIT_OBJECT_0 ||
@@ -131,10 +136,10 @@ HWND ProgramCopy::waitForDialog(const std::string& title) const {
   return dialog;
 }
 
-std::string ProgramCopy::answerMessageBox() const {
-  HWND box = waitForDialog(kMessageCaption);
+std::string ProgramCopy::answerMessageBox(int button, const std::string& caption) const {
+  HWND box = waitForDialog(caption);
   std::string text = controlText(box, 0xFFFF);  // the static control of a message box
-  pressButton(box, IDOK);
+  pressButton(box, button);
   waitUntilGone(box);
   return text;
 }

@@ -1,7 +1,6 @@
-// Folders of the test runs and one installed copy of the program: a fresh
-// program folder with wabo.exe in it, the process started from there, and
-// the driver's view of its windows. Two copies whose Wabo.ini names one
-// BoardFolder are two PCs of an office.
+// One installed copy of the program: a fresh program folder with wabo.exe,
+// the process started from there, and the driver's view of its windows. Two
+// copies whose Wabo.ini names one BoardFolder are two PCs of an office.
 #pragma once
 #include <windows.h>
 
@@ -10,7 +9,7 @@
 
 #include "harness/board_text.h"
 #include "harness/list_view_probe.h"
-#include "harness/menu_reader.h"
+#include "harness/inside_probes.h"
 #include "harness/status_bar_probe.h"
 #include "harness/wait.h"
 #include "harness/window_query.h"
@@ -18,8 +17,7 @@
 
 namespace e2e {
 
-// Caption of the program's warnings and reports.
-extern const char kMessageCaption[];
+extern const char kMessageCaption[];  // of the program's warnings and reports
 
 // Folder of the running driver, where wabo.exe and menuprobe.dll are built.
 std::string driverFolder();
@@ -30,8 +28,8 @@ bool fileExists(const std::string& path);
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 
-// A fresh folder under e2e-runs beside the driver (emptied by the scripts
-// before each run), named after the running test; a failed test prints it.
+// A fresh folder under e2e-runs beside the driver, named after the running
+// test; a failed test prints it.
 class TempFolder {
  public:
   explicit TempFolder(const std::string& label);
@@ -64,13 +62,15 @@ class ProgramCopy {
   void writeBoard(const BoardText& board, const std::string& name = "boad1.csv") const {
     writeFile(name, board.bytes());
   }
-  // Wabo.ini naming boad1.csv and boad2.csv of the shared folder as boards 1
-  // and 2 and the folder as mail folder; the rest from `settings`.
+  // Wabo.ini naming boad1.csv and boad2.csv of the shared folder as boards
+  // 1 and 2 and the folder as mail folder; the rest from `settings`.
   void useBoardFolder(const BoardFolder& shared, SharedSettingsText settings = {}) const;
 
-  // Starts the program and waits for its main window; it may be started
-  // again in the same folder after an exit.
+  // Starts the program (again after an exit) and waits for its main window;
+  // startSettled also for the end of the first tick, which then meets no
+  // step of the test.
   void start();
+  void startSettled();
   bool running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   HANDLE process() const { return process_; }
   DWORD close();  // posts WM_CLOSE; the exit code
@@ -87,9 +87,9 @@ class ProgramCopy {
   // A visible dialog (or message box) of the program with this exact title.
   HWND findDialog(const std::string& title) const;
   HWND waitForDialog(const std::string& title) const;
-  // Waits for a message box, presses OK, waits until the box is gone; the
-  // box's text.
-  std::string answerMessageBox() const;
+  // Waits for a message box, presses `button`, waits until the box is gone;
+  // the box's text.
+  std::string answerMessageBox(int button = IDOK, const std::string& caption = kMessageCaption) const;
   // Waits until status-bar part 2 reads the time "hh:mm:ss" and `end`:
   // " 更新" after a full read of the board, " 更新." after a look that found
   // nothing new. `shown` gets the text last read.

@@ -14,7 +14,12 @@ constexpr DWORD kStepTimeoutMs = 8000;
 constexpr DWORD kPollIntervalMs = 5;
 
 // Calls `done` until it returns true or the time is up; true when it did.
-bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs = kStepTimeoutMs);
+inline bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs = kStepTimeoutMs) {
+  for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(kPollIntervalMs)) {
+    if (done()) return true;
+    if (GetTickCount64() >= deadline) return done();
+  }
+}
 
 // Thrown when the program does not do what a step needs (no window, no
 // dialog, a failed read); GoogleTest reports it as a failure of the test.

@@ -1,7 +1,6 @@
-// The administrator settings through the real menus and dialogs, with two
-// copies of the program sharing one Wabo.ini and one board folder: what one
-// administrator changes reaches the other copy at its next start (boards,
-// destination words, options) or its next reload (column names).
+// The administrator settings, with two copies sharing one Wabo.ini and one
+// board folder: what one administrator changes reaches the other copy at its
+// next start (boards, destination words, options) or reload (column names).
 #include <windows.h>
 
 #include <dlgs.h>
@@ -15,9 +14,7 @@ namespace e2e {
 namespace {
 
 const char kAffectsEveryone[] = "この変更は全てのメンバーに影響します\n実行しますか？";
-const char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
 const char kNotWritten[] = "共有設定ﾌｧｲﾙ(Wabo.ini)に書き込めませんでした\n設定は変更されていません";
-const char kBoardSettingsTitle[] = "行き先表示ﾎﾞｰﾄﾞの設定";
 
 // An office whose two PCs keep Wabo.ini in the shared board folder.
 struct Office {
@@ -38,36 +35,25 @@ struct Office {
   }
   std::string ini() const { return shared.file("Wabo.ini"); }
   std::vector<std::string> iniLines() const { return fileLines(readFileBytes(ini())); }
-  // Waits until line `index` of Wabo.ini reads `text` (the command writes
-  // the file after its dialog has closed).
+  // The command writes Wabo.ini after its dialog has closed.
   bool iniLineBecomes(size_t index, const std::string& text) const {
     return waitUntil([&] {
       try {
         std::vector<std::string> lines = iniLines();
         return lines.size() == 44 && lines[index] == text;
       } catch (const HarnessError&) {
-        return false;  // being replaced just now
+        return false;
       }
     });
   }
-  std::string board(const std::string& name = "boad1.csv") const {
-    return settledBoard(shared.file(name), shared.file("lock.dat"));
-  }
+  std::string board(const std::string& name = "boad1.csv") const { return settledBoard(shared.file(name)); }
 };
-
-void startAndSettle(ProgramCopy& copy) {
-  copy.start();
-  ASSERT_TRUE(copy.waitForUnchangedCheck());
-}
 
 // Presses OK and answers the question every administrator dialog asks;
 // returns the question.
 std::string okAndAnswer(ProgramCopy& copy, HWND dialog, bool yes) {
   pressButton(dialog, IDOK);
-  HWND box = copy.waitForDialog(kMessageCaption);
-  std::string text = controlText(box, 0xFFFF);
-  pressButton(box, yes ? IDYES : IDNO);
-  waitUntilGone(box);
+  std::string text = copy.answerMessageBox(yes ? IDYES : IDNO);
   waitUntilGone(dialog);
   return text;
 }
@@ -99,25 +85,9 @@ void typeFileName(HWND picker, const std::string& path) {
 // `childClass`: the question a file dialog asks ("Button" Yes and No), the
 // system's folder browser (its tree, "SysTreeView32").
 HWND waitForOwned(HWND owner, const char* childClass) {
-  struct Search {
-    HWND owner;
-    const char* childClass;
-    HWND found;
-  } search{owner, childClass, nullptr};
-  auto look = [](HWND window, LPARAM param) -> BOOL {
-    Search& s = *reinterpret_cast<Search*>(param);
-    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s.owner &&
-        FindWindowExA(window, nullptr, s.childClass, nullptr) != nullptr)
-      s.found = window;
-    return s.found == nullptr;
-  };
-  if (!waitUntil([&] {
-        search.found = nullptr;
-        EnumWindows(look, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      }))
-    throw HarnessError(std::string("no window with a ") + childClass + " appeared over the dialog");
-  return search.found;
+  return waitForWindow(
+      [&](HWND w) { return GetWindow(w, GW_OWNER) == owner && FindWindowExA(w, nullptr, childClass, nullptr); },
+      std::string("window with a ") + childClass + " over the dialog");
 }
 
 // 空の行き先ﾌｧｲﾙ作成 on a file name that is taken: the picker asks before
@@ -130,8 +100,7 @@ void createEmptyOver(ProgramCopy& copy, HWND dialog, const std::string& path, bo
   pressButton(create, IDOK);
   HWND question = waitForOwned(create, "Button");
   ASSERT_NE(nullptr, GetDlgItem(question, IDNO)) << windowText(question);
-  pressButton(question, replace ? IDYES : IDNO);
-  waitUntilGone(question);
+  press(question, replace ? IDYES : IDNO);
   if (!replace) {
     EXPECT_TRUE(isShown(create)) << "No goes back to the picker";
     pressButton(create, IDCANCEL);
@@ -146,15 +115,13 @@ void chooseFolder(ProgramCopy& copy, HWND dialog, const std::string& folder, boo
   RemoteBuffer text(copy.process(), folder.size() + 1);
   text.write(folder.c_str(), folder.size() + 1);
   sendOrThrow(browser, BFFM_SETSELECTIONA, TRUE, text.at(), "BFFM_SETSELECTIONA");
-  pressButton(browser, ok ? IDOK : IDCANCEL);
-  waitUntilGone(browser);
+  press(browser, ok ? IDOK : IDCANCEL);
 }
 
 TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   Office office;
-  startAndSettle(office.a);
-  office.a.postCommand(CMD_BOARD_SETTINGS);
-  HWND dialog = office.a.waitForDialog(kBoardSettingsTitle);
+  office.a.startSettled();
+  HWND dialog = open(office.a, CMD_BOARD_SETTINGS, "行き先表示ﾎﾞｰﾄﾞの設定");
   EXPECT_EQ("ﾎﾞｰﾄﾞ2", controlText(dialog, IDC_BS_NAME2));
   EXPECT_EQ(office.shared.file("boad2.csv"), controlText(dialog, IDC_BS_FILE2));
   picture("board-settings-dialog", dialog);
@@ -164,8 +131,7 @@ TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   pressButton(dialog, IDC_BS_BROWSE3);
   HWND select = office.a.waitForDialog("ﾃﾞｰﾀﾌｧｲﾙの選択");
   EXPECT_EQ("選択する", controlText(select, IDOK));
-  pressButton(select, IDCANCEL);
-  waitUntilGone(select);
+  press(select, IDCANCEL);
   EXPECT_EQ("Q:\\ない\\3.csv", controlText(dialog, IDC_BS_FILE3));
 
   // 空の行き先ﾌｧｲﾙ作成 writes the new board at once.
@@ -174,8 +140,7 @@ TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   HWND create = office.a.waitForDialog("ﾃﾞｰﾀﾌｧｲﾙの作成");
   EXPECT_EQ("作成する", controlText(create, IDOK));
   typeFileName(create, branch);
-  pressButton(create, IDOK);
-  waitUntilGone(create);
+  press(create, IDOK);
   ASSERT_TRUE(waitUntil([&] { return !office.board("支店.csv").empty(); }));
   std::vector<std::string> lines = fileLines(office.board("支店.csv"));
   ASSERT_EQ(5u, lines.size());
@@ -204,7 +169,7 @@ TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   EXPECT_EQ(branch, lines[5]);
   EXPECT_EQ("", lines[8]);
 
-  startAndSettle(office.b);
+  office.b.startSettled();
   EXPECT_EQ("支店 (&2)", itemById(office.b.menuBar(), CMD_BOARD_2).text);
   office.b.postCommand(CMD_BOARD_2);
   ASSERT_TRUE(waitUntil([&] { return office.b.list().columnTexts(0) == std::vector<std::string>{"ID"}; }));
@@ -214,9 +179,8 @@ TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
 
 TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) {
   Office office("K100");
-  startAndSettle(office.a);
-  office.a.postCommand(CMD_DESTINATION_LIST);
-  HWND dialog = office.a.waitForDialog("行き先ﾘｽﾄ設定");
+  office.a.startSettled();
+  HWND dialog = open(office.a, CMD_DESTINATION_LIST, "行き先ﾘｽﾄ設定");
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), wordPositions(dialog, {"事務所", "会議室", "出張", "休み"}));
   setControlText(dialog, IDC_DL_NEW_WORD, " 空白");
   pressButton(dialog, IDC_DL_ADD);
@@ -238,16 +202,13 @@ TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) 
 
   // With backup on, a save leaves boad1.bak; after その他設定 turned it off, none.
   office.a.postCommand(CMD_QUICK_INPUT_1);
-  ASSERT_TRUE(waitUntil([&] { return office.board().find("\nK100,69,加藤 次郎,出社,") != std::string::npos; }));
+  ASSERT_TRUE(boardGets(office.shared.file("boad1.csv"), "\nK100,69,加藤 次郎,出社,"));
   ASSERT_TRUE(DeleteFileA(office.shared.file("boad1.bak").c_str()));
-  office.a.postCommand(CMD_OTHER_SETTINGS);
-  dialog = office.a.waitForDialog("その他設定");
-  EXPECT_EQ(BST_CHECKED, sendOrThrow(GetDlgItem(dialog, IDC_OS_BACKUP), BM_GETCHECK, 0, 0, "box"));
+  dialog = open(office.a, CMD_OTHER_SETTINGS, "その他設定");
+  EXPECT_TRUE(checked(dialog, IDC_OS_BACKUP));
   EXPECT_EQ(office.shared.path(), controlText(dialog, IDC_OS_MAIL_FOLDER));
   pressButton(dialog, IDC_OS_BACKUP);
-  EXPECT_TRUE(waitUntil([&] {
-    return sendOrThrow(GetDlgItem(dialog, IDC_OS_BACKUP), BM_GETCHECK, 0, 0, "box") == BST_UNCHECKED;
-  }));
+  EXPECT_TRUE(waitUntil([&] { return !checked(dialog, IDC_OS_BACKUP); }));
   picture("other-settings-dialog", dialog);
   // 参照 through the system's folder browser: Cancel keeps the text, OK
   // puts the chosen folder in.
@@ -264,24 +225,21 @@ TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) 
   EXPECT_TRUE(office.iniLineBecomes(18, "0"));
   EXPECT_EQ(mail, office.iniLines()[16]);
   office.a.postCommand(CMD_QUICK_INPUT_2);
-  ASSERT_TRUE(waitUntil([&] { return office.board().find("\nK100,69,加藤 次郎,帰宅,") != std::string::npos; }));
+  ASSERT_TRUE(boardGets(office.shared.file("boad1.csv"), "\nK100,69,加藤 次郎,帰宅,"));
   EXPECT_FALSE(fileExists(office.shared.file("boad1.bak")));
 
   // The other copy offers the new words when its destination dialog opens.
-  startAndSettle(office.b);
-  office.b.postCommand(CMD_ADD_MEMBER);
-  HWND destination = office.b.waitForDialog("新規ﾒﾝﾊﾞｰの追加");
+  office.b.startSettled();
+  HWND destination = open(office.b, CMD_ADD_MEMBER, "新規ﾒﾝﾊﾞｰの追加");
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), positions(destination, IDC_DEST_DESTINATION, CB_FINDSTRINGEXACT,
                                                          CB_GETCOUNT, {"会議室", "出張", "休み", "本社"}));
-  pressButton(destination, IDCANCEL);
-  waitUntilGone(destination);
+  press(destination, IDCANCEL);
 
   // A Wabo.ini that cannot be written: told, and nothing changes, in the
   // file or in the program.
   const std::string before = readFileBytes(office.ini());
   ASSERT_TRUE(SetFileAttributesA(office.ini().c_str(), FILE_ATTRIBUTE_READONLY));
-  office.a.postCommand(CMD_DESTINATION_LIST);
-  dialog = office.a.waitForDialog("行き先ﾘｽﾄ設定");
+  dialog = open(office.a, CMD_DESTINATION_LIST, "行き先ﾘｽﾄ設定");
   setControlText(dialog, IDC_DL_NEW_WORD, "工場");
   pressButton(dialog, IDC_DL_ADD);
   EXPECT_TRUE(waitUntil([&] { return wordPositions(dialog, {"工場"}) == std::vector<int>{4, 5}; }));
@@ -290,8 +248,7 @@ TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) 
   SetFileAttributesA(office.ini().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(before, readFileBytes(office.ini()));
   EXPECT_FALSE(fileExists(office.ini() + ".new"));
-  office.a.postCommand(CMD_DESTINATION_LIST);
-  dialog = office.a.waitForDialog("行き先ﾘｽﾄ設定");
+  dialog = open(office.a, CMD_DESTINATION_LIST, "行き先ﾘｽﾄ設定");
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3, -1, 4}), wordPositions(dialog, {"会議室", "出張", "休み", "本社", "工場"}));
   // No is Cancel: nothing is written even now that the file could be.
   setControlText(dialog, IDC_DL_NEW_WORD, "工場");
@@ -302,10 +259,9 @@ TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) 
 
 TEST(AdminSettings, ColumnNamesOfOneCopyAppearOnTheOtherWhenItsWatchReloads) {
   Office office("K100");
-  startAndSettle(office.a);
-  startAndSettle(office.b);
-  office.a.postCommand(CMD_COLUMN_NAMES);
-  HWND dialog = office.a.waitForDialog("列名称設定");
+  office.a.startSettled();
+  office.b.startSettled();
+  HWND dialog = open(office.a, CMD_COLUMN_NAMES, "列名称設定");
   EXPECT_EQ("居場所", controlText(dialog, IDC_CN_CAPTION2));
   EXPECT_EQ("書込日時", controlText(dialog, IDC_CN_CAPTION4));
   picture("column-names-dialog", dialog);
@@ -316,7 +272,7 @@ TEST(AdminSettings, ColumnNamesOfOneCopyAppearOnTheOtherWhenItsWatchReloads) {
   // a destination: the rename goes over it, and it stays.
   office.a.waitForDialog(kMessageCaption);
   office.b.postCommand(CMD_QUICK_INPUT_1);
-  ASSERT_TRUE(waitUntil([&] { return office.board().find("\nK100,69,加藤 次郎,出社,") != std::string::npos; }));
+  ASSERT_TRUE(boardGets(office.shared.file("boad1.csv"), "\nK100,69,加藤 次郎,出社,"));
   EXPECT_EQ(kCommaConverted, office.a.answerMessageBox());
   ASSERT_TRUE(office.a.waitForUpdateTime(kReloaded));
   EXPECT_EQ("行き先/今", office.a.list().columnCaptions()[2]);

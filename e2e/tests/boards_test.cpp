@@ -1,6 +1,5 @@
-// The boards of an office: sorting by a column click, switching boards from
-// the ﾎﾞｰﾄﾞ選択 menu, each board's own layout kept over a restart, and the
-// boards and options that the shared Wabo.ini names.
+// Sorting, switching boards with each board's own layout kept over a
+// restart, and the boards and options that the shared Wabo.ini names.
 #include <gtest/gtest.h>
 
 #include "steps.h"
@@ -11,8 +10,7 @@ namespace {
 TEST(Boards, SortSwitchAndRestartKeepEachBoardsLayout) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
+  program.startSettled();
   ASSERT_TRUE(SetWindowPos(program.mainWindow(), nullptr, 50, 60, 700, 400, SWP_NOZORDER | SWP_NOACTIVATE));
   ListViewProbe* list = &program.list();
   // 会議室 (89 EF) < 休み (8B 78) < 事務所 (8E 96) < 出張 (8F 6F); a click again reverses.
@@ -100,9 +98,7 @@ TEST(SharedSettings, FiveNamedBoardsAndTheOptionsAreTaken) {
   program.start();
 
   // Asked at the first tick: Wabo.ini wants it and no user ID is set.
-  HWND ask = program.waitForDialog(kUserIdTitle);
-  setControlText(ask, IDC_USER_ID, "k100");
-  pressButton(ask, IDOK);
+  confirm(program.waitForDialog(kUserIdTitle), {{IDC_USER_ID, "k100"}});
   ASSERT_TRUE(program.waitForUnchangedCheck());
   EXPECT_EQ(std::string(kTitlePrefix) + "営業部", program.title());
   std::vector<MenuItem> bar = program.menuBar();
@@ -114,10 +110,7 @@ TEST(SharedSettings, FiveNamedBoardsAndTheOptionsAreTaken) {
 
   // A save (of the user's own row) leaves no backup.
   program.postCommand(CMD_QUICK_INPUT_1);
-  EXPECT_TRUE(waitUntil([&] {
-    return settledBoard(program.file("b1.csv"), program.file("lock.dat")).find("\nK100,69,加藤 次郎,出社,") !=
-           std::string::npos;
-  }));
+  EXPECT_TRUE(boardGets(program.file("b1.csv"), "\nK100,69,加藤 次郎,出社,"));
   EXPECT_FALSE(program.hasFile("b1.bak"));
 
   // A later tick asks no more: the box of a 更新 posted after it comes with no question open.
@@ -132,8 +125,7 @@ TEST(SharedSettings, FiveNamedBoardsAndTheOptionsAreTaken) {
   EXPECT_EQ("0,0,0,0,0,1,16056319,0,10,1,16,12,0,13697023,14737632", lines[24]) << "no automatic search";
 
   // With the user ID set, the next start asks nothing either.
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
+  program.startSettled();
   EXPECT_EQ(nullptr, program.findDialog(kUserIdTitle));
   EXPECT_EQ(0u, program.close());
 }

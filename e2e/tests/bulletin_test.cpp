@@ -10,16 +10,14 @@
 namespace e2e {
 namespace {
 
-const char kBoardTitle[] = "掲示板";
-const char kNewPostTitle[] = "新規作成";
-const char kQuestionCaption[] = "確認ﾒｯｾｰｼﾞ";
-
 struct Post {
   std::string subject, info, writer, time;
 };
 
 // The count and the records of keiji.dat; a record's text may hold CR LF.
-std::vector<Post> postsOf(const std::string& bytes, int* count) {
+// Throws HarnessError while the file is being replaced.
+std::vector<Post> postsOf(const std::string& file, int* count) {
+  const std::string bytes = readFileBytes(file);
   std::vector<Post> posts;
   std::size_t at = bytes.find(',');
   *count = at == std::string::npos ? -1 : std::atoi(bytes.substr(0, at).c_str());
@@ -40,29 +38,11 @@ std::vector<std::string> subjectsOf(const std::vector<Post>& posts) {
   return subjects;
 }
 
-// "yyyy/mm/dd hh:mm"
-bool isWriteTime(const std::string& text) {
-  if (text.size() != 16) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char expected = i == 4 || i == 7 ? '/' : i == 10 ? ' ' : i == 13 ? ':' : '0';
-    if (expected == '0' ? text[i] < '0' || text[i] > '9' : text[i] != expected) return false;
-  }
-  return true;
-}
-
-HWND openBoard(ProgramCopy& copy) {
-  copy.postCommand(CMD_BULLETIN);
-  return copy.waitForDialog(kBoardTitle);
-}
-
-// 新規作成, the three fields, 書込み; the new-post dialog is gone afterwards
-// unless a message box is still in front of it.
+// 新規作成, the three fields, 書込み; the new-post dialog.
 HWND writePost(ProgramCopy& copy, HWND board, const Post& post) {
   pressButton(board, IDC_BB_NEW);
-  HWND form = copy.waitForDialog(kNewPostTitle);
-  setControlText(form, IDC_BN_SUBJECT, post.subject);
-  setControlText(form, IDC_BN_TEXT, post.info);
-  setControlText(form, IDC_BN_WRITER, post.writer);
+  HWND form = copy.waitForDialog("新規作成");
+  fill(form, {{IDC_BN_SUBJECT, post.subject}, {IDC_BN_TEXT, post.info}, {IDC_BN_WRITER, post.writer}});
   pressButton(form, IDC_BN_WRITE);
   return form;
 }
@@ -72,27 +52,19 @@ std::string deleteRow(ProgramCopy& copy, HWND board, ListViewProbe& list, int ro
   list.setItemState(-1, LVIS_SELECTED, 0);
   list.setItemState(row, LVIS_SELECTED, LVIS_SELECTED);
   pressButton(board, IDC_BB_DELETE);
-  HWND box = copy.waitForDialog(kQuestionCaption);
-  std::string text = controlText(box, 0xFFFF);
-  pressButton(box, answer);
-  waitUntilGone(box);
-  return text;
+  return copy.answerMessageBox(answer, kQuestionCaption);
 }
 
 // A and B open the board on the same file; A posts, then B posts: both
 // posts are in the file and in B's list. A deletion asked with No keeps the
 // post; with Yes it removes only that post and A's list shows B's post too.
 TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
-  BoardFolder shared;
-  shared.writeBoard(1, officeBoard());
-  const std::string keiji = shared.file("keiji.dat");
+  TwoPcs office(officeBoard());
+  ProgramCopy &a = office.a, &b = office.b;
+  const std::string keiji = office.shared.file("keiji.dat");
   writeFileBytes(keiji, "1,朝礼\x01" "9時から\x01総務\x01" "2026/12/01 08:30\r\n");
-  ProgramCopy a("A"), b("B");
-  for (ProgramCopy* copy : {&a, &b}) {
-    copy->useBoardFolder(shared);
-    copy->start();
-  }
-  HWND boardA = openBoard(a), boardB = openBoard(b);
+  office.startBoth();
+  HWND boardA = open(a, CMD_BULLETIN, "掲示板"), boardB = open(b, CMD_BULLETIN, "掲示板");
   ListViewProbe listA(a.process(), GetDlgItem(boardA, IDC_BB_LIST));
   ListViewProbe listB(b.process(), GetDlgItem(boardB, IDC_BB_LIST));
   EXPECT_EQ((std::vector<std::string>{"件名", "情報", "書込み者", "書込日時"}), listA.columnCaptions());
@@ -107,14 +79,14 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
   waitUntilGone(writePost(b, boardB, {"備品", "コピー用紙を発注", "", ""}));
 
   int count = 0;
-  std::vector<Post> posts = postsOf(readFileBytes(keiji), &count);
+  std::vector<Post> posts = postsOf(keiji, &count);
   EXPECT_EQ(3, count);
   ASSERT_EQ((std::vector<std::string>{"備品", "表彰式", "朝礼"}), subjectsOf(posts));
   EXPECT_EQ("コピー用紙を発注", posts[0].info);
   EXPECT_EQ("", posts[0].writer);
   EXPECT_EQ("本日15時\r\n会議室にて", posts[1].info);
   EXPECT_EQ("ソ連", posts[1].writer);
-  EXPECT_TRUE(isWriteTime(posts[0].time) && isWriteTime(posts[1].time)) << posts[0].time << " " << posts[1].time;
+  EXPECT_TRUE(isStampTime(posts[0].time) && isStampTime(posts[1].time)) << posts[0].time << " " << posts[1].time;
   // B shows the merged list, its own post on top and shown.
   EXPECT_EQ((std::vector<std::string>{"備品", "表彰式", "朝礼"}), listB.columnTexts(0));
   EXPECT_EQ((std::vector<std::string>{"", "ソ連", "総務"}), listB.columnTexts(2));
@@ -136,21 +108,18 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
   // The file is written once the question has gone.
   EXPECT_TRUE(waitUntil([&] {
     try {
-      return postsOf(readFileBytes(keiji), &count).size() == 2;
+      return postsOf(keiji, &count).size() == 2;
     } catch (const HarnessError&) {
-      return false;  // being replaced just then
+      return false;
     }
   }));
-  posts = postsOf(readFileBytes(keiji), &count);
+  posts = postsOf(keiji, &count);
   EXPECT_EQ(2, count);
   EXPECT_EQ((std::vector<std::string>{"備品", "表彰式"}), subjectsOf(posts));
   EXPECT_EQ((std::vector<std::string>{"備品", "表彰式"}), listA.columnTexts(0));
   EXPECT_EQ("備品", controlText(boardA, IDC_BB_SUBJECT));
-
-  for (HWND board : {boardA, boardB}) {
-    pressButton(board, IDCANCEL);
-    waitUntilGone(board);
-  }
+  press(boardA, IDCANCEL);
+  press(boardB, IDCANCEL);
 }
 
 // An empty subject is refused and the new-post dialog closes; a mail folder
@@ -164,7 +133,7 @@ TEST(Bulletin, EmptySubjectAndMissingMailFolder) {
   settings.mailFolder = shared.file("no such folder");
   a.writeFile("Wabo.ini", settings.bytes());
   a.start();
-  HWND board = openBoard(a);
+  HWND board = open(a, CMD_BULLETIN, "掲示板");
   ListViewProbe list(a.process(), GetDlgItem(board, IDC_BB_LIST));
   EXPECT_EQ(0, list.rowCount());
 
@@ -178,9 +147,7 @@ TEST(Bulletin, EmptySubjectAndMissingMailFolder) {
   EXPECT_EQ(0, list.rowCount());
   EXPECT_EQ("", controlText(board, IDC_BB_SUBJECT));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(shared.file("no such folder").c_str()));
-
-  pressButton(board, IDCANCEL);
-  waitUntilGone(board);
+  press(board, IDCANCEL);
 }
 
 }  // namespace

@@ -10,74 +10,25 @@
 namespace e2e {
 namespace {
 
-const char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
-using Fields = std::vector<std::pair<int, std::string>>;
-
-// Two members; the return-time caption is longer than the 8 bytes the
-// destination dialog shows of it.
-BoardText officeOfTwo() {
-  BoardText board;
-  board.stamp = 1234;
-  board.captions = {"名前", "行き先", "戻り予定時刻", "書込日時", "携帯番号", "連絡事項", "予定", "その他"};
-  board.members = {
-      {"A001", 3, "青木 花子", "事務所", "", "2025/01/05 18:40", "080-3333-4444", "", "", "", "PC-AOKI"},
-      {"K100", 7, "加藤 次郎", "会議室", "17:30", "2025/01/04 12:00", "", "至急", "", "", ""},
-  };
-  board.message = "本日は定例会議があります";
-  return board;
-}
-
-void fill(HWND dialog, const Fields& fields) {
-  for (const auto& field : fields) setControlText(dialog, field.first, field.second);
-}
-
-void confirm(HWND dialog, const Fields& fields = {}) {
-  fill(dialog, fields);
-  pressButton(dialog, IDOK);
-  waitUntilGone(dialog);
-}
-
-// The shared board folder holds officeOfTwo and copy A runs on it; copy B,
-// the second PC, starts where a scenario needs it.
+// Copy A runs on officeOfTwo; copy B starts where a scenario needs it.
 class BoardCommands : public ::testing::Test {
  protected:
-  BoardFolder shared;
-  ProgramCopy a{"A"}, b{"B"};
+  TwoPcs office{officeOfTwo()};
+  ProgramCopy &a = office.a, &b = office.b;
 
-  void SetUp() override {
-    shared.writeBoard(1, officeOfTwo());
-    start(a);
-  }
-
-  void start(ProgramCopy& copy) {
-    copy.useBoardFolder(shared);
-    copy.start();
-    // After the first tick, no tick meets the steps of the test.
-    ASSERT_TRUE(copy.waitForUnchangedCheck());
-  }
-
-  std::string board() { return settledBoard(shared.file("boad1.csv"), shared.file("lock.dat")); }
-
-  // The row of a member in the shared board; "" while it has none.
-  std::string row(const std::string& id) {
-    for (const std::string& line : fileLines(board()))
-      if (line.compare(0, id.size() + 1, id + ",") == 0) return line;
-    return std::string();
-  }
-
+  void SetUp() override { a.startSettled(); }
+  std::string board() { return settledBoard(office.board()); }
+  std::string row(const std::string& id) { return rowInFile(board(), id); }
   // Waits until the row of the member whose ID `start` begins with begins so.
   bool rowBecomes(const std::string& start) {
     return waitUntil([&] { return row(start.substr(0, start.find(','))).compare(0, start.size(), start) == 0; });
   }
-
   HWND openDestinationOf(ProgramCopy& copy, const std::string& id) {
-    copy.postCommand(CMD_DESTINATION_BY_ID);
-    confirm(copy.waitForDialog("行き先入力"), {{IDC_TARGET_ID, id}});
+    confirm(open(copy, CMD_DESTINATION_BY_ID, "行き先入力"), {{IDC_TARGET_ID, id}});
     return copy.waitForDialog("行き先の変更");
   }
-
-  // Expects the whole board file to hold `expected`, whose empty write times
-  // are those A shows (the stamp is the last save's); `expected` so filled.
+  // Expects the board file to hold `expected` but for the stamp; its empty
+  // write times are those A shows. Returns `expected` so filled.
   BoardText expectBoardFile(BoardText expected) {
     for (MemberLine& m : expected.members)
       if (m.writeTime.empty()) m.writeTime = a.list().text(rowOf(a, m.id), 4);
@@ -88,18 +39,16 @@ class BoardCommands : public ::testing::Test {
   }
 };
 
-// B saves first; A has not reloaded, so it still shows K100 in the meeting
-// room, and its new member is added over B's save, which it keeps.
+// B saves first; A, not reloaded, adds a member over B's save and keeps it.
 // Refused input keeps the dialog open; commas become slashes, said once.
 TEST_F(BoardCommands, NewMemberAddedOverTheOtherCopysSaveKeepsThatSave) {
-  start(b);
+  b.startSettled();
   confirm(openDestinationOf(b, "K100"), {{IDC_DEST_DESTINATION, "外出"}});
   ASSERT_TRUE(rowBecomes("K100,7,加藤 次郎,外出,")) << board();
   const std::string savedByB = row("K100");
   EXPECT_EQ("会議室", destinationOf(a, "K100"));
 
-  a.postCommand(CMD_ADD_MEMBER);
-  HWND form = a.waitForDialog("新規ﾒﾝﾊﾞｰの追加");
+  HWND form = open(a, CMD_ADD_MEMBER, "新規ﾒﾝﾊﾞｰの追加");
   EXPECT_EQ("戻り予定", controlText(form, IDC_DEST_LABEL_RETURN));
   const char* refusals[][2] = {{"", "IDが入力されていません "}, {" N1", "IDにｽﾍﾟｰｽ文字は使えません "}};
   for (const auto& refusal : refusals) {
@@ -132,11 +81,10 @@ TEST_F(BoardCommands, NewMemberAddedOverTheOtherCopysSaveKeepsThatSave) {
   expectBoardFile(expected);
 }
 
-// The destination dialog finds its member in any letter case and shows the
-// row; quick input without a user ID asks for it first, then no more. B
-// reloads and shows A's edits.
+// The destination dialog finds its member in any letter case; quick input
+// without a user ID asks for it first, then no more. B reloads A's edits.
 TEST_F(BoardCommands, DestinationDialogAndQuickInputReachTheFileAndTheOtherCopy) {
-  start(b);
+  b.startSettled();
   HWND form = openDestinationOf(a, "k100");
   EXPECT_EQ("K100", controlText(form, IDC_DEST_ID));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(form, IDC_DEST_ID)));
@@ -173,14 +121,12 @@ TEST_F(BoardCommands, DestinationDialogAndQuickInputReachTheFileAndTheOtherCopy)
   }
 }
 
-// The own icon: the user's row after the user ID is set; the list shows the
-// 70 icons with their numbers; numbers outside 0..69 and unknown IDs are
-// refused with the dialog left open; a click on an icon takes its number.
+// The own icon: the user's row once the user ID is set; 70 numbered icons;
+// numbers outside 0..69 and unknown IDs refused with the dialog left open;
+// a click on an icon takes its number.
 TEST_F(BoardCommands, IconDialogOffersSeventyIconsAndRefusesWhatIsNotThere) {
-  a.postCommand(CMD_USER_ID);
-  confirm(a.waitForDialog(kUserIdTitle), {{IDC_USER_ID, "a001"}});
-  a.postCommand(CMD_ICON_OWN);
-  HWND icons = a.waitForDialog("アイコンの選択");
+  confirm(open(a, CMD_USER_ID, kUserIdTitle), {{IDC_USER_ID, "a001"}});
+  HWND icons = open(a, CMD_ICON_OWN, "アイコンの選択");
   EXPECT_EQ("A001", controlText(icons, IDC_ICON_TARGET_ID));
   EXPECT_EQ("3", controlText(icons, IDC_ICON_NUMBER));
   ListViewProbe pictures(a.process(), GetDlgItem(icons, IDC_ICON_LIST));
@@ -209,30 +155,27 @@ TEST_F(BoardCommands, IconDialogOffersSeventyIconsAndRefusesWhatIsNotThere) {
 }
 
 // The PC-Name column is hidden (width 0) until a PC name is entered for the
-// selected member; the message to all members reaches the file's last line
-// and the status bar.
+// selected member; the message to all members reaches the file and the
+// status bar.
 TEST_F(BoardCommands, PcNameShowsItsColumnAndTheMessageReachesTheStatusBar) {
   EXPECT_EQ(0, a.list().columnWidth(9));
   a.list().setItemState(-1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   a.list().setItemState(rowOf(a, "K100"), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  a.postCommand(CMD_PC_NAME);
-  HWND pc = a.waitForDialog("PC-Name入力");
+  HWND pc = open(a, CMD_PC_NAME, "PC-Name入力");
   EXPECT_EQ("K100", controlText(pc, IDC_PCN_ID));
   EXPECT_EQ("加藤 次郎", controlText(pc, IDC_PCN_NAME));
   confirm(pc, {{IDC_PCN_PC_NAME, "192.168.1.20"}});
   ASSERT_TRUE(waitUntil([&] { return row("K100").find(",192.168.1.20") != std::string::npos; })) << board();
   EXPECT_EQ(100, a.list().columnWidth(9));
 
-  a.postCommand(CMD_ALL_MEMBERS_MESSAGE);
-  HWND message = a.waitForDialog("全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成");
+  HWND message = open(a, CMD_ALL_MEMBERS_MESSAGE, "全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成");
   EXPECT_EQ("本日は定例会議があります", controlText(message, IDC_MESSAGE_TEXT));
   fill(message, {{IDC_MESSAGE_TEXT, "明日は,休業日です"}});
   picture("message-dialog", message);
   pressButton(message, IDOK);
   EXPECT_EQ(kCommaConverted, a.answerMessageBox());
   waitUntilGone(message);
-  ASSERT_TRUE(waitUntil([&] { return board().find("\r\nEND,\r\n明日は/休業日です\r\n") != std::string::npos; }))
-      << board();
+  ASSERT_TRUE(boardGets(office.board(), "\r\nEND,\r\n明日は/休業日です\r\n")) << board();
   EXPECT_EQ("明日は/休業日です", a.statusBar().partText(0));
   BoardText expected = officeOfTwo();
   expected.members[1].pcName = "192.168.1.20";

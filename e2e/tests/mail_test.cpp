@@ -9,29 +9,13 @@
 namespace e2e {
 namespace {
 
-const char kComposeTitle[] = "ﾒｰﾙ作成";
-const char kRecipientsTitle[] = "ﾒｰﾙ送信先の選択";
-const char kViewTitle[] = "ﾒｰﾙ内容";
-const char kSavePickerTitle[] = "ﾒｰﾙの保存";
-
-BoardText officeOfTwo() {
-  BoardText board;
-  board.stamp = 4321;
-  board.members = {
-      {"A001", 3, "青木 花子", "事務所", "", "2025/01/05 18:40", "", "", "", "", ""},
-      {"K100", 7, "加藤 次郎", "会議室", "17:30", "2025/01/04 12:00", "", "", "", "", ""},
-  };
-  return board;
-}
-
 // The entries of a list box in another process, read as UTF-16 (the form
 // in which the system passes them between processes) and turned back into
 // Shift-JIS.
 std::vector<std::string> listBoxEntries(HWND dialog, int control) {
   HWND box = GetDlgItem(dialog, control);
-  LRESULT count = sendOrThrow(box, LB_GETCOUNT, 0, 0, "LB_GETCOUNT");
   std::vector<std::string> entries;
-  for (LRESULT i = 0; i < count; ++i) {
+  for (LRESULT i = 0, n = sendOrThrow(box, LB_GETCOUNT, 0, 0, "LB_GETCOUNT"); i < n; ++i) {
     wchar_t wide[256] = {};
     DWORD_PTR ignored = 0;
     if (!SendMessageTimeoutW(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
@@ -56,78 +40,54 @@ HWND fileNameField(HWND picker) {
   throw HarnessError("the save dialog has no file-name field");
 }
 
-bool isTime(const std::string& text) {
-  // "%Y/%m/%d %H:%M"
-  if (text.size() != 16) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    bool digit = c >= '0' && c <= '9';
-    if ((i == 4 || i == 7) ? c != '/' : i == 10 ? c != ' ' : i == 13 ? c != ':' : !digit) return false;
-  }
-  return true;
-}
-
-// A writes to B and to an ID that is not on the board in one send, after
-// trying the receiver selection; B's 更新 announces and shows it, exports it
-// and replies from the view; A, minimised, is restored for the reply's view.
-// Each mail file is gone once its view has closed.
+// A writes to B and to an ID not on the board in one send, after trying the
+// receiver selection; B's 更新 announces and shows it, exports it and
+// replies from the view; A, minimised, is restored for the reply's view.
+// Each mail file is gone once its view has closed. Auto update is off: the
+// folder watch brings mail by itself (watch_test.cpp).
 TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
-  BoardFolder shared;
-  shared.writeBoard(1, officeOfTwo());
-  ProgramCopy a("A"), b("B");
-  for (ProgramCopy* copy : {&a, &b}) {
-    LocalSettingsFile settings;
-    settings.userId = copy == &a ? "A001" : "K100";
-    // Auto update off: the mail comes with 更新 and the posted tick here; the
-    // folder watch brings it by itself (watch_test.cpp).
-    settings.autoUpdateMinutes = 0;
-    copy->useBoardFolder(shared);
-    copy->writeFile("WaboM.ini", settings.bytes());
-    copy->start();
-    ASSERT_TRUE(copy->waitForUnchangedCheck());
-  }
+  TwoPcs office(officeOfTwo(), {"A001", "K100"}, 0);
+  ProgramCopy &a = office.a, &b = office.b;
+  office.startBoth();
 
   // A: 送信先選択 with both members chosen fills the field with both IDs.
-  a.postCommand(CMD_MAIL);
-  HWND compose = a.waitForDialog(kComposeTitle);
+  HWND compose = open(a, CMD_MAIL, kComposeTitle);
   EXPECT_EQ("", controlText(compose, IDC_MC_RECIPIENTS));
   pressButton(compose, IDC_MC_CHOOSE);
-  HWND chooser = a.waitForDialog(kRecipientsTitle);
+  HWND chooser = a.waitForDialog("ﾒｰﾙ送信先の選択");
   EXPECT_EQ((std::vector<std::string>{"A001,  青木 花子", "K100,  加藤 次郎"}), listBoxEntries(chooser, IDC_MR_LIST));
   for (WPARAM i : {0, 1}) sendOrThrow(GetDlgItem(chooser, IDC_MR_LIST), LB_SETSEL, TRUE, static_cast<LPARAM>(i), "LB_SETSEL");
   picture("mail-recipients-dialog", chooser);
-  pressButton(chooser, IDOK);
-  waitUntilGone(chooser);
+  press(chooser, IDOK);
   EXPECT_EQ("A001,K100", controlText(compose, IDC_MC_RECIPIENTS));
 
   // One send to B and to an ID that names nobody.
   const std::string text = "会議は15時から\r\n表示ソフトの件";
-  setControlText(compose, IDC_MC_TEXT, text);
-  setControlText(compose, IDC_MC_RECIPIENTS, "K100,X999");
+  fill(compose, {{IDC_MC_TEXT, text}, {IDC_MC_RECIPIENTS, "K100,X999"}});
   picture("mail-compose-dialog", compose);
   pressButton(compose, IDC_MC_SEND);
   EXPECT_EQ("送信先IDの[X999]が見つかりません", a.answerMessageBox());
   EXPECT_EQ("加藤 次郎さんにﾒｰﾙを送信しました", a.answerMessageBox());
   waitUntilGone(compose);
-  const std::string mailOfB = shared.file("K1000.ml");
+  const std::string mailOfB = office.shared.file("K1000.ml");
   ASSERT_TRUE(fileExists(mailOfB));
   EXPECT_EQ(0u, readFileBytes(mailOfB).find("A001\x01"));
-  EXPECT_FALSE(fileExists(shared.file("X9990.ml")));
+  EXPECT_FALSE(fileExists(office.shared.file("X9990.ml")));
 
   // B: 更新, then the announcement and the view with sender and time.
   b.postCommand(CMD_REFRESH);
-  EXPECT_EQ("更新しました(新しい情報なし)", b.answerMessageBox());
+  EXPECT_EQ(kRefreshedNothingNew, b.answerMessageBox());
   EXPECT_EQ("青木 花子さんからメールです！", b.answerMessageBox());
   HWND view = b.waitForDialog(kViewTitle);
   EXPECT_EQ("A001", controlText(view, IDC_MV_SENDER));
   const std::string sentTime = controlText(view, IDC_MV_TIME);
-  EXPECT_TRUE(isTime(sentTime)) << sentTime;
+  EXPECT_TRUE(isStampTime(sentTime)) << sentTime;
   EXPECT_EQ(text, controlText(view, IDC_MV_TEXT));
   picture("mail-view-dialog", view);
 
   // 保存する: the save picker with its own title and OK text writes the six lines.
   pressButton(view, IDC_MV_SAVE);
-  HWND picker = b.waitForDialog(kSavePickerTitle);
+  HWND picker = b.waitForDialog("ﾒｰﾙの保存");
   // The system's dialog may still be filling its folder view for a moment.
   std::string okText;
   EXPECT_TRUE(waitUntil(
@@ -143,16 +103,14 @@ TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
       << okText;
   const std::string exported = b.file("mail.txt");
   sendOrThrow(fileNameField(picker), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()), "WM_SETTEXT");
-  pressButton(picker, IDOK);
-  waitUntilGone(picker);
+  press(picker, IDOK);
   ASSERT_TRUE(waitUntil([&] { return b.hasFile("mail.txt"); }));
   EXPECT_EQ("[ﾒｰﾙ送信者ID]\r\nA001\r\n[ﾒｰﾙ内容]\r\n" + text + "\r\n[ﾒｰﾙ送信時間]\r\n" + sentTime + "\r\n",
             b.readFile("mail.txt"));
   EXPECT_TRUE(isShown(view));
 
   // 返信を書く: the mail is gone, the compose dialog is addressed to A.
-  pressButton(view, IDC_MV_REPLY);
-  waitUntilGone(view);
+  press(view, IDC_MV_REPLY);
   compose = b.waitForDialog(kComposeTitle);
   EXPECT_FALSE(fileExists(mailOfB));
   EXPECT_EQ("A001", controlText(compose, IDC_MC_RECIPIENTS));
@@ -170,11 +128,10 @@ TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
   EXPECT_FALSE(IsIconic(a.mainWindow()));
   EXPECT_EQ("K100", controlText(view, IDC_MV_SENDER));
   EXPECT_EQ("了解", controlText(view, IDC_MV_TEXT));
-  pressButton(view, IDOK);
-  waitUntilGone(view);
-  EXPECT_TRUE(waitUntil([&] { return !fileExists(shared.file("A0010.ml")); }));
+  press(view, IDOK);
+  EXPECT_TRUE(waitUntil([&] { return !fileExists(office.shared.file("A0010.ml")); }));
   EXPECT_EQ(nullptr, a.findDialog(kMessageCaption));
-  for (ProgramCopy* p : {&a, &b}) EXPECT_EQ(0u, p->close());
+  office.closeBoth();
 }
 
 }  // namespace

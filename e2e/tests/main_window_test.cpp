@@ -1,10 +1,6 @@
-// A first start in a folder without settings files: the window, the board
-// menu, the list of board 1, the status bar and the settings file written at
-// exit; and board files that the program refuses.
-//
+// A first start without settings files, and board files the program refuses.
 // Folder and file names hold 表 (95 5C) and ソ (83 5C): a path scan that
-// stopped at such a 5C would look for the board, the settings and the lock
-// in folders that do not exist.
+// stopped at such a 5C would look for the board, settings and lock elsewhere.
 #include <gtest/gtest.h>
 
 #include "steps.h"
@@ -14,7 +10,8 @@ namespace {
 
 TEST(FirstStart, ShowsBoard1AndWritesTheDefaultSettingsAtExit) {
   ProgramCopy program("表ソ", "予定表ソフト.exe");
-  program.writeBoard(officeBoard());
+  const BoardText board = officeBoard();
+  program.writeBoard(board);
   program.start();
   EXPECT_EQ((std::vector<int>{119, 135, 648, 338}), rectOf(program.mainWindow()));
   EXPECT_EQ(std::string(kTitlePrefix) + "ﾎﾞｰﾄﾞ1", program.title());
@@ -25,11 +22,9 @@ TEST(FirstStart, ShowsBoard1AndWritesTheDefaultSettingsAtExit) {
     EXPECT_EQ(n == 1, item.checked()) << "board " << n;
     EXPECT_EQ(n >= 3, item.grey()) << "board " << n;
   }
-  // The first tick finds the board unchanged and warns nothing.
   ASSERT_TRUE(program.waitForUnchangedCheck());
   EXPECT_EQ(nullptr, program.findDialog(kMessageCaption));
 
-  const BoardText board = officeBoard();
   const int byIdAscending[] = {1, 3, 0, 2};  // A001 K100 S010 m005
   ASSERT_EQ(4, program.list().rowCount());
   for (int i = 0; i < 4; ++i) {

@@ -1,15 +1,9 @@
 // The PC connection search with the stand-in probe command (tools/
-// nbtstat_standin.cpp) beside the program: marks and colours of the rows, the
-// legend window 344 and its 中止, the command missing, a probe that never
-// ends, the automatic search of the ticks, the tray, and an exit during a
-// search.
+// nbtstat_standin.cpp) beside the program.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
-
-#include <algorithm>
-#include <utility>
 
 #include "steps.h"
 
@@ -25,8 +19,10 @@ const COLORREF kNotConnectedColour = 14737632;
 const COLORREF kBoardBackground = 16056319;
 constexpr DWORD kProbeBoundMs = 15000;
 
+using Pcs = std::vector<std::pair<std::string, std::string>>;
+
 // A board of members in ID order (the default sort), each with a PC name or none.
-BoardText boardOf(const std::vector<std::pair<std::string, std::string>>& members) {
+BoardText boardOf(const Pcs& members) {
   BoardText board;
   for (const auto& m : members) {
     MemberLine line;
@@ -39,10 +35,13 @@ BoardText boardOf(const std::vector<std::pair<std::string, std::string>>& member
   return board;
 }
 
-// The stand-in beside the program, answering from `table` (see its file).
-void installStandIn(const ProgramCopy& program, const std::string& table) {
+// Starts the program on a board of `members` with the stand-in beside it,
+// answering from `table` (see its file).
+void startWithStandIn(ProgramCopy& program, const Pcs& members, const std::string& table) {
+  program.writeBoard(boardOf(members));
   program.writeFile("nbtstat.exe", readFileBytes(joinPath(driverFolder(), "standin\\nbtstat.exe")));
   program.writeFile("nbtstat.tbl", table);
+  program.startSettled();
 }
 
 // The command lines the stand-in was started with, in order.
@@ -51,12 +50,6 @@ std::vector<std::string> probesRun(const ProgramCopy& program) {
   std::vector<std::string> lines = fileLines(program.readFile("nbtstat.log"));
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
   return lines;
-}
-
-std::vector<int> marksOf(ProgramCopy& program) {
-  std::vector<int> marks;
-  for (int row = 0, n = program.list().rowCount(); row < n; ++row) marks.push_back(program.list().item(row).stateImage);
-  return marks;
 }
 
 int runningStandIns() {
@@ -102,38 +95,13 @@ HWND startOnceIdle(ProgramCopy& program) {
   return legend;
 }
 
-// A started program with the first tick behind it.
-void startAndSettle(ProgramCopy& program) {
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
-}
-
-RECT unionOf(HWND a, HWND b) {
-  RECT ra = windowRect(a), rb = windowRect(b), both = {};
-  UnionRect(&both, &ra, &rb);
-  return both;
-}
-
-HWND focusOf(HWND window) {
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-  return info.hwndFocus;
-}
-
-const std::vector<std::pair<std::string, std::string>> kThreeRows = {{"A01", "PC-ON"}, {"B02", ""}, {"C03", "PC-OFF"}};
-
 TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
   ProgramCopy program;
   // A fourth PC answers late, so that the window is still open while the
   // first three rows show their colours.
-  auto members = kThreeRows;
-  members.push_back({"D04", "PC-LATE"});
-  program.writeBoard(boardOf(members));
-  installStandIn(program, "PC-ON answer\r\nPC-OFF noanswer\r\nPC-LATE noanswer 3000\r\n");
-  startAndSettle(program);
-  program.postCommand(CMD_PC_SEARCH);
-  HWND legend = program.waitForDialog(kSearchTitle);
+  const Pcs members = {{"A01", "PC-ON"}, {"B02", ""}, {"C03", "PC-OFF"}, {"D04", "PC-LATE"}};
+  startWithStandIn(program, members, "PC-ON answer\r\nPC-OFF noanswer\r\nPC-LATE noanswer 3000\r\n");
+  HWND legend = open(program, CMD_PC_SEARCH, kSearchTitle);
   EXPECT_EQ("", controlText(legend, IDC_SP_CONNECTED)) << "the swatches are empty";
   EXPECT_EQ("", controlText(legend, IDC_SP_NOT_CONNECTED));
   EXPECT_EQ("OK", controlText(legend, IDOK));
@@ -151,7 +119,10 @@ TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
   RECT main = windowRect(program.mainWindow()), box = windowRect(legend);
   SetWindowPos(legend, nullptr, main.right - (box.right - box.left) - 8, main.bottom - (box.bottom - box.top) - 28, 0,
                0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  picture("pc-search", unionOf(program.mainWindow(), legend));
+  RECT both = {};
+  box = windowRect(legend);
+  UnionRect(&both, &main, &box);
+  picture("pc-search", both);
 
   // The end message closes the window.
   ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 0, 1, 1}; }));
@@ -176,14 +147,10 @@ TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
 // that writes nothing: one warning, and the search stops there.
 TEST(PcSearch, LongAnswersUnsafeNamesAndACommandThatWritesNothing) {
   ProgramCopy program;
-  program.writeBoard(boardOf({{"A01", "PC-BIG"},
-                              {"B02", "PC-LONG"},
-                              {"C03", "-a"},
-                              {"D04", "PC X"},
-                              {"E05", "PC-MUTE"},
-                              {"F06", "PC-ON"}}));
-  installStandIn(program, "PC-BIG bigfirst\r\nPC-LONG biglate\r\nPC-MUTE nothing\r\nPC-ON answer\r\n-a answer\r\n");
-  startAndSettle(program);
+  startWithStandIn(program,
+                   {{"A01", "PC-BIG"}, {"B02", "PC-LONG"}, {"C03", "-a"}, {"D04", "PC X"}, {"E05", "PC-MUTE"},
+                    {"F06", "PC-ON"}},
+                   "PC-BIG bigfirst\r\nPC-LONG biglate\r\nPC-MUTE nothing\r\nPC-ON answer\r\n-a answer\r\n");
   program.postCommand(CMD_PC_SEARCH);
   EXPECT_EQ(kCannotSearch, program.answerMessageBox());
   ASSERT_TRUE(waitUntil([&] { return program.findDialog(kSearchTitle) == nullptr; }));
@@ -200,12 +167,12 @@ TEST(PcSearch, RefusedWhenNotAllowedOrWithoutPcNamesAndWarnsOnceWithoutTheComman
   forbidden.pcSearchAllowed = 0;
   ProgramCopy program;
   program.useBoardFolder(shared, forbidden);
-  startAndSettle(program);
+  program.startSettled();
   program.postCommand(CMD_PC_SEARCH);
   EXPECT_EQ(kNotAllowed, program.answerMessageBox());
   program.close();
   program.useBoardFolder(shared);
-  startAndSettle(program);
+  program.startSettled();
   program.postCommand(CMD_PC_SEARCH);
   EXPECT_EQ(kNoPcNames, program.answerMessageBox());
   EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr);
@@ -228,15 +195,12 @@ TEST(PcSearch, RefusedWhenNotAllowedOrWithoutPcNamesAndWarnsOnceWithoutTheComman
 // start while the search runs opens no second window.
 TEST(PcSearch, StopDuringTheSecondOfFiveSlowProbes) {
   ProgramCopy program;
-  program.writeBoard(boardOf({{"A01", "PC1"}, {"B02", "PC2"}, {"C03", "PC3"}, {"D04", "PC4"}, {"E05", "PC5"}}));
-  installStandIn(program, "PC1 answer 600\r\nPC2 answer 1500\r\nPC3 answer 600\r\nPC4 answer\r\nPC5 answer\r\n");
-  startAndSettle(program);
-  program.postCommand(CMD_PC_SEARCH);
-  HWND legend = program.waitForDialog(kSearchTitle);
+  startWithStandIn(program, {{"A01", "PC1"}, {"B02", "PC2"}, {"C03", "PC3"}, {"D04", "PC4"}, {"E05", "PC5"}},
+                   "PC1 answer 600\r\nPC2 answer 1500\r\nPC3 answer 600\r\nPC4 answer\r\nPC5 answer\r\n");
+  HWND legend = open(program, CMD_PC_SEARCH, kSearchTitle);
   ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 2; }));
   program.postCommand(CMD_PC_SEARCH);  // no second search, no second window
-  pressButton(legend, IDCANCEL);
-  waitUntilGone(legend);
+  press(legend, IDCANCEL);
   EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr);
   ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 2, 0, 0, 0}; }));
 
@@ -251,11 +215,10 @@ TEST(PcSearch, StopDuringTheSecondOfFiveSlowProbes) {
 
 // A probe that never ends is cut at the bound and counts as not connected;
 // the board answers meanwhile and the search goes on with the next row.
-TEST(PcSearch, ProbeThatNeverEndsIsCutAtTheBound) {
+// Closing the program while such a probe runs ends it at once, and the child.
+TEST(PcSearch, ProbeThatNeverEndsIsCutAtTheBoundOrByTheExit) {
   ProgramCopy program;
-  program.writeBoard(boardOf({{"A01", "PC-HANG"}, {"B02", "PC-ON"}}));
-  installStandIn(program, "PC-HANG hang\r\nPC-ON answer\r\n");
-  startAndSettle(program);
+  startWithStandIn(program, {{"A01", "PC-HANG"}, {"B02", "PC-ON"}}, "PC-HANG hang\r\nPC-ON answer\r\n");
   program.postCommand(CMD_PC_SEARCH);
   ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 1; }));
   const DWORD started = GetTickCount();
@@ -266,16 +229,9 @@ TEST(PcSearch, ProbeThatNeverEndsIsCutAtTheBound) {
   EXPECT_GE(cutAfter, kProbeBoundMs - 1000);
   EXPECT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{1, 2}; }));
   EXPECT_TRUE(waitUntil([] { return runningStandIns() == 0; })) << "the child was ended";
-}
 
-// Closing the program while a probe runs: it exits at once and ends the child.
-TEST(PcSearch, ExitDuringASearchEndsTheProbeAndDoesNotWait) {
-  ProgramCopy program;
-  program.writeBoard(boardOf({{"A01", "PC-HANG"}}));
-  installStandIn(program, "PC-HANG hang\r\n");
-  startAndSettle(program);
-  program.postCommand(CMD_PC_SEARCH);
-  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 1 && runningStandIns() == 1; }));
+  startOnceIdle(program);
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 3 && runningStandIns() == 1; }));
   const DWORD closing = GetTickCount();
   EXPECT_EQ(0u, program.close());
   EXPECT_LT(GetTickCount() - closing, 2500u);
@@ -290,9 +246,7 @@ TEST(PcSearch, AutomaticSearchFromTheSecondTickAndTheTrayClosesTheWindow) {
   LocalSettingsFile local;
   local.autoPcSearch = 1;
   program.writeFile("WaboM.ini", local.bytes());
-  program.writeBoard(boardOf({{"A01", "PC-ON"}, {"B02", "PC-SLOW"}}));
-  installStandIn(program, "PC-ON answer\r\nPC-SLOW noanswer 1200\r\n");
-  startAndSettle(program);
+  startWithStandIn(program, {{"A01", "PC-ON"}, {"B02", "PC-SLOW"}}, "PC-ON answer\r\nPC-SLOW noanswer 1200\r\n");
   program.postTick();  // the second tick
   ASSERT_TRUE(program.waitForUpdateTime(kChecked));
   ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 2; }));

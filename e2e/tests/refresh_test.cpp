@@ -12,13 +12,6 @@
 namespace e2e {
 namespace {
 
-std::string localSettings(const std::string& userId, int autoUpdateMinutes) {
-  LocalSettingsFile settings;
-  settings.userId = userId;
-  settings.autoUpdateMinutes = autoUpdateMinutes;
-  return settings.bytes();
-}
-
 double secondsNow() { return static_cast<double>(GetTickCount64()) / 1000; }
 
 std::string clockNow() {
@@ -29,40 +22,32 @@ std::string clockNow() {
   return text;
 }
 
-// One real minute of the timer, watched on three copies of a shared board
-// that is locked at first: A (auto update 1 min) warns at its first tick,
-// its folder watch reloads what B (auto update off) saves meanwhile, and its
-// next tick comes a period after the first and finds nothing new; C (off)
-// looks at the board once only.
+// One real minute of the timer, on three copies of a board locked at first:
+// A (auto update 1 min) warns at its first tick, its folder watch reloads
+// what B (off) saves meanwhile, and its next tick comes a period after the
+// first and finds nothing new; C (off) looks at the board once only.
 TEST(RefreshCycle, AutoUpdateTickWarnsOnALockTheWatchReloadsAnotherCopysSaveAndTheNextTickComesOnePeriodLater) {
-  BoardFolder shared;
-  shared.writeBoard(1, officeBoard());
-  writeFileBytes(shared.file("lock.dat"), "");
-  ProgramCopy a("A"), b("B"), c("C");
-  for (ProgramCopy* p : {&a, &b, &c}) {
-    p->useBoardFolder(shared);
-    p->writeFile("WaboM.ini", localSettings(p == &b ? "A001" : "", p == &a ? 1 : 0));
-  }
+  TwoPcs office(officeBoard(), {"", "A001"}, 0);
+  ProgramCopy &a = office.a, &b = office.b;
+  ProgramCopy c("C");
+  a.writeFile("WaboM.ini", localSettings("", 1));
+  c.useBoardFolder(office.shared);
+  c.writeFile("WaboM.ini", localSettings("", 0));
+  writeFileBytes(office.shared.file("lock.dat"), "");
   a.start();
   EXPECT_EQ(kMissingOrLocked, a.answerMessageBox());
   const double warningOfA = secondsNow();
-  DeleteFileA(shared.file("lock.dat").c_str());
-  c.start();
-  ASSERT_TRUE(c.waitForUnchangedCheck());
+  DeleteFileA(office.shared.file("lock.dat").c_str());
+  c.startSettled();
   const std::string firstCheckOfC = c.statusBar().partText(2);
 
   // B sets its own destination to 出社 and saves the board.
-  b.start();
-  ASSERT_TRUE(b.waitForUnchangedCheck());
+  b.startSettled();
   b.postCommand(CMD_QUICK_INPUT_1);
-  ASSERT_TRUE(waitUntil([&] {
-    return settledBoard(shared.file("boad1.csv"), shared.file("lock.dat")).find("A001,3,青木 花子,出社,") !=
-           std::string::npos;
-  }));
+  ASSERT_TRUE(boardGets(office.board(), "A001,3,青木 花子,出社,"));
 
   // A: the watch's reload within two seconds, stamped with the time of day.
-  std::string earliest = clockNow();
-  std::string shown;
+  std::string earliest = clockNow(), shown;
   ASSERT_TRUE(a.waitForUpdateTime(kReloaded, 2000, &shown)) << shown;
   EXPECT_LE(earliest, shown.substr(0, 8));
   EXPECT_GE(clockNow(), shown.substr(0, 8));
@@ -81,16 +66,10 @@ TEST(RefreshCycle, AutoUpdateTickWarnsOnALockTheWatchReloadsAnotherCopysSaveAndT
   for (ProgramCopy* p : {&a, &b, &c}) EXPECT_EQ(0u, p->close());
 }
 
-// The search marks (state images 0..2) of the rows, as a PC search leaves them.
+// Sets the search marks of the rows, as a PC search leaves them.
 void setSearchMarks(ProgramCopy& program, const std::vector<int>& marks) {
   for (size_t row = 0; row < marks.size(); ++row)
     program.list().setItemState(static_cast<int>(row), LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(marks[row]));
-}
-
-std::vector<int> searchMarks(ProgramCopy& program) {
-  std::vector<int> marks;
-  for (int row = 0; row < program.list().rowCount(); ++row) marks.push_back(program.list().item(row).stateImage);
-  return marks;
 }
 
 // Ticks on demand on one copy with auto update off.
@@ -98,8 +77,7 @@ TEST(RefreshCycle, TicksAndRefreshOnUnchangedChangedAndLockedBoards) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
   program.writeFile("WaboM.ini", localSettings("", 0));
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
+  program.startSettled();
   // Without the question in Wabo.ini the first tick asks for no user ID.
   EXPECT_EQ(nullptr, program.findDialog(kUserIdTitle));
   const std::vector<int> noMarks(4, 0), someMarks = {1, 0, 2, 0};
@@ -109,14 +87,14 @@ TEST(RefreshCycle, TicksAndRefreshOnUnchangedChangedAndLockedBoards) {
   program.postCommand(CMD_REFRESH);
   EXPECT_EQ(kRefreshedNothingNew, program.answerMessageBox());
   EXPECT_TRUE(program.waitForUpdateTime(kReloaded));
-  EXPECT_EQ(noMarks, searchMarks(program));
+  EXPECT_EQ(noMarks, marksOf(program));
 
   // A tick on the unchanged board only looks: the marks stay.
   setSearchMarks(program, someMarks);
   program.postTick();
   std::string checked;
   EXPECT_TRUE(program.waitForUpdateTime(kChecked, kStepTimeoutMs, &checked));
-  EXPECT_EQ(someMarks, searchMarks(program));
+  EXPECT_EQ(someMarks, marksOf(program));
 
   // Locked: a warning at the tick and at 更新; the list and the time stay.
   program.writeFile("lock.dat", "");
@@ -124,7 +102,7 @@ TEST(RefreshCycle, TicksAndRefreshOnUnchangedChangedAndLockedBoards) {
   program.postTick();
   EXPECT_EQ(kMissingOrLocked, program.answerMessageBox());
   EXPECT_EQ(checked, program.statusBar().partText(2));
-  EXPECT_EQ(someMarks, searchMarks(program));
+  EXPECT_EQ(someMarks, marksOf(program));
   program.postCommand(CMD_REFRESH);
   EXPECT_EQ(kMissingOrLocked, program.answerMessageBox());
   EXPECT_EQ("休み", destinationOf(program, "m005"));
@@ -134,7 +112,7 @@ TEST(RefreshCycle, TicksAndRefreshOnUnchangedChangedAndLockedBoards) {
   program.postTick();
   EXPECT_TRUE(program.waitForUpdateTime(kReloaded));
   EXPECT_EQ("出社", destinationOf(program, "m005"));
-  EXPECT_EQ(noMarks, searchMarks(program));
+  EXPECT_EQ(noMarks, marksOf(program));
 
   // Another change, found by 更新.
   program.writeBoard(officeBoard(25010701, "帰宅"));

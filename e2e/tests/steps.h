@@ -2,7 +2,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness/program_copy.h"
@@ -13,7 +16,13 @@ const char kTitlePrefix[] = "行き先表示ボード Wabo - ";
 const char kMissingOrLocked[] = "行き先ﾃﾞｰﾀﾌｧｲﾙが見つかりません\nまたは、ﾛｯｸﾌｧｲﾙがあります";
 const char kRefreshedNew[] = "更新しました(新しい情報あり)";
 const char kRefreshedNothingNew[] = "更新しました(新しい情報なし)";
+const char kCommaConverted[] = "[ , ]は、[ / ]に変換されます。";
+const char kQuestionCaption[] = "確認ﾒｯｾｰｼﾞ";
 const char kUserIdTitle[] = "ﾕｰｻﾞｰID設定";
+const char kAutoUpdateTitle[] = "自動更新の設定";
+const char kComposeTitle[] = "ﾒｰﾙ作成";
+const char kViewTitle[] = "ﾒｰﾙ内容";
+const char kVersionTitle[] = "ﾊﾞｰｼﾞｮﾝ情報";
 const char kReloaded[] = " 更新";
 const char kChecked[] = " 更新.";
 
@@ -35,6 +44,50 @@ inline BoardText officeBoard(long stamp = 25010609, const std::string& m005Desti
   board.message = "本日は定例会議があります";
   return board;
 }
+
+// Two members, A001 and K100; the return-time caption is longer than the 8
+// bytes the destination dialog shows of it.
+inline BoardText officeOfTwo() {
+  BoardText board;
+  board.stamp = 1234;
+  board.captions = {"名前", "行き先", "戻り予定時刻", "書込日時", "携帯番号", "連絡事項", "予定", "その他"};
+  board.members = {
+      {"A001", 3, "青木 花子", "事務所", "", "2025/01/05 18:40", "080-3333-4444", "", "", "", "PC-AOKI"},
+      {"K100", 7, "加藤 次郎", "会議室", "17:30", "2025/01/04 12:00", "", "至急", "", "", ""},
+  };
+  board.message = "本日は定例会議があります";
+  return board;
+}
+
+inline std::string localSettings(const std::string& userId, int autoUpdateMinutes = 10) {
+  LocalSettingsFile settings;
+  settings.userId = userId;
+  settings.autoUpdateMinutes = autoUpdateMinutes;
+  return settings.bytes();
+}
+
+// Two PCs of an office on one shared board folder, holding `board` as board
+// 1. With user IDs given, each copy has a WaboM.ini of its own.
+struct TwoPcs {
+  BoardFolder shared;
+  ProgramCopy a{"A"}, b{"B"};
+  explicit TwoPcs(const BoardText& board, const std::vector<std::string>& ids = {}, int autoUpdateMinutes = 10) {
+    shared.writeBoard(1, board);
+    for (ProgramCopy* copy : {&a, &b}) {
+      copy->useBoardFolder(shared);
+      if (!ids.empty()) copy->writeFile("WaboM.ini", localSettings(ids[copy == &b], autoUpdateMinutes));
+    }
+  }
+  std::string board(int n = 1) const { return shared.file("boad" + std::to_string(n) + ".csv"); }
+  void startBoth() {
+    a.startSettled();
+    b.startSettled();
+  }
+  void closeBoth() {
+    EXPECT_EQ(0u, a.close());
+    EXPECT_EQ(0u, b.close());
+  }
+};
 
 // The list's subitems 0..9 of a member: the ID and fields 3..11.
 inline std::vector<std::string> listTexts(const MemberLine& m) {
@@ -59,8 +112,6 @@ inline void picture(const std::string& name, const RECT& r) {
                                                         "+" + std::to_string(r.top));
   ASSERT_TRUE(waitUntil([&] { return fileExists(joinPath(folder, name + ".done")); }, 60000));
 }
-
-// The same for a whole window.
 inline void picture(const std::string& name, HWND window) { picture(name, windowRect(window)); }
 
 inline int rowOf(ProgramCopy& program, const std::string& id) {
@@ -73,17 +124,96 @@ inline std::string destinationOf(ProgramCopy& program, const std::string& id) {
   return program.list().text(rowOf(program, id), 2);
 }
 
+// The search marks (state images 0..2) of the rows, top to bottom.
+inline std::vector<int> marksOf(ProgramCopy& program) {
+  std::vector<int> marks;
+  for (int row = 0, n = program.list().rowCount(); row < n; ++row)
+    marks.push_back(program.list().item(row).stateImage);
+  return marks;
+}
+
 // A board file once no save holds its folder's lock; "" while one does or
 // the file cannot be read. The lock is looked at after the read: a file read
 // before its save's lock was gone counts as not there yet.
-inline std::string settledBoard(const std::string& board, const std::string& lock) {
+inline std::string settledBoard(const std::string& board) {
   std::string bytes;
   try {
     bytes = readFileBytes(board);
   } catch (const HarnessError&) {
     return "";
   }
-  return fileExists(lock) ? "" : bytes;
+  return fileExists(board.substr(0, board.find_last_of('\\') + 1) + "lock.dat") ? "" : bytes;
+}
+
+// Waits until the settled board file holds `text`.
+inline bool boardGets(const std::string& board, const std::string& text, DWORD timeoutMs = kStepTimeoutMs) {
+  return waitUntil([&] { return settledBoard(board).find(text) != std::string::npos; }, timeoutMs);
+}
+
+// The line of a member in a board file; "" when it has none.
+inline std::string rowInFile(const std::string& bytes, const std::string& id) {
+  for (const std::string& line : fileLines(bytes))
+    if (line.compare(0, id.size() + 1, id + ",") == 0) return line;
+  return "";
+}
+
+// "yyyy/mm/dd hh:mm", as mails and posts are stamped.
+inline bool isStampTime(const std::string& text) {
+  if (text.size() != 16) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char separator = i == 4 || i == 7 ? '/' : i == 10 ? ' ' : i == 13 ? ':' : 0;
+    if (separator ? text[i] != separator : text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+// A menu command that opens a dialog; the dialog.
+inline HWND open(ProgramCopy& program, int command, const std::string& title) {
+  program.postCommand(command);
+  return program.waitForDialog(title);
+}
+
+// Presses a button that closes its dialog and waits until it has.
+inline void press(HWND dialog, int button) {
+  pressButton(dialog, button);
+  waitUntilGone(dialog);
+}
+
+using Fields = std::vector<std::pair<int, std::string>>;
+
+inline void fill(HWND dialog, const Fields& fields) {
+  for (const auto& field : fields) setControlText(dialog, field.first, field.second);
+}
+
+inline void confirm(HWND dialog, const Fields& fields = {}) {
+  fill(dialog, fields);
+  press(dialog, IDOK);
+}
+
+inline bool checked(HWND dialog, int control) {
+  return sendOrThrow(GetDlgItem(dialog, control), BM_GETCHECK, 0, 0, "BM_GETCHECK") == BST_CHECKED;
+}
+
+inline void setChecked(HWND dialog, int control, bool on) {
+  sendOrThrow(GetDlgItem(dialog, control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, "BM_SETCHECK");
+}
+
+// Waits for a visible top-level window that `match` accepts.
+inline HWND waitForWindow(const std::function<bool(HWND)>& match, const std::string& what) {
+  HWND found = nullptr;
+  if (!waitUntil([&] {
+        for (HWND w = GetTopWindow(nullptr); w != nullptr && found == nullptr; w = GetWindow(w, GW_HWNDNEXT))
+          if (IsWindowVisible(w) && match(w)) found = w;
+        return found != nullptr;
+      }))
+    throw HarnessError("no " + what + " appeared");
+  return found;
+}
+
+inline HWND focusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 }  // namespace e2e

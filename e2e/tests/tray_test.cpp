@@ -1,6 +1,5 @@
-// The notification-area icon: a notification area that refuses the icon,
-// hiding the window into it, the ways back, a taskbar made anew and the exit
-// by 40048.
+// The notification-area icon: refused by the notification area, hiding the
+// window into it, the ways back, a taskbar made anew and the exit by 40048.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -30,8 +29,7 @@ bool trayIconPresent(HWND owner) {
 TEST(Tray, HiddenWindowComesBackByIconClickOr40047AndLeavesBy40048) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
+  program.startSettled();
   const HWND window = program.mainWindow();
   NOTIFYICONDATAA data = trayRecordOf(window);
   // An icon of the same owner and ID is there already, so the program's own

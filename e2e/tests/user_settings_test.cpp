@@ -1,7 +1,6 @@
-// Each member's own settings and the help menu through the real menus: the
-// four settings dialogs on OK and on ｷｬﾝｾﾙ, what the main window and
-// WaboM.ini take over, the settings reset, the version dialog and the
-// manual handed to the system.
+// Each member's own settings and the help menu: the four settings dialogs on
+// OK and on ｷｬﾝｾﾙ, what the window and WaboM.ini take over, the settings
+// reset, the version dialog and the manual handed to the system.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,73 +13,29 @@ namespace {
 
 const char kDisplayTitle[] = "表示の設定";
 const char kQuickInputTitle[] = "ｸｲｯｸ入力設定";
-const char kAutoUpdateTitle[] = "自動更新の設定";
 const char kLocationTitle[] = "共有設定ﾌｧｲﾙ位置";
-const char kFontSizeRefused[] = "ﾌｫﾝﾄｻｲｽﾞの設定値が範囲外です\n8から48の間で設定してください";
-const char kMinutesRefused[] = "更新時間の設定値が範囲外です";
-const char kSearchNeedsTen[] = "PC接続ｻｰﾁを自動実行する場合は、\n更新時間を10分以上で設定ください";
 const char kResetQuestion[] = "ﾕｰｻﾞｰ設定を初期化します！";
 const char kResetDone[] = "初期化完了。次回起動時より有効です！";
-// The colour dialog's edit boxes of red, green and blue.
-const int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;
 
-bool checked(HWND dialog, int control) {
-  return sendOrThrow(GetDlgItem(dialog, control), BM_GETCHECK, 0, 0, "BM_GETCHECK") == BST_CHECKED;
-}
-
-void setChecked(HWND dialog, int control, bool on) {
-  sendOrThrow(GetDlgItem(dialog, control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, "BM_SETCHECK");
-}
-
-void press(HWND dialog, int button) {
-  pressButton(dialog, button);
-  waitUntilGone(dialog);
-}
-
-HWND open(ProgramCopy& program, int command, const char* title) {
-  program.postCommand(command);
-  return program.waitForDialog(title);
-}
-
-// The colour dialog that a colour button of `dialog` opens: a dialog of the
-// program other than `dialog` and the main window.
-HWND waitForColourPicker(ProgramCopy& program, HWND dialog) {
-  HWND found = nullptr;
-  DWORD pid = GetProcessId(program.process());
-  EXPECT_TRUE(waitUntil([&] {
-    found = nullptr;
-    for (HWND w = GetTopWindow(nullptr); w != nullptr && found == nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      char cls[64] = {};
-      GetClassNameA(w, cls, sizeof cls);
-      if (owner == pid && w != dialog && IsWindowVisible(w) && std::string(cls) == "#32770") found = w;
-    }
-    return found != nullptr;
-  })) << describeWindows(pid);
-  return found;
-}
-
-// Picks red, green and blue in the colour dialog that `button` opens; while
-// the picker is open its settings dialog takes no input.
+// Picks red, green and blue in the colour dialog that `button` opens (a
+// dialog of the program other than `dialog`); while the picker is open its
+// settings dialog takes no input.
 void pickColour(ProgramCopy& program, HWND dialog, int button, int red, int green, int blue, bool ok) {
   pressButton(dialog, button);
-  HWND picker = waitForColourPicker(program, dialog);
-  ASSERT_NE(picker, nullptr);
+  const DWORD pid = GetProcessId(program.process());
+  HWND picker = waitForWindow(
+      [&](HWND w) {
+        DWORD owner = 0;
+        char cls[64] = {};
+        GetWindowThreadProcessId(w, &owner);
+        GetClassNameA(w, cls, sizeof cls);
+        return owner == pid && w != dialog && std::string(cls) == "#32770";
+      },
+      "colour dialog");
   EXPECT_FALSE(IsWindowEnabled(dialog));
-  setControlText(picker, kRedEdit, std::to_string(red));
-  setControlText(picker, kGreenEdit, std::to_string(green));
-  setControlText(picker, kBlueEdit, std::to_string(blue));
+  fill(picker, {{706, std::to_string(red)}, {707, std::to_string(green)}, {708, std::to_string(blue)}});
   press(picker, ok ? IDOK : IDCANCEL);
   EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }));
-}
-
-// Answers the reset's question with `button`; its text.
-std::string answerQuestion(ProgramCopy& program, int button) {
-  HWND question = program.waitForDialog("確認ﾒｯｾｰｼﾞ");
-  std::string text = controlText(question, 0xFFFF);
-  press(question, button);
-  return text;
 }
 
 std::string localLine(ProgramCopy& program, int line) { return fileLines(program.readFile("WaboM.ini"))[line - 1]; }
@@ -91,11 +46,8 @@ std::string localLine(ProgramCopy& program, int line) { return fileLines(program
 TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancel) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
-  LocalSettingsFile local;
-  local.userId = "A001";
-  program.writeFile("WaboM.ini", local.bytes());
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
+  program.writeFile("WaboM.ini", localSettings("A001"));
+  program.startSettled();
   const std::string before = program.readFile("WaboM.ini");
 
   HWND display = open(program, CMD_DISPLAY_SETTINGS, kDisplayTitle);
@@ -129,26 +81,24 @@ TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancel) {
   display = open(program, CMD_DISPLAY_SETTINGS, kDisplayTitle);
   setControlText(display, IDC_DISP_FONT_SIZE, "0");
   pressButton(display, IDOK);
-  EXPECT_EQ(program.answerMessageBox(), kFontSizeRefused);
+  EXPECT_EQ(program.answerMessageBox(), "ﾌｫﾝﾄｻｲｽﾞの設定値が範囲外です\n8から48の間で設定してください");
   EXPECT_TRUE(isShown(display));
-  setControlText(display, IDC_DISP_FONT_SIZE, "14");
-  setControlText(display, IDC_DISP_ROW_HEIGHT, "24");
+  fill(display, {{IDC_DISP_FONT_SIZE, "14"}, {IDC_DISP_ROW_HEIGHT, "24"}});
   setChecked(display, IDC_DISP_GRID_LINES, false);
   picture("display-dialog", display);
   pickColour(program, display, IDC_DISP_TEXT_PICK, 200, 0, 0, false);  // cancelled: stays black
   pickColour(program, display, IDC_DISP_BACK_PICK, 10, 20, 30, true);
   press(display, IDOK);
   // The list takes the colours and drops its grid lines at once.
-  HWND list = FindWindowExA(program.mainWindow(), nullptr, "SysListView32", nullptr);
-  ASSERT_NE(list, nullptr);
+  HWND list = GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST);
   EXPECT_EQ(sendOrThrow(list, LVM_GETBKCOLOR, 0, 0, "LVM_GETBKCOLOR"), RGB(10, 20, 30));
   EXPECT_EQ(sendOrThrow(list, LVM_GETTEXTBKCOLOR, 0, 0, "LVM_GETTEXTBKCOLOR"), RGB(10, 20, 30));
   EXPECT_EQ(sendOrThrow(list, LVM_GETTEXTCOLOR, 0, 0, "LVM_GETTEXTCOLOR"), RGB(0, 0, 0));
-  EXPECT_EQ(sendOrThrow(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, "LVM_GETEXTENDEDLISTVIEWSTYLE") & LVS_EX_GRIDLINES, 0);
+  EXPECT_EQ(sendOrThrow(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, "LVM_GETEXTENDEDLISTVIEWSTYLE") & LVS_EX_GRIDLINES,
+            0);
 
   quick = open(program, CMD_QUICK_INPUT_SETTINGS, kQuickInputTitle);
-  setControlText(quick, IDC_QI_WORD1, "在宅勤務");
-  setControlText(quick, IDC_QI_WORD2, "");
+  fill(quick, {{IDC_QI_WORD1, "在宅勤務"}, {IDC_QI_WORD2, ""}});
   picture("quick-input-dialog", quick);
   press(quick, IDOK);
   // The quick input of one's own row takes the new word.
@@ -159,12 +109,12 @@ TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancel) {
   for (const char* refused : {"0", "1000", "abc"}) {
     setControlText(autoUpdate, IDC_AU_MINUTES, refused);
     pressButton(autoUpdate, IDOK);
-    EXPECT_EQ(program.answerMessageBox(), kMinutesRefused) << refused;
+    EXPECT_EQ(program.answerMessageBox(), "更新時間の設定値が範囲外です") << refused;
   }
   setControlText(autoUpdate, IDC_AU_MINUTES, "5");
   setChecked(autoUpdate, IDC_AU_PC_SEARCH, true);
   pressButton(autoUpdate, IDOK);
-  EXPECT_EQ(program.answerMessageBox(), kSearchNeedsTen);
+  EXPECT_EQ(program.answerMessageBox(), "PC接続ｻｰﾁを自動実行する場合は、\n更新時間を10分以上で設定ください");
   setControlText(autoUpdate, IDC_AU_MINUTES, "999");
   picture("auto-update-dialog", autoUpdate);
   press(autoUpdate, IDOK);
@@ -197,60 +147,47 @@ TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancel) {
 TEST(UserSettings, ResetDeletesTheSettingsAtExitUnlessWithdrawn) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
-  LocalSettingsFile local;
-  local.userId = "A001";
-  local.autoUpdateMinutes = 0;
-  program.writeFile("WaboM.ini", local.bytes());
-
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
-  EXPECT_EQ(program.statusBar().partText(1), " Manual");
+  program.writeFile("WaboM.ini", localSettings("A001", 0));
+  for (int run = 0; run < 2; ++run) {
+    program.startSettled();
+    EXPECT_EQ(program.statusBar().partText(1), run == 0 ? " Manual" : " Auto 10min");
+    program.postCommand(CMD_RESET_SETTINGS);
+    EXPECT_EQ(program.answerMessageBox(IDOK, kQuestionCaption), kResetQuestion);
+    EXPECT_EQ(program.answerMessageBox(), kResetDone);
+    if (run == 0) {
+      EXPECT_EQ(program.close(), 0u);
+      EXPECT_FALSE(program.hasFile("WaboM.ini"));
+    }
+  }
   program.postCommand(CMD_RESET_SETTINGS);
-  EXPECT_EQ(answerQuestion(program, IDOK), kResetQuestion);
-  EXPECT_EQ(program.answerMessageBox(), kResetDone);
-  EXPECT_EQ(program.close(), 0u);
-  EXPECT_FALSE(program.hasFile("WaboM.ini"));
-
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
-  EXPECT_EQ(program.statusBar().partText(1), " Auto 10min");
-  program.postCommand(CMD_RESET_SETTINGS);
-  EXPECT_EQ(answerQuestion(program, IDOK), kResetQuestion);
-  EXPECT_EQ(program.answerMessageBox(), kResetDone);
-  program.postCommand(CMD_RESET_SETTINGS);
-  EXPECT_EQ(answerQuestion(program, IDCANCEL), kResetQuestion);
+  EXPECT_EQ(program.answerMessageBox(IDCANCEL, kQuestionCaption), kResetQuestion);
   EXPECT_EQ(program.close(), 0u);
   LocalSettingsFile defaults;  // as a first start writes it
   defaults.board1Column8 = GetSystemMetrics(SM_CXFULLSCREEN) - (70 * 4 + 105 + 90 + 150 + 150);
   EXPECT_EQ(program.readFile("WaboM.ini"), defaults.bytes());
 }
 
-// Makes `recorder` the program that opens .htm files, for the life of the
-// object; the association the prefix had comes back at the end.
+// Makes `recorder` the program that opens .htm files while the object
+// lives; the association the prefix had comes back at the end.
 class HtmlOpener {
  public:
   explicit HtmlOpener(const std::string& recorder) {
-    had_ = readDefault(".htm", previous_);
-    setDefault(".htm", "WaboTest.htm");
-    setDefault("WaboTest.htm\\shell\\open\\command", "\"" + recorder + "\" \"%1\"");
+    char buffer[512] = {};
+    LONG size = sizeof buffer;
+    had_ = RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", buffer, &size) == ERROR_SUCCESS;
+    previous_ = buffer;
+    set(".htm", "WaboTest.htm");
+    set("WaboTest.htm\\shell\\open\\command", "\"" + recorder + "\" \"%1\"");
   }
   ~HtmlOpener() {
-    if (had_) setDefault(".htm", previous_);
+    if (had_) set(".htm", previous_);
     else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
     RegDeleteTreeA(HKEY_CLASSES_ROOT, "WaboTest.htm");
   }
 
  private:
-  static bool readDefault(const char* key, std::string& value) {
-    char buffer[512] = {};
-    LONG size = sizeof buffer;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, key, buffer, &size) != ERROR_SUCCESS) return false;
-    value = buffer;
-    return true;
-  }
-  static void setDefault(const char* key, const std::string& value) {
-    if (RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) !=
-        ERROR_SUCCESS)
+  static void set(const char* key, const std::string& value) {
+    if (RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) != ERROR_SUCCESS)
       throw HarnessError(std::string("cannot set the class ") + key);
   }
   bool had_ = false;
@@ -259,8 +196,8 @@ class HtmlOpener {
 
 // ﾊﾞｰｼﾞｮﾝ情報 shows the version with the focus on OK; ﾏﾆｭｱﾙ hands
 // WaboDoc.htm beside the program to the system. Where the administrator
-// does not allow the PC search, the auto update dialog shows its box and
-// colour buttons greyed.
+// does not allow the PC search, the auto update dialog greys its box and
+// colour buttons.
 TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   ProgramCopy program;
   program.writeBoard(officeBoard());
@@ -269,8 +206,7 @@ TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   shared.pcSearchAllowed = 0;
   program.writeFile("Wabo.ini", shared.bytes());
   program.writeFile("WaboDoc.htm", "<!DOCTYPE html><title>Wabo</title>");
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
+  program.startSettled();
 
   HWND autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
   for (int control : {IDC_AU_PC_SEARCH, IDC_AU_CONNECTED_PICK, IDC_AU_NOT_CONNECTED_PICK})
@@ -278,7 +214,7 @@ TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(autoUpdate, IDC_AU_MINUTES)));
   press(autoUpdate, IDCANCEL);
 
-  HWND version = open(program, CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報");
+  HWND version = open(program, CMD_VERSION, kVersionTitle);
   std::vector<std::string> lines;
   for (HWND c = GetWindow(version, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
     if (c != GetDlgItem(version, IDCANCEL) && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
@@ -287,10 +223,7 @@ TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   EXPECT_EQ((std::vector<std::string>{"行き先表示ボード  Wabo Version 2.11",
                                       "Copyright (c) 2026 the Wabo developers", "ライセンス : MIT (LICENSE.txt)"}),
             lines);
-  GUITHREADINFO gui = {};
-  gui.cbSize = sizeof gui;
-  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(version, nullptr), &gui));
-  EXPECT_EQ(gui.hwndFocus, GetDlgItem(version, IDCANCEL));
+  EXPECT_EQ(focusOf(version), GetDlgItem(version, IDCANCEL));
   EXPECT_EQ(windowText(GetDlgItem(version, IDCANCEL)), "OK");
   picture("version-dialog", version);
   press(version, IDCANCEL);
@@ -302,8 +235,7 @@ TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
     program.postCommand(CMD_MANUAL);
     ASSERT_TRUE(waitUntil([&] { return fileExists(log); }));
   }
-  std::string opened = readFileBytes(log);
-  const std::string manual = program.file("WaboDoc.htm");
+  const std::string opened = readFileBytes(log), manual = program.file("WaboDoc.htm");
   EXPECT_NE(opened.find(manual), std::string::npos) << opened << " / " << manual;
 }
 

@@ -9,74 +9,50 @@
 
 #include <cstdio>
 
-#include "harness/open_counter.h"
+#include "harness/inside_probes.h"
 #include "steps.h"
 
 namespace e2e {
 namespace {
 
-const char kComposeTitle[] = "ﾒｰﾙ作成";
-const char kViewTitle[] = "ﾒｰﾙ内容";
-const char kVersionTitle[] = "ﾊﾞｰｼﾞｮﾝ情報";
-const char kAutoUpdateTitle[] = "自動更新の設定";
 constexpr DWORD kWithinMs = 2000;  // what the watch promises
 constexpr DWORD kLongerMs = 3000;  // longer than that: nothing came
 
-// A is K100, B is A001; both with auto update on (10 minutes).
-struct TwoCopies {
-  BoardFolder shared;
-  ProgramCopy a{"A"}, b{"B"};
-  explicit TwoCopies(bool startThem = true) {
-    shared.writeBoard(1, officeBoard());
+// A is K100, B is A001, both with auto update on (10 minutes) and started.
+struct WatchedOffice : TwoPcs {
+  WatchedOffice() : TwoPcs(officeBoard(), {"K100", "A001"}) {
     shared.writeBoard(2, officeBoard(25020100, "外出"));
-    for (ProgramCopy* copy : {&a, &b}) {
-      LocalSettingsFile settings;
-      settings.userId = copy == &a ? "K100" : "A001";
-      copy->useBoardFolder(shared);
-      copy->writeFile("WaboM.ini", settings.bytes());
-    }
-    if (!startThem) return;
-    for (ProgramCopy* copy : {&a, &b}) {
-      copy->start();
-      if (!copy->waitForUnchangedCheck()) throw HarnessError("no first tick");
-    }
+    startBoth();
   }
-  // B sets its own destination by a quick input; waits until the save is in
-  // the board file `n`.
+  // B sets its own destination by a quick input; waits until it is in board `n`.
   void saveOnB(int command, const std::string& word, int n = 1) {
     b.postCommand(command);
-    const std::string board = shared.file("boad" + std::to_string(n) + ".csv"), lock = shared.file("lock.dat");
-    if (!waitUntil([&] { return settledBoard(board, lock).find("A001,3,青木 花子," + word + ",") != std::string::npos; }))
+    if (!boardGets(board(n), "A001,3,青木 花子," + word + ","))
       throw HarnessError("B's quick input did not reach the board");
   }
-  // A's list shows B's destination as `word` within `ms`.
   bool shownOnA(const std::string& word, DWORD ms) {
     return waitUntil([&] { return destinationOf(a, "A001") == word; }, ms);
   }
 };
 
 void setAutoUpdate(ProgramCopy& program, bool on) {
-  program.postCommand(CMD_AUTO_UPDATE_SETTINGS);
-  HWND dialog = program.waitForDialog(kAutoUpdateTitle);
-  sendOrThrow(GetDlgItem(dialog, IDC_AU_ENABLED), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, "BM_SETCHECK");
-  pressButton(dialog, IDOK);
-  waitUntilGone(dialog);
+  HWND dialog = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
+  setChecked(dialog, IDC_AU_ENABLED, on);
+  press(dialog, IDOK);
 }
 
 TEST(FolderWatch, AnotherCopysSaveShowsWithinTwoSecondsButNotUnderADialogNorWithAutoUpdateOff) {
-  TwoCopies office;
+  WatchedOffice office;
   ProgramCopy& a = office.a;
   office.saveOnB(CMD_QUICK_INPUT_1, "出社");
   EXPECT_TRUE(office.shownOnA("出社", kWithinMs));
   EXPECT_TRUE(a.waitForUpdateTime(kReloaded, 1000));  // a reload, with the time
 
   // Under a dialog of A's own nothing moves; once it closes the change comes.
-  a.postCommand(CMD_VERSION);
-  HWND version = a.waitForDialog(kVersionTitle);
+  HWND version = open(a, CMD_VERSION, kVersionTitle);
   office.saveOnB(CMD_QUICK_INPUT_2, "帰宅");
   EXPECT_FALSE(office.shownOnA("帰宅", kLongerMs));
-  pressButton(version, IDCANCEL);
-  waitUntilGone(version);
+  press(version, IDCANCEL);
   EXPECT_TRUE(office.shownOnA("帰宅", kWithinMs));
 
   // Auto update off: nothing until 更新.
@@ -92,16 +68,14 @@ TEST(FolderWatch, AnotherCopysSaveShowsWithinTwoSecondsButNotUnderADialogNorWith
   office.saveOnB(CMD_QUICK_INPUT_2, "帰宅");
   EXPECT_TRUE(office.shownOnA("帰宅", kWithinMs));
   EXPECT_EQ(nullptr, a.findDialog(kMessageCaption));
-  for (ProgramCopy* p : {&a, &office.b}) EXPECT_EQ(0u, p->close());
+  office.closeBoth();
 }
 
 TEST(FolderWatch, AMailFromAnotherCopyIsAnnouncedWithinTwoSeconds) {
-  TwoCopies office;
+  WatchedOffice office;
   ProgramCopy &a = office.a, &b = office.b;
-  b.postCommand(CMD_MAIL);
-  HWND compose = b.waitForDialog(kComposeTitle);
-  setControlText(compose, IDC_MC_RECIPIENTS, "K100");
-  setControlText(compose, IDC_MC_TEXT, "表の件");
+  HWND compose = open(b, CMD_MAIL, kComposeTitle);
+  fill(compose, {{IDC_MC_RECIPIENTS, "K100"}, {IDC_MC_TEXT, "表の件"}});
   pressButton(compose, IDC_MC_SEND);
   EXPECT_EQ("加藤 次郎さんにﾒｰﾙを送信しました", b.answerMessageBox());
   waitUntilGone(compose);
@@ -111,16 +85,15 @@ TEST(FolderWatch, AMailFromAnotherCopyIsAnnouncedWithinTwoSeconds) {
   EXPECT_EQ("青木 花子さんからメールです！", a.answerMessageBox());
   HWND view = a.waitForDialog(kViewTitle);
   EXPECT_EQ("表の件", controlText(view, IDC_MV_TEXT));
-  pressButton(view, IDOK);
-  waitUntilGone(view);
+  press(view, IDOK);
   EXPECT_TRUE(waitUntil([&] { return !fileExists(office.shared.file("K1000.ml")); }));
   // Shown once: the pickup's own deletion wakes nothing.
   EXPECT_FALSE(waitUntil([&] { return a.findDialog(kMessageCaption) != nullptr; }, 1500));
-  for (ProgramCopy* p : {&a, &b}) EXPECT_EQ(0u, p->close());
+  office.closeBoth();
 }
 
 TEST(FolderWatch, FollowsTheCopyIntoTheTrayAndOntoAnotherBoardAndEndsWithIt) {
-  TwoCopies office;
+  WatchedOffice office;
   ProgramCopy &a = office.a, &b = office.b;
   a.postCommand(CMD_HIDE_TO_TRAY);
   ASSERT_TRUE(waitUntil([&] { return !isShown(a.mainWindow()); }));
@@ -128,10 +101,10 @@ TEST(FolderWatch, FollowsTheCopyIntoTheTrayAndOntoAnotherBoardAndEndsWithIt) {
   EXPECT_TRUE(office.shownOnA("出社", kWithinMs));
 
   // Board 2 on both: the watch now wakes A for board 2's file.
-  a.postCommand(CMD_BOARD_2);
-  ASSERT_TRUE(waitUntil([&] { return destinationOf(a, "m005") == "外出"; }));
-  b.postCommand(CMD_BOARD_2);
-  ASSERT_TRUE(waitUntil([&] { return destinationOf(b, "m005") == "外出"; }));
+  for (ProgramCopy* copy : {&a, &b}) {
+    copy->postCommand(CMD_BOARD_2);
+    ASSERT_TRUE(waitUntil([&] { return destinationOf(*copy, "m005") == "外出"; }));
+  }
   office.saveOnB(CMD_QUICK_INPUT_2, "帰宅", 2);
   EXPECT_TRUE(office.shownOnA("帰宅", kWithinMs));
   EXPECT_EQ("外出", destinationOf(a, "m005"));
@@ -143,12 +116,11 @@ TEST(FolderWatch, FollowsTheCopyIntoTheTrayAndOntoAnotherBoardAndEndsWithIt) {
 }
 
 TEST(FolderWatch, ABurstOfTwentySavesCostsTheOtherCopyAFewLooksAndEndsOnTheLastState) {
-  TwoCopies office;
+  WatchedOffice office;
   ProgramCopy& a = office.a;
   OpenCounter opens(a.process(), "boad1.csv");
+  // One save every 100 ms or so for two seconds keeps A's watch awake.
   const ULONGLONG burstStart = GetTickCount64();
-  // One save every 100 ms or so for two seconds: a busy colleague, or a few
-  // of them, keep A's watch awake the whole time.
   for (int i = 0; i < 20; ++i) {
     waitUntil([&] { return GetTickCount64() >= burstStart + 100 * static_cast<ULONGLONG>(i); });
     office.saveOnB(i % 2 == 0 ? CMD_QUICK_INPUT_1 : CMD_QUICK_INPUT_2, i % 2 == 0 ? "出社" : "帰宅");
@@ -169,7 +141,7 @@ TEST(FolderWatch, ABurstOfTwentySavesCostsTheOtherCopyAFewLooksAndEndsOnTheLastS
   EXPECT_LE(seen, 12u);
   EXPECT_EQ("帰宅", destinationOf(a, "A001"));
   EXPECT_EQ(nullptr, a.findDialog(kMessageCaption));
-  for (ProgramCopy* p : {&a, &office.b}) EXPECT_EQ(0u, p->close());
+  office.closeBoth();
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+// Test-only DLLs that the driver loads into the running program and runs
+// there on a thread of its own: under Wine another process can neither read
+// a program's menus (menuprobe.dll) nor see which files it opens
+// (opencount.dll). The program itself has no test hooks.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Loads `dll` into the program (again: a second load only counts up) and
+// returns the address there of its exported `function`.
+unsigned long long loadProbe(HANDLE process, const std::string& dll, const char* function);
+// Runs the function at `start` in the program with `parameter`; its exit code.
+DWORD runRemoteThread(HANDLE process, unsigned long long start, LPARAM parameter);
+
+struct MenuItem {
+  UINT id = 0;
+  UINT state = 0;    // MFS_* bits
+  std::string text;  // Shift-JIS, with "&" and any "\t" as in the resource
+
+  bool grey() const { return (state & MFS_GRAYED) != 0; }
+  bool checked() const { return (state & MFS_CHECKED) != 0; }
+};
+
+// Every command item of the window's menu bar, depth first.
+std::vector<MenuItem> readMenuBar(HANDLE process, HWND window);
+// The item with this command ID; throws when the menu has none.
+const MenuItem& itemById(const std::vector<MenuItem>& items, UINT id);
+
+// Counts the program's opens (fopen) of files named `fileName`, from its
+// construction on.
+class OpenCounter {
+ public:
+  OpenCounter(HANDLE process, const std::string& fileName);
+  unsigned count() const { return call(false); }
+
+ private:
+  unsigned call(bool reset) const;
+  HANDLE process_;
+  std::string fileName_;
+  unsigned long long function_;
+};
+
+}  // namespace e2e
