@@ -233,7 +233,8 @@ TEST(UserSettings, VersionManualAndAutoUpdateWithoutSearchPermission) {
   {
     HtmlOpener opener(joinPath(driverFolder(), "openrecorder.exe"));
     program.postCommand(CMD_MANUAL);
-    ASSERT_TRUE(waitUntil([&] { return fileExists(log); }));
+    // The recorder writes its one line and ends; the file may be there empty at first.
+    ASSERT_TRUE(waitUntil([&] { return fileExists(log) && readFileBytes(log).find("\r\n") != std::string::npos; }));
   }
   const std::string opened = readFileBytes(log), manual = program.file("WaboDoc.htm");
   EXPECT_NE(opened.find(manual), std::string::npos) << opened << " / " << manual;
