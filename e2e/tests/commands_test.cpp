@@ -10,10 +10,11 @@
 namespace e2e {
 namespace {
 
-// Copy A runs on officeOfTwo; copy B starts where a scenario needs it.
+// Copy A runs on officeOfTwo; copy B starts where a scenario needs it. Auto
+// update is off: no folder watch reloads a copy behind a scenario's back.
 class BoardCommands : public ::testing::Test {
  protected:
-  TwoPcs office{officeOfTwo()};
+  TwoPcs office{officeOfTwo(), {"", ""}, 0};
   ProgramCopy &a = office.a, &b = office.b;
 
   void SetUp() override { a.startSettled(); }

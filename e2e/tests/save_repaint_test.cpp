@@ -13,11 +13,7 @@ namespace e2e {
 namespace {
 
 // Waits until the board file, with no save under way, holds `text`.
-bool boardHolds(const BoardFolder& shared, const std::string& text) {
-  return waitUntil([&] {
-    return settledBoard(shared.file("boad1.csv"), shared.file("lock.dat")).find(text) != std::string::npos;
-  });
-}
+bool boardHolds(const BoardFolder& shared, const std::string& text) { return boardGets(shared.file("boad1.csv"), text); }
 
 TEST(SaveRepaint, TheListOnScreenIsAFreshPaintAfterASaveAndAfterACatchUpThatChangedAnotherRow) {
   BoardFolder shared;
