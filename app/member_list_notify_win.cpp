@@ -1,5 +1,6 @@
-// Notifications of the member list: sorting by a header click, the colours
-// of the PC search marks, the in-place ID edit, double and right clicks.
+// Notifications of the member list: the texts it draws, sorting by a header
+// click, the colours of the PC search marks, the in-place ID edit, double
+// and right clicks.
 #include <string>
 
 #include "app/board_dialogs_win.h"
@@ -74,6 +75,10 @@ LRESULT onListNotify(NMHDR* header) {
       if (column >= 0 && column < kColumnCount) sortByColumnClick(memberList(), app, column);
       return 0;
     }
+    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW:
+      answerListTextRequest(header);
+      return 0;
     case NM_CUSTOMDRAW:
       return onCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
     case LVN_BEGINLABELEDITA:

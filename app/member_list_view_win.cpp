@@ -1,10 +1,13 @@
-// The member list over the real SysListView32 (control 100). The list view
-// is the only store of the shown board, so every read goes to the control.
+// The member list over the real SysListView32 (control 100). The items hold
+// the picture, row key and states; their texts are LPSTR_TEXTCALLBACK and
+// kept in list order in a ListRowStore, from which the list view takes what
+// it draws (LVN_GETDISPINFO) and the program reads them directly.
 #include <algorithm>
 #include <numeric>
 #include <unordered_map>
 #include <vector>
 
+#include "app/list_row_store.h"
 #include "app/shell_win.h"
 #include "board/search_mark.h"
 #include "members/member_icons_win.h"
@@ -23,41 +26,51 @@ constexpr int kReadBufferBytes = 1024;
 // size an image list can be made with.
 int iconSize() { return std::clamp(app.local.rowHeight, 1, 256); }
 
+ListRowStore rowTexts;
+
 class ListViewMemberList : public MemberList {
  public:
   int rowCount() const override { return static_cast<int>(send(LVM_GETITEMCOUNT, 0, 0)); }
 
-  void deleteAllRows() override { send(LVM_DELETEALLITEMS, 0, 0); }
+  void deleteAllRows() override {
+    send(LVM_DELETEALLITEMS, 0, 0);
+    rowTexts.clear();
+  }
 
+  // The text is in the store before the item exists, so that the list view
+  // finds it should it draw the new row at once.
   int insertRow(int index, const std::string& id, int image, long key) override {
+    const int place = std::clamp(index, 0, rowCount());
+    rowTexts.insert(static_cast<std::size_t>(place), id);
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = std::clamp(index, 0, rowCount());
-    item.pszText = const_cast<char*>(id.c_str());
+    item.iItem = place;
+    item.pszText = LPSTR_TEXTCALLBACKA;
     item.iImage = image;
     item.lParam = key;
-    return static_cast<int>(send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    const int inserted = static_cast<int>(send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (inserted != place) {
+      rowTexts.erase(static_cast<std::size_t>(place));
+      if (inserted >= 0) rowTexts.insert(static_cast<std::size_t>(inserted), id);
+    }
+    return inserted;
   }
 
-  void deleteRow(int index) override { send(LVM_DELETEITEM, static_cast<WPARAM>(index), 0); }
+  // The texts go after the item, so that whatever the list view asks while
+  // it deletes still finds every row's texts in their places.
+  void deleteRow(int index) override {
+    if (send(LVM_DELETEITEM, static_cast<WPARAM>(index), 0)) rowTexts.erase(static_cast<std::size_t>(index));
+  }
 
   std::string text(int row, int column, std::size_t bufferBytes) const override {
-    if (bufferBytes == 0) return "";
-    char buffer[kReadBufferBytes] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = kReadBufferBytes;
-    send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    buffer[kReadBufferBytes - 1] = '\0';
-    return sjis::cut(buffer, bufferBytes - 1);
+    return rowTexts.text(row, column, bufferBytes);
   }
 
+  // The list view only learns that the row must be drawn again; in a bulk
+  // change the whole list is drawn at its end.
   void setText(int row, int column, const std::string& text) override {
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    rowTexts.setText(row, column, text);
+    if (bulkDepth_ == 0) send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
   }
 
   int image(int row) const override { return static_cast<int>(getItem(row, LVIF_IMAGE).iImage); }
@@ -104,15 +117,24 @@ class ListViewMemberList : public MemberList {
   }
 
   // The order is worked out first, while the rows stand still (the comparison
-  // reads the rows); the control then only puts its items into that order.
+  // reads the rows); the control then only puts its items into that order,
+  // by a rank for each item's key. Should two rows share a key, the items
+  // carry their places as keys while they are sorted. The texts follow last.
   void sortByKeys(const std::function<int(long, long)>& compare) override {
-    int n = rowCount();
+    const int n = rowCount();
     std::vector<long> keys(static_cast<std::size_t>(n));
     for (int row = 0; row < n; ++row) keys[static_cast<std::size_t>(row)] = key(row);
-    std::stable_sort(keys.begin(), keys.end(), [&](long a, long b) { return compare(a, b) < 0; });
+    const std::vector<std::size_t> from = orderOfKeys(keys, compare);
+    const bool distinct = keysDistinct(keys);
+    if (!distinct)
+      for (int row = 0; row < n; ++row) setKey(row, row);
     std::unordered_map<long, int> rank;
-    for (std::size_t i = 0; i < keys.size(); ++i) rank.emplace(keys[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < from.size(); ++i)
+      rank.emplace(distinct ? keys[from[i]] : static_cast<long>(from[i]), static_cast<int>(i));
     send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&rank), reinterpret_cast<LPARAM>(&compareByRank));
+    if (!distinct)
+      for (int row = 0; row < n; ++row) setKey(row, keys[from[static_cast<std::size_t>(row)]]);
+    rowTexts.reorder(from);
   }
 
   int columnWidth(int column) const override {
@@ -252,6 +274,22 @@ class ListViewMemberList : public MemberList {
 MemberList& memberList() {
   static ListViewMemberList list;
   return list;
+}
+
+void answerListTextRequest(NMHDR* header) {
+  if (header->code == LVN_GETDISPINFOA) {
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+    rowTexts.copyText(item.iItem, item.iSubItem, item.pszText, static_cast<std::size_t>(item.cchTextMax));
+  } else if (header->code == LVN_GETDISPINFOW) {
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+    // Every double-byte character is one UTF-16 unit: a text cut to the
+    // buffer in bytes always fits it in units.
+    const std::string text = rowTexts.text(item.iItem, item.iSubItem, static_cast<std::size_t>(item.cchTextMax));
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
+    if (n == 0) item.pszText[0] = L'\0';
+  }
 }
 
 }  // namespace wabo

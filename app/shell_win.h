@@ -33,6 +33,8 @@ extern AppState app;
 // The member list over the real list view, and message boxes owned by the
 // main window.
 MemberList& memberList();
+// LVN_GETDISPINFO(A/W) of the member list: the text of the cell asked for.
+void answerListTextRequest(NMHDR* header);
 Ui& mainUi();
 
 // Status bar
