@@ -73,11 +73,11 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 // After the messages that can change what there is to watch (the settings
 // and board commands, the start-up ID question of the first tick, an ID
-// edited in place), the folder watch is brought in line.
+// edited in place), the folder watch is brought in line. The first watch
+// starts once the window is painted (see run).
 LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = dispatchMessage(window, message, wParam, lParam);
-  if (message == WM_CREATE || message == WM_COMMAND || message == WM_TIMER || message == WM_WABO_ID_EDITED)
-    syncFolderWatch();
+  if (message == WM_COMMAND || message == WM_TIMER || message == WM_WABO_ID_EDITED) syncFolderWatch();
   return result;
 }
 
@@ -133,6 +133,9 @@ int run(HINSTANCE instance, int showCommand) {
   if (window == nullptr) return 1;
   ShowWindow(window, showCommand);
   UpdateWindow(window);
+  // Nothing on screen waits for the watch; it starts before the first tick's
+  // look at the board, so that no change falls between the two.
+  syncFolderWatch();
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
