@@ -2,6 +2,12 @@
 // restart, and the boards and options that the shared Wabo.ini names.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "steps.h"
 
 namespace e2e {
@@ -16,9 +22,28 @@ TEST(Boards, SortSwitchAndRestartKeepEachBoardsLayout) {
   // 会議室 (89 EF) < 休み (8B 78) < 事務所 (8E 96) < 出張 (8F 6F); a click again reverses.
   const std::vector<std::string> byDestination = {"S010", "m005", "K100", "A001"};
   const std::vector<std::string> reversed(byDestination.rbegin(), byDestination.rend());
+  // The texts come from the program, the pictures and keys from the items:
+  // after a sort each row still has its own.
+  const BoardText office = officeBoard();
+  auto rowsKeepTheirItems = [&] {
+    const std::vector<std::string> ids = list->columnTexts(0);
+    for (int row = 0; row < static_cast<int>(ids.size()); ++row) {
+      const ListRow item = list->item(row);
+      int found = 0;
+      for (std::size_t m = 0; m < office.members.size(); ++m) {
+        if (office.members[m].id != ids[row]) continue;
+        ++found;
+        EXPECT_EQ(office.members[m].icon, item.image) << ids[row];
+        EXPECT_EQ(static_cast<LPARAM>(m), item.param) << ids[row];
+        EXPECT_EQ(office.members[m].pcName, list->text(row, 9)) << ids[row];
+      }
+      EXPECT_EQ(1, found) << ids[row];
+    }
+  };
   for (const std::vector<std::string>* expected : {&byDestination, &reversed, &byDestination}) {
     list->clickColumnHeader(2);
     EXPECT_TRUE(waitUntil([&] { return list->columnTexts(0) == *expected; }));
+    rowsKeepTheirItems();
   }
   const std::vector<int> swapped = {0, 2, 1, 3, 4, 5, 6, 7, 8, 9};
   list->setColumnWidth(2, 111);
@@ -79,6 +104,38 @@ TEST(Boards, SortSwitchAndRestartKeepEachBoardsLayout) {
   ASSERT_TRUE(waitUntil([&] { return IsZoomed(program.mainWindow()) != FALSE; }));
   EXPECT_EQ(0u, program.close());
   EXPECT_EQ("119,135,580,338", fileLines(program.readFile("WaboM.ini"))[1]);
+}
+
+// The in-place edit of an ID opens on the ID the row shows and, confirmed,
+// renames that member in the list and in the file.
+TEST(Boards, InPlaceIdEditStartsFromTheShownIdAndRenamesTheMember) {
+  ProgramCopy program;
+  program.writeBoard(officeBoard());
+  program.start();
+  ASSERT_TRUE(program.waitForUnchangedCheck());
+  ListViewProbe& list = program.list();
+  ASSERT_EQ((std::vector<std::string>{"A001", "K100", "S010", "m005"}), list.columnTexts(0));
+
+  HWND listView = GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST);
+  HWND edit = reinterpret_cast<HWND>(sendOrThrow(listView, LVM_EDITLABELA, 1, 0, "LVM_EDITLABELA"));
+  ASSERT_NE(nullptr, edit);
+  EXPECT_EQ("K100", windowText(edit));
+  sendOrThrow(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("K200"), "WM_SETTEXT");
+  ASSERT_TRUE(PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0));
+
+  EXPECT_TRUE(waitUntil([&] {
+    return settledBoard(program.file("boad1.csv")).find("\nK200,69,加藤 次郎,事務所,") !=
+           std::string::npos;
+  }));
+  const std::vector<std::string> ids = list.columnTexts(0);
+  const auto renamed = std::find(ids.begin(), ids.end(), "K200");
+  ASSERT_NE(ids.end(), renamed);
+  EXPECT_EQ(ids.end(), std::find(ids.begin(), ids.end(), "K100"));
+  const ListRow row = list.row(static_cast<int>(renamed - ids.begin()));
+  EXPECT_EQ(69, row.image);
+  EXPECT_EQ("加藤 次郎", row.texts[1]);
+  EXPECT_EQ("PC-KATO", row.texts[9]);
+  EXPECT_EQ(0u, program.close());
 }
 
 TEST(SharedSettings, FiveNamedBoardsAndTheOptionsAreTaken) {
