@@ -12,7 +12,6 @@
 #include "board/search_mark.h"
 #include "members/member_icons_win.h"
 #include "common/limits.h"
-#include "common/sjis.h"
 #include "res/resource.h"
 
 namespace wabo {
