@@ -60,22 +60,6 @@ std::string manualPath(const std::string& programFolder) {
   return path.size() <= textLimit(kPathBytes) ? path : std::string();
 }
 
-bool isSettingsCommand(int commandId) {
-  switch (commandId) {
-    case CMD_AUTO_UPDATE_SETTINGS:
-    case CMD_DISPLAY_SETTINGS:
-    case CMD_VERSION:
-    case CMD_MANUAL:
-    case CMD_RESET_SETTINGS:
-    case CMD_ONLINE_INFO:
-    case CMD_QUICK_INPUT_SETTINGS:
-    case CMD_SHARED_LOCATION:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void runSettingsCommand(SettingsCommandContext& ctx, int commandId) {
   switch (commandId) {
     case CMD_AUTO_UPDATE_SETTINGS: autoUpdateSettings(ctx); break;

@@ -49,8 +49,6 @@ struct SettingsCommandContext {
   SettingsView& view;
 };
 
-// True for 40009, 40010, 40017, 40033, 40034, 40042, 40050 and 40054.
-bool isSettingsCommand(int commandId);
 void runSettingsCommand(SettingsCommandContext& ctx, int commandId);
 
 // "<programFolder>\WaboDoc.htm", what 40033 opens.

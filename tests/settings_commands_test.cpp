@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -120,9 +119,4 @@ TEST_F(SettingsCommands, HelpCommandsOpenTheManualThePageAndTheVersion) {
   app.main.programFolder += "d";
   run(CMD_MANUAL);
   EXPECT_EQ(log, (Lines{"open C:\\" + std::string(240, 'd') + "\\WaboDoc.htm"}));
-}
-
-TEST_F(SettingsCommands, OnlyTheSettingsAndHelpCommandsAreTakenHere) {
-  const std::set<int> mine{40009, 40010, 40017, 40033, 40034, 40042, 40050, 40054};
-  for (int id = CMD_FIRST; id <= CMD_LAST; ++id) EXPECT_EQ(isSettingsCommand(id), mine.count(id) == 1) << id;
 }
