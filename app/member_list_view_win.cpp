@@ -75,9 +75,7 @@ class ListViewMemberList : public MemberList {
   int image(int row) const override { return static_cast<int>(getItem(row, LVIF_IMAGE).iImage); }
 
   void setImage(int row, int image) override {
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
+    LVITEMA item = itemOf(row, LVIF_IMAGE);
     item.iImage = image;
     send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
@@ -85,9 +83,7 @@ class ListViewMemberList : public MemberList {
   long key(int row) const override { return static_cast<long>(getItem(row, LVIF_PARAM).lParam); }
 
   void setKey(int row, long key) override {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
+    LVITEMA item = itemOf(row, LVIF_PARAM);
     item.lParam = key;
     send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
@@ -245,10 +241,15 @@ class ListViewMemberList : public MemberList {
     return header == nullptr ? 0 : static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
   }
 
-  static LVITEMA getItem(int row, UINT mask) {
+  static LVITEMA itemOf(int row, UINT mask) {
     LVITEMA item = {};
     item.mask = mask;
     item.iItem = row;
+    return item;
+  }
+
+  static LVITEMA getItem(int row, UINT mask) {
+    LVITEMA item = itemOf(row, mask);
     send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     return item;
   }

@@ -15,31 +15,27 @@
 namespace wabo {
 namespace {
 
+// Runs a settings dialog on `fields`; on OK the form takes what was confirmed.
+template <typename Fields, typename Form>
+int runOnForm(int (*run)(HWND, Fields&), Fields fields, Form& form) {
+  const int result = run(shell.mainWindow, fields);
+  if (result == 0) form = fields.form;
+  return result;
+}
+
 class ShellSettingsDialogs : public SettingsDialogs {
  public:
   int displayDialog(DisplayForm& form) override {
-    DisplayFields fields{shell.memberListView, form};
-    int result = runDisplayDialog(shell.mainWindow, fields);
-    if (result == 0) form = fields.form;
-    return result;
+    return runOnForm(runDisplayDialog, DisplayFields{shell.memberListView, form}, form);
   }
   int quickInputDialog(QuickInputForm& form) override {
-    QuickInputFields fields{form};
-    int result = runQuickInputDialog(shell.mainWindow, fields);
-    if (result == 0) form = fields.form;
-    return result;
+    return runOnForm(runQuickInputDialog, QuickInputFields{form}, form);
   }
   int autoUpdateDialog(AutoUpdateForm& form) override {
-    AutoUpdateFields fields{shell.memberListView, form};
-    int result = runAutoUpdateDialog(shell.mainWindow, fields);
-    if (result == 0) form = fields.form;
-    return result;
+    return runOnForm(runAutoUpdateDialog, AutoUpdateFields{shell.memberListView, form}, form);
   }
   int sharedLocationDialog(SharedLocationForm& form) override {
-    SharedLocationFields fields{form};
-    int result = runSharedLocationDialog(shell.mainWindow, fields);
-    if (result == 0) form = fields.form;
-    return result;
+    return runOnForm(runSharedLocationDialog, SharedLocationFields{form}, form);
   }
   void versionDialog() override { runVersionDialog(shell.mainWindow); }
 };
