@@ -25,9 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/list_view_probe.h"
-#include "harness/status_bar_probe.h"
-#include "harness/window_query.h"
+#include "harness/probes.h"
 #include "res/resource.h"
 #include "inside_memory.h"
 #include "search_bench.h"

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "harness/remote_buffer.h"
+#include "harness/probes.h"
 #include "memory_probe.h"
 
 namespace bench {

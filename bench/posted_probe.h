@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "harness/remote_buffer.h"
+#include "harness/probes.h"
 #include "started_program.h"
 
 namespace bench {

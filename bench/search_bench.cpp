@@ -18,10 +18,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "harness/list_view_probe.h"
-#include "harness/remote_buffer.h"
-#include "harness/status_bar_probe.h"
-#include "harness/window_query.h"
+#include "harness/probes.h"
 #include "posted_probe.h"
 #include "res/resource.h"
 #include "started_program.h"

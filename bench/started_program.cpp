@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "harness/window_query.h"
+#include "harness/probes.h"
 
 namespace bench {
 

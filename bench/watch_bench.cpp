@@ -23,8 +23,7 @@
 #include <thread>
 #include <vector>
 
-#include "harness/remote_buffer.h"
-#include "harness/window_query.h"
+#include "harness/probes.h"
 #include "posted_probe.h"
 #include "res/resource.h"
 #include "started_program.h"

@@ -6,22 +6,19 @@
 #include <cstring>
 
 #include "harness/program_copy.h"
-#include "harness/remote_buffer.h"
-#include "menuprobe/probe_block.h"
-#include "opencount/count_block.h"
+#include "harness/probes.h"
+#include "inside/blocks.h"
 
 namespace e2e {
 
 namespace {
 
-constexpr size_t kMenuTextCapacity = 64 * 1024;
+constexpr uint32_t kMenuTextCapacity = 64 * 1024;
 
 const char* baseName(const char* path) {
   const char* slash = std::strrchr(path, '\\');
   return slash ? slash + 1 : path;
 }
-
-}  // namespace
 
 DWORD runRemoteThread(HANDLE process, unsigned long long start, LPARAM parameter) {
   HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start),
@@ -34,8 +31,9 @@ DWORD runRemoteThread(HANDLE process, unsigned long long start, LPARAM parameter
   return code;
 }
 
-// The module's base in the program plus the function's offset in a copy
-// mapped here.
+// Loads `dll` into the program (again: a second load only counts up); the
+// address there of `function`: the module's base in the program plus the
+// function's offset in a copy mapped here.
 unsigned long long loadProbe(HANDLE process, const std::string& dll, const char* function) {
   RemoteBuffer path(process, dll.size() + 1);
   path.write(dll.c_str(), dll.size() + 1);
@@ -60,16 +58,21 @@ unsigned long long loadProbe(HANDLE process, const std::string& dll, const char*
   throw HarnessError(std::string(baseName(dll.c_str())) + " is not loaded in the program");
 }
 
+// Runs `function` of insideprobe.dll in the program on `block`; throws unless it returns 0.
+void runInside(HANDLE process, const char* function, const RemoteBuffer& block) {
+  const unsigned long long start = loadProbe(process, joinPath(driverFolder(), "insideprobe.dll"), function);
+  if (DWORD code = runRemoteThread(process, start, block.at()))
+    throw HarnessError(std::string(function) + " failed with code " + std::to_string(code));
+}
+
+}  // namespace
+
 std::vector<MenuItem> readMenuBar(HANDLE process, HWND window) {
-  const unsigned long long probe =
-      loadProbe(process, joinPath(driverFolder(), "menuprobe.dll"), menuprobe::kProbeFunction);
-  RemoteBuffer block(process, menuprobe::kHeaderSize + kMenuTextCapacity);
-  menuprobe::Block request = {reinterpret_cast<unsigned long long>(window), static_cast<uint32_t>(kMenuTextCapacity),
-                              {}};
-  block.write(&request, menuprobe::kHeaderSize);
-  if (DWORD code = runRemoteThread(process, probe, block.at()))
-    throw HarnessError("the menu probe failed with code " + std::to_string(code));
-  const std::string text = block.readText(menuprobe::kHeaderSize, kMenuTextCapacity - 1);
+  RemoteBuffer block(process, inside::kMenuHeaderSize + kMenuTextCapacity);
+  inside::MenuBlock request = {reinterpret_cast<unsigned long long>(window), kMenuTextCapacity, {}};
+  block.write(&request, inside::kMenuHeaderSize);
+  runInside(process, "WaboMenuProbe", block);
+  const std::string text = block.readText(inside::kMenuHeaderSize, kMenuTextCapacity - 1);
 
   std::vector<MenuItem> items;
   for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
@@ -89,22 +92,17 @@ const MenuItem& itemById(const std::vector<MenuItem>& items, UINT id) {
   throw HarnessError("no menu item with command " + std::to_string(id));
 }
 
-OpenCounter::OpenCounter(HANDLE process, const std::string& fileName)
-    : process_(process),
-      fileName_(fileName),
-      function_(loadProbe(process, joinPath(driverFolder(), "opencount.dll"), opencount::kCountFunction)) {
-  if (fileName.size() >= sizeof(opencount::Block::name)) throw HarnessError("file name too long to count");
+OpenCounter::OpenCounter(HANDLE process, const std::string& fileName) : process_(process), fileName_(fileName) {
+  if (fileName.size() >= sizeof(inside::CountBlock::name)) throw HarnessError("file name too long to count");
   call(true);
 }
 
 unsigned OpenCounter::call(bool reset) const {
-  opencount::Block request = {};
-  request.reset = reset ? 1 : 0;
+  inside::CountBlock request = {reset ? 1u : 0u, 0, {}};
   fileName_.copy(request.name, sizeof request.name - 1);
   RemoteBuffer block(process_, sizeof request);
   block.write(&request, sizeof request);
-  if (DWORD code = runRemoteThread(process_, function_, block.at()))
-    throw HarnessError("the open counter failed with code " + std::to_string(code));
+  runInside(process_, "WaboCountOpens", block);
   block.read(&request, sizeof request);
   return request.count;
 }

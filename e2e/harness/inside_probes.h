@@ -1,7 +1,7 @@
-// Test-only DLLs that the driver loads into the running program and runs
-// there on a thread of its own: under Wine another process can neither read
-// a program's menus (menuprobe.dll) nor see which files it opens
-// (opencount.dll). The program itself has no test hooks.
+// The functions of the test-only insideprobe.dll, which the driver loads into
+// the running program and runs there on a thread of its own: under Wine
+// another process can neither read a program's menus nor see which files it
+// opens. The program itself has no test hooks.
 #pragma once
 #include <windows.h>
 
@@ -9,12 +9,6 @@
 #include <vector>
 
 namespace e2e {
-
-// Loads `dll` into the program (again: a second load only counts up) and
-// returns the address there of its exported `function`.
-unsigned long long loadProbe(HANDLE process, const std::string& dll, const char* function);
-// Runs the function at `start` in the program with `parameter`; its exit code.
-DWORD runRemoteThread(HANDLE process, unsigned long long start, LPARAM parameter);
 
 struct MenuItem {
   UINT id = 0;
@@ -41,7 +35,6 @@ class OpenCounter {
   unsigned call(bool reset) const;
   HANDLE process_;
   std::string fileName_;
-  unsigned long long function_;
 };
 
 }  // namespace e2e

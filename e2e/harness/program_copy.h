@@ -8,18 +8,15 @@
 #include <string>
 
 #include "harness/board_text.h"
-#include "harness/list_view_probe.h"
+#include "harness/probes.h"
 #include "harness/inside_probes.h"
-#include "harness/status_bar_probe.h"
-#include "harness/wait.h"
-#include "harness/window_query.h"
 #include "res/resource.h"
 
 namespace e2e {
 
 extern const char kMessageCaption[];  // of the program's warnings and reports
 
-// Folder of the running driver, where wabo.exe and menuprobe.dll are built.
+// Folder of the running driver, where wabo.exe and insideprobe.dll are built.
 std::string driverFolder();
 std::string joinPath(const std::string& folder, const std::string& name);
 bool fileExists(const std::string& path);

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "harness/wait.h"
-#include "harness/window_query.h"
+#include "harness/probes.h"
 
 namespace e2e {
 namespace {

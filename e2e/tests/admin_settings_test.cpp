@@ -7,7 +7,7 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
-#include "harness/remote_buffer.h"
+#include "harness/probes.h"
 #include "steps.h"
 
 namespace e2e {
@@ -177,7 +177,7 @@ TEST(AdminSettings, ABoardRenamedAndGivenANewEmptyFileReachesTheOtherCopy) {
   EXPECT_EQ(nullptr, office.b.findDialog(kMessageCaption));
 }
 
-TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) {
+TEST(AdminSettings, DestinationWordsAndOptionsReachTheOtherCopyAtItsStartAndColumnNamesAtItsReload) {
   Office office("K100");
   office.a.startSettled();
   HWND dialog = open(office.a, CMD_DESTINATION_LIST, "行き先ﾘｽﾄ設定");
@@ -255,13 +255,9 @@ TEST(AdminSettings, DestinationWordsAndOtherOptionsReachTheOtherCopyAtItsStart) 
   pressButton(dialog, IDC_DL_ADD);
   okAndAnswer(office.a, dialog, false);
   EXPECT_EQ(before, readFileBytes(office.ini()));
-}
 
-TEST(AdminSettings, ColumnNamesOfOneCopyAppearOnTheOtherWhenItsWatchReloads) {
-  Office office("K100");
-  office.a.startSettled();
-  office.b.startSettled();
-  HWND dialog = open(office.a, CMD_COLUMN_NAMES, "列名称設定");
+  SCOPED_TRACE("was AdminSettings.ColumnNamesOfOneCopyAppearOnTheOtherWhenItsWatchReloads");
+  dialog = open(office.a, CMD_COLUMN_NAMES, "列名称設定");
   EXPECT_EQ("居場所", controlText(dialog, IDC_CN_CAPTION2));
   EXPECT_EQ("書込日時", controlText(dialog, IDC_CN_CAPTION4));
   picture("column-names-dialog", dialog);
@@ -276,7 +272,7 @@ TEST(AdminSettings, ColumnNamesOfOneCopyAppearOnTheOtherWhenItsWatchReloads) {
   EXPECT_EQ(kCommaConverted, office.a.answerMessageBox());
   ASSERT_TRUE(office.a.waitForUpdateTime(kReloaded));
   EXPECT_EQ("行き先/今", office.a.list().columnCaptions()[2]);
-  std::vector<std::string> lines = fileLines(office.board());
+  lines = fileLines(office.board());
   EXPECT_EQ("ID,Icon No.,氏名,行き先/今,戻り,書込日時,携帯,連絡,予定表,備考/メモ,PC-Name", lines[1]);
   EXPECT_NE(office.board().find("\nK100,69,加藤 次郎,出社,"), std::string::npos) << "the other copy's save was undone";
   EXPECT_EQ("出社", destinationOf(office.a, "K100"));
