@@ -1,0 +1,97 @@
+// A test-only DLL that the driver loads into the running program and runs
+// there (CreateRemoteThread): under Wine another process can neither read a
+// program's menus nor see which files it opens, as the system itself opens
+// them. Nothing here changes what the program does.
+#include <stdio.h>
+#include <string.h>
+#include <windows.h>
+
+#include "inside/blocks.h"
+
+namespace {
+
+// Appends a line for each command item of the menu; false when they do not fit.
+bool dumpMenu(HMENU menu, char* out, size_t& used, size_t capacity) {
+  for (int pos = 0, count = GetMenuItemCount(menu); pos < count; ++pos) {
+    char text[512] = {};
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text - 1;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &info)) continue;
+    if (info.hSubMenu && !dumpMenu(info.hSubMenu, out, used, capacity)) return false;
+    if (info.hSubMenu || (info.fType & MFT_SEPARATOR)) continue;
+    int n = snprintf(out + used, capacity - used, "%u %u|%s\n", info.wID, info.fState, text);
+    if (n < 0 || static_cast<size_t>(n) >= capacity - used) return false;
+    used += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+using Fopen = FILE*(__cdecl*)(const char*, const char*);
+Fopen realFopen = nullptr;
+char countedName[260];
+volatile LONG opens = 0;
+
+// Counts the opens of the counted file name and passes every call on unchanged.
+FILE* __cdecl countingFopen(const char* path, const char* mode) {
+  const char* name = path;
+  for (const char* p = path; p && *p; ++p)
+    if (*p == '\\' || *p == '/') name = p + 1;
+  if (path && countedName[0] != '\0' && lstrcmpiA(name, countedName) == 0) InterlockedIncrement(&opens);
+  return realFopen(path, mode);
+}
+
+// Points the program's import of `function` from `dll` at `replacement`.
+bool redirectImport(const char* dll, const char* function, void* replacement, void** original) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
+    if (lstrcmpiA(reinterpret_cast<char*>(base + imp->Name), dll) != 0) continue;
+    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (strcmp(reinterpret_cast<char*>(byName->Name), function) != 0) continue;
+      DWORD old = 0;
+      if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old)) return false;
+      *original = reinterpret_cast<void*>(slots->u1.Function);
+      slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+// Thread exit code: 0 done, 1 no menu, 2 the block is too small.
+extern "C" __declspec(dllexport) DWORD WINAPI WaboMenuProbe(LPVOID parameter) {
+  auto* block = static_cast<inside::MenuBlock*>(parameter);
+  HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(block->window)));
+  size_t used = 0;
+  block->text[0] = '\0';
+  if (!menu || !IsMenu(menu)) return 1;
+  return dumpMenu(menu, block->text, used, block->capacity) ? 0 : 2;
+}
+
+// Thread exit code: 0 done, 1 the program imports no fopen from msvcrt.dll.
+extern "C" __declspec(dllexport) DWORD WINAPI WaboCountOpens(LPVOID parameter) {
+  auto* block = static_cast<inside::CountBlock*>(parameter);
+  if (realFopen == nullptr && !redirectImport("msvcrt.dll", "fopen", reinterpret_cast<void*>(&countingFopen),
+                                              reinterpret_cast<void**>(&realFopen)))
+    return 1;
+  if (block->reset) {
+    block->name[sizeof block->name - 1] = '\0';
+    memcpy(countedName, block->name, sizeof countedName);
+    InterlockedExchange(&opens, 0);
+  }
+  block->count = static_cast<uint32_t>(opens);
+  return 0;
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
