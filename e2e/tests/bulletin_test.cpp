@@ -1,5 +1,4 @@
-// The bulletin board (command 40043, dialogs 330 and 331) with two copies of
-// the program sharing one mail folder (two PCs of an office).
+// The bulletin board with two copies sharing one mail folder (two PCs).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,32 +10,8 @@ namespace e2e {
 namespace {
 
 struct Post {
-  std::string subject, info, writer, time;
+  std::string subject, info, writer;
 };
-
-// The count and the records of keiji.dat; a record's text may hold CR LF.
-// Throws HarnessError while the file is being replaced.
-std::vector<Post> postsOf(const std::string& file, int* count) {
-  const std::string bytes = readFileBytes(file);
-  std::vector<Post> posts;
-  std::size_t at = bytes.find(',');
-  *count = at == std::string::npos ? -1 : std::atoi(bytes.substr(0, at).c_str());
-  for (++at; at < bytes.size();) {
-    std::size_t s = bytes.find('\x01', at), i = bytes.find('\x01', s + 1), w = bytes.find('\x01', i + 1);
-    std::size_t end = bytes.find("\r\n", w + 1);
-    if (s == std::string::npos || i == std::string::npos || w == std::string::npos || end == std::string::npos) break;
-    posts.push_back({bytes.substr(at, s - at), bytes.substr(s + 1, i - s - 1), bytes.substr(i + 1, w - i - 1),
-                     bytes.substr(w + 1, end - w - 1)});
-    at = end + 2;
-  }
-  return posts;
-}
-
-std::vector<std::string> subjectsOf(const std::vector<Post>& posts) {
-  std::vector<std::string> subjects;
-  for (const Post& post : posts) subjects.push_back(post.subject);
-  return subjects;
-}
 
 // 新規作成, the three fields, 書込み; the new-post dialog.
 HWND writePost(ProgramCopy& copy, HWND board, const Post& post) {
@@ -45,6 +20,16 @@ HWND writePost(ProgramCopy& copy, HWND board, const Post& post) {
   fill(form, {{IDC_BN_SUBJECT, post.subject}, {IDC_BN_TEXT, post.info}, {IDC_BN_WRITER, post.writer}});
   pressButton(form, IDC_BN_WRITE);
   return form;
+}
+
+// keiji.dat of these posts, each stamped with the time a list shows for it.
+std::string keijiOf(const std::vector<Post>& posts, const ListViewProbe& list) {
+  std::string out = std::to_string(posts.size()) + ",";
+  for (size_t i = 0; i < posts.size(); ++i) {
+    const Post& p = posts[i];
+    out += p.subject + "\x01" + p.info + "\x01" + p.writer + "\x01" + list.text(static_cast<int>(i), 3) + "\r\n";
+  }
+  return out;
 }
 
 // Selects a row, presses 削  除 and answers the question; its text.
@@ -70,33 +55,24 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
   EXPECT_EQ((std::vector<std::string>{"件名", "情報", "書込み者", "書込日時"}), listA.columnCaptions());
   EXPECT_EQ((std::vector<int>{0, 2, 3, 1}), listA.columnOrder());
   EXPECT_EQ((std::vector<int>{105, 500, 70, 79}), listA.columnWidths());
-  EXPECT_EQ("朝礼", controlText(boardA, IDC_BB_SUBJECT));
-  EXPECT_EQ("9時から", controlText(boardA, IDC_BB_INFO));
-  EXPECT_EQ("総務", controlText(boardA, IDC_BB_WRITER));
+  const Fields first = {{IDC_BB_SUBJECT, "朝礼"}, {IDC_BB_INFO, "9時から"}, {IDC_BB_WRITER, "総務"}};
+  EXPECT_EQ(first, shownFields(boardA, first));
 
-  waitUntilGone(writePost(a, boardA, {"表彰式", "本日15時\r\n会議室にて", "ソ連", ""}));
+  const std::vector<Post> posts = {
+      {"備品", "コピー用紙を発注", ""}, {"表彰式", "本日15時\r\n会議室にて", "ソ連"}, {"朝礼", "9時から", "総務"}};
+  waitUntilGone(writePost(a, boardA, posts[1]));
   EXPECT_EQ((std::vector<std::string>{"表彰式", "朝礼"}), listA.columnTexts(0));
-  waitUntilGone(writePost(b, boardB, {"備品", "コピー用紙を発注", "", ""}));
-
-  int count = 0;
-  std::vector<Post> posts = postsOf(keiji, &count);
-  EXPECT_EQ(3, count);
-  ASSERT_EQ((std::vector<std::string>{"備品", "表彰式", "朝礼"}), subjectsOf(posts));
-  EXPECT_EQ("コピー用紙を発注", posts[0].info);
-  EXPECT_EQ("", posts[0].writer);
-  EXPECT_EQ("本日15時\r\n会議室にて", posts[1].info);
-  EXPECT_EQ("ソ連", posts[1].writer);
-  EXPECT_TRUE(isStampTime(posts[0].time) && isStampTime(posts[1].time)) << posts[0].time << " " << posts[1].time;
-  // B shows the merged list, its own post on top and shown.
+  waitUntilGone(writePost(b, boardB, posts[0]));
+  // B shows the merged list, its own post on top and shown; the file holds all three.
   EXPECT_EQ((std::vector<std::string>{"備品", "表彰式", "朝礼"}), listB.columnTexts(0));
   EXPECT_EQ((std::vector<std::string>{"", "ソ連", "総務"}), listB.columnTexts(2));
-  EXPECT_EQ(posts[0].time, listB.text(0, 3));
+  EXPECT_TRUE(isStampTime(listB.text(0, 3)) && isStampTime(listB.text(1, 3))) << listB.text(0, 3);
+  EXPECT_EQ(keijiOf(posts, listB), readFileBytes(keiji));
   EXPECT_EQ("備品", controlText(boardB, IDC_BB_SUBJECT));
   // A click shows the row clicked.
   listB.clickItem(1);
-  EXPECT_TRUE(waitUntil([&] { return controlText(boardB, IDC_BB_SUBJECT) == "表彰式"; }));
-  EXPECT_EQ("本日15時\r\n会議室にて", controlText(boardB, IDC_BB_INFO));
-  EXPECT_EQ("ソ連", controlText(boardB, IDC_BB_WRITER));
+  const Fields second = {{IDC_BB_SUBJECT, "表彰式"}, {IDC_BB_INFO, "本日15時\r\n会議室にて"}, {IDC_BB_WRITER, "ソ連"}};
+  EXPECT_TRUE(waitUntil([&] { return shownFields(boardB, second) == second; }));
   picture("bulletin-dialog", boardB);
 
   // A still lists two posts; No keeps the post, Yes removes only it.
@@ -105,18 +81,8 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
   EXPECT_EQ(before, readFileBytes(keiji));
   EXPECT_EQ(2, listA.rowCount());
   EXPECT_EQ("[ 朝礼 ] を削除しますか？", deleteRow(a, boardA, listA, 1, IDYES));
-  // The file is written once the question has gone.
-  EXPECT_TRUE(waitUntil([&] {
-    try {
-      return postsOf(keiji, &count).size() == 2;
-    } catch (const HarnessError&) {
-      return false;
-    }
-  }));
-  posts = postsOf(keiji, &count);
-  EXPECT_EQ(2, count);
-  EXPECT_EQ((std::vector<std::string>{"備品", "表彰式"}), subjectsOf(posts));
-  EXPECT_EQ((std::vector<std::string>{"備品", "表彰式"}), listA.columnTexts(0));
+  EXPECT_TRUE(waitUntil([&] { return listA.rowCount() == 2 && listA.text(1, 0) == "表彰式"; }));
+  EXPECT_TRUE(waitUntil([&] { return readFileOr(keiji) == keijiOf({posts[0], posts[1]}, listA); }));
   EXPECT_EQ("備品", controlText(boardA, IDC_BB_SUBJECT));
   press(boardA, IDCANCEL);
   press(boardB, IDCANCEL);
@@ -125,28 +91,24 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
 // An empty subject is refused and the new-post dialog closes; a mail folder
 // that is not there refuses the post, which does not stay in the list.
 TEST(Bulletin, EmptySubjectAndMissingMailFolder) {
-  BoardFolder shared;
-  shared.writeBoard(1, officeBoard());
-  ProgramCopy a("A");
+  ProgramCopy a;
   SharedSettingsText settings;
-  settings.boardPaths[0] = shared.file("boad1.csv");
-  settings.mailFolder = shared.file("no such folder");
+  settings.boardPaths[0] = a.file("boad1.csv");
+  settings.mailFolder = a.file("no such folder");
   a.writeFile("Wabo.ini", settings.bytes());
+  a.writeBoard(officeBoard());
   a.start();
   HWND board = open(a, CMD_BULLETIN, "掲示板");
   ListViewProbe list(a.process(), GetDlgItem(board, IDC_BB_LIST));
   EXPECT_EQ(0, list.rowCount());
-
-  HWND form = writePost(a, board, {"", "本文だけ", "総務", ""});
-  EXPECT_EQ("[件名] がありません！ ", a.answerMessageBox());
-  waitUntilGone(form);
-
-  form = writePost(a, board, {"連絡", "本文", "総務", ""});
-  EXPECT_EQ("保存先ﾌｫﾙﾀﾞが見つかりません ", a.answerMessageBox());
-  waitUntilGone(form);
+  for (const char* subject : {"", "連絡"}) {
+    HWND form = writePost(a, board, {subject, "本文", "総務"});
+    EXPECT_EQ(*subject ? "保存先ﾌｫﾙﾀﾞが見つかりません " : "[件名] がありません！ ", a.answerMessageBox());
+    waitUntilGone(form);
+  }
   EXPECT_EQ(0, list.rowCount());
   EXPECT_EQ("", controlText(board, IDC_BB_SUBJECT));
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(shared.file("no such folder").c_str()));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(a.file("no such folder").c_str())) << "no folder made";
   press(board, IDCANCEL);
 }
 

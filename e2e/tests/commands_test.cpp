@@ -87,10 +87,9 @@ TEST_F(BoardCommands, NewMemberAddedOverTheOtherCopysSaveKeepsThatSave) {
 TEST_F(BoardCommands, DestinationDialogAndQuickInputReachTheFileAndTheOtherCopy) {
   b.startSettled();
   HWND form = openDestinationOf(a, "k100");
-  EXPECT_EQ("K100", controlText(form, IDC_DEST_ID));
+  const Fields shown = {{IDC_DEST_ID, "K100"}, {IDC_DEST_NAME, "加藤 次郎"}, {IDC_DEST_DESTINATION, "会議室"}};
+  EXPECT_EQ(shown, shownFields(form, shown));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(form, IDC_DEST_ID)));
-  EXPECT_EQ("加藤 次郎", controlText(form, IDC_DEST_NAME));
-  EXPECT_EQ("会議室", controlText(form, IDC_DEST_DESTINATION));
   fill(form, {{IDC_DEST_DESTINATION, "出張"}, {IDC_DEST_RETURN, "明日"}});
   picture("destination-dialog", form);
   confirm(form);
@@ -102,11 +101,9 @@ TEST_F(BoardCommands, DestinationDialogAndQuickInputReachTheFileAndTheOtherCopy)
   a.postCommand(CMD_QUICK_INPUT_2);
   ASSERT_TRUE(rowBecomes("A001,3,青木 花子,帰宅,")) << board();
   BoardText expected = officeOfTwo();
-  expected.members[0].destination = "帰宅";
-  expected.members[0].writeTime = "";
-  expected.members[1].destination = "出張";
-  expected.members[1].returnTime = "明日";
-  expected.members[1].writeTime = "";
+  MemberLine &aoki = expected.members[0], &kato = expected.members[1];
+  aoki.destination = "帰宅", kato.destination = "出張", kato.returnTime = "明日";
+  aoki.writeTime = kato.writeTime = "";
   expected = expectBoardFile(expected);
   EXPECT_NE(officeOfTwo().members[0].writeTime, expected.members[0].writeTime) << "the edits are stamped";
   picture("main-window-after-edits", a.mainWindow());
@@ -128,8 +125,8 @@ TEST_F(BoardCommands, DestinationDialogAndQuickInputReachTheFileAndTheOtherCopy)
 TEST_F(BoardCommands, IconDialogOffersSeventyIconsAndRefusesWhatIsNotThere) {
   confirm(open(a, CMD_USER_ID, kUserIdTitle), {{IDC_USER_ID, "a001"}});
   HWND icons = open(a, CMD_ICON_OWN, "アイコンの選択");
-  EXPECT_EQ("A001", controlText(icons, IDC_ICON_TARGET_ID));
-  EXPECT_EQ("3", controlText(icons, IDC_ICON_NUMBER));
+  const Fields own = {{IDC_ICON_TARGET_ID, "A001"}, {IDC_ICON_NUMBER, "3"}};
+  EXPECT_EQ(own, shownFields(icons, own));
   ListViewProbe pictures(a.process(), GetDlgItem(icons, IDC_ICON_LIST));
   std::vector<std::string> labels = pictures.columnTexts(0);
   ASSERT_EQ(70u, labels.size());
@@ -159,15 +156,15 @@ TEST_F(BoardCommands, IconDialogOffersSeventyIconsAndRefusesWhatIsNotThere) {
 // selected member; the message to all members reaches the file and the
 // status bar.
 TEST_F(BoardCommands, PcNameShowsItsColumnAndTheMessageReachesTheStatusBar) {
-  EXPECT_EQ(0, a.list().columnWidth(9));
+  EXPECT_EQ(0, a.list().columnWidths()[9]);
   a.list().setItemState(-1, LVIS_SELECTED | LVIS_FOCUSED, 0);
   a.list().setItemState(rowOf(a, "K100"), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   HWND pc = open(a, CMD_PC_NAME, "PC-Name入力");
-  EXPECT_EQ("K100", controlText(pc, IDC_PCN_ID));
-  EXPECT_EQ("加藤 次郎", controlText(pc, IDC_PCN_NAME));
+  const Fields selected = {{IDC_PCN_ID, "K100"}, {IDC_PCN_NAME, "加藤 次郎"}};
+  EXPECT_EQ(selected, shownFields(pc, selected));
   confirm(pc, {{IDC_PCN_PC_NAME, "192.168.1.20"}});
   ASSERT_TRUE(waitUntil([&] { return row("K100").find(",192.168.1.20") != std::string::npos; })) << board();
-  EXPECT_EQ(100, a.list().columnWidth(9));
+  EXPECT_EQ(100, a.list().columnWidths()[9]);
 
   HWND message = open(a, CMD_ALL_MEMBERS_MESSAGE, "全ﾒﾝﾊﾞｰへのﾒｯｾｰｼﾞ作成");
   EXPECT_EQ("本日は定例会議があります", controlText(message, IDC_MESSAGE_TEXT));

@@ -24,14 +24,8 @@ using Pcs = std::vector<std::pair<std::string, std::string>>;
 // A board of members in ID order (the default sort), each with a PC name or none.
 BoardText boardOf(const Pcs& members) {
   BoardText board;
-  for (const auto& m : members) {
-    MemberLine line;
-    line.id = m.first;
-    line.name = "名前" + m.first;
-    line.destination = "事務所";
-    line.pcName = m.second;
-    board.members.push_back(line);
-  }
+  for (const auto& m : members)
+    board.members.push_back({m.first, 0, "名前" + m.first, "事務所", "", "", "", "", "", "", m.second});
   return board;
 }
 
@@ -54,12 +48,11 @@ std::vector<std::string> probesRun(const ProgramCopy& program) {
 
 int runningStandIns() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) throw HarnessError("no process snapshot");
   PROCESSENTRY32 entry = {};
   entry.dwSize = sizeof entry;
   int count = 0;
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-    if (lstrcmpiA(entry.szExeFile, "nbtstat.exe") == 0) ++count;
+    count += lstrcmpiA(entry.szExeFile, "nbtstat.exe") == 0;
   CloseHandle(snapshot);
   return count;
 }
@@ -102,10 +95,8 @@ TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
   const Pcs members = {{"A01", "PC-ON"}, {"B02", ""}, {"C03", "PC-OFF"}, {"D04", "PC-LATE"}};
   startWithStandIn(program, members, "PC-ON answer\r\nPC-OFF noanswer\r\nPC-LATE noanswer 3000\r\n");
   HWND legend = open(program, CMD_PC_SEARCH, kSearchTitle);
-  EXPECT_EQ("", controlText(legend, IDC_SP_CONNECTED)) << "the swatches are empty";
-  EXPECT_EQ("", controlText(legend, IDC_SP_NOT_CONNECTED));
-  EXPECT_EQ("OK", controlText(legend, IDOK));
-  EXPECT_EQ("中止", controlText(legend, IDCANCEL));
+  const Fields legendTexts = {{IDC_SP_CONNECTED, ""}, {IDC_SP_NOT_CONNECTED, ""}, {IDOK, "OK"}, {IDCANCEL, "中止"}};
+  EXPECT_EQ(legendTexts, shownFields(legend, legendTexts)) << "the swatches are empty";
   EXPECT_EQ(GetDlgItem(legend, IDCANCEL), focusOf(legend));
 
   ASSERT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{2, 0, 1, 0}; }));

@@ -132,16 +132,20 @@ inline std::vector<int> marksOf(ProgramCopy& program) {
   return marks;
 }
 
-// A board file once no save holds its folder's lock; "" while one does or
-// the file cannot be read. The lock is looked at after the read: a file read
-// before its save's lock was gone counts as not there yet.
-inline std::string settledBoard(const std::string& board) {
-  std::string bytes;
+// A file's bytes; "" while it cannot be read (being replaced).
+inline std::string readFileOr(const std::string& path) {
   try {
-    bytes = readFileBytes(board);
+    return readFileBytes(path);
   } catch (const HarnessError&) {
     return "";
   }
+}
+
+// A board file once no save holds its folder's lock; "" while one does. The
+// lock is looked at after the read: a file read before its save's lock was
+// gone counts as not there yet.
+inline std::string settledBoard(const std::string& board) {
+  std::string bytes = readFileOr(board);
   return fileExists(board.substr(0, board.find_last_of('\\') + 1) + "lock.dat") ? "" : bytes;
 }
 
@@ -180,6 +184,13 @@ inline void press(HWND dialog, int button) {
 }
 
 using Fields = std::vector<std::pair<int, std::string>>;
+
+// The texts the controls named in `like` show now.
+inline Fields shownFields(HWND dialog, const Fields& like) {
+  Fields out;
+  for (const auto& field : like) out.push_back({field.first, controlText(dialog, field.first)});
+  return out;
+}
 
 inline void fill(HWND dialog, const Fields& fields) {
   for (const auto& field : fields) setControlText(dialog, field.first, field.second);
