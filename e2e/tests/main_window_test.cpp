@@ -1,13 +1,65 @@
-// A first start without settings files, and board files the program refuses.
-// Folder and file names hold 表 (95 5C) and ソ (83 5C): a path scan that
-// stopped at such a 5C would look for the board, settings and lock elsewhere.
+// A first start without settings files, the notification-area icon, and
+// board files the program refuses. Folder and file names hold 表 (95 5C) and
+// ソ (83 5C): a path scan that stopped at such a 5C would look for the board,
+// settings and lock elsewhere.
+#include <windows.h>
+
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include "steps.h"
 
 namespace e2e {
 namespace {
 
+// Changing nothing of an icon succeeds only for an icon that is there.
+bool trayIconPresent(HWND owner) {
+  NOTIFYICONDATAA data = {NOTIFYICONDATAA_V1_SIZE, owner, ID_TRAY_ICON};
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+// The window hidden into the tray comes back by an icon click or 40047,
+// leaves by 40048 (was Tray.HiddenWindowComesBackByIconClickOr40047AndLeavesBy40048).
+void hideShowAndExitByTheTray(ProgramCopy& program) {
+  const HWND window = program.mainWindow();
+  NOTIFYICONDATAA data = {NOTIFYICONDATAA_V1_SIZE, window, ID_TRAY_ICON};
+  // An icon of the same owner and ID is there already, so the program's own
+  // cannot be added: hiding the window would leave no way back to it. (The
+  // box of a 更新 posted after the command comes once the command has run.)
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &data));
+  program.postCommand(CMD_HIDE_TO_TRAY);
+  program.postCommand(CMD_REFRESH);
+  EXPECT_EQ(kRefreshedNothingNew, program.answerMessageBox());
+  EXPECT_TRUE(isShown(window));
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+  auto hideIntoTray = [&] {
+    program.postCommand(CMD_HIDE_TO_TRAY);
+    EXPECT_TRUE(waitUntil([&] { return !isShown(window); }));
+    EXPECT_TRUE(trayIconPresent(window));
+  };
+  auto expectShownWithoutIcon = [&] {
+    EXPECT_TRUE(waitUntil([&] { return isShown(window); }));
+    EXPECT_FALSE(trayIconPresent(window));
+  };
+  hideIntoTray();
+  program.post(WM_WABO_TRAY, ID_TRAY_ICON, WM_LBUTTONDOWN);
+  expectShownWithoutIcon();
+  // A restarted shell forgets the icon and announces itself: the icon comes back.
+  hideIntoTray();
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+  program.post(RegisterWindowMessageA("TaskbarCreated"));
+  EXPECT_TRUE(waitUntil([&] { return trayIconPresent(window); }));
+  EXPECT_FALSE(isShown(window));
+  program.postCommand(CMD_SHOW_FROM_TRAY);
+  expectShownWithoutIcon();
+  hideIntoTray();
+  program.postCommand(CMD_EXIT_FROM_TRAY);
+  EXPECT_EQ(0u, program.waitForExit());
+  EXPECT_FALSE(trayIconPresent(window));
+}
+
+// WaboM.ini at the exit from the tray holds the shown window's rectangle,
+// not a hidden one's.
 TEST(FirstStart, ShowsBoard1AndWritesTheDefaultSettingsAtExit) {
   ProgramCopy program("表ソ", "予定表ソフト.exe");
   const BoardText board = officeBoard();
@@ -44,7 +96,7 @@ TEST(FirstStart, ShowsBoard1AndWritesTheDefaultSettingsAtExit) {
   EXPECT_TRUE(program.statusBar().partHasIcon(0));
   EXPECT_EQ(" Auto 10min", program.statusBar().partText(1));
 
-  EXPECT_EQ(0u, program.close());
+  hideShowAndExitByTheTray(program);
   LocalSettingsFile expected;
   expected.board1Column8 = fill;
   EXPECT_EQ(expected.bytes(), program.readFile("WaboM.ini"));
