@@ -1,5 +1,6 @@
 // Sorting, switching boards with each board's own layout kept over a
-// restart, and the boards and options that the shared Wabo.ini names.
+// restart, the in-place ID edit, and the boards and options that the shared
+// Wabo.ini names.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -78,7 +79,7 @@ TEST(Boards, SortSwitchAndRestartKeepEachBoardsLayout) {
   program.postCommand(CMD_BOARD_1 + 1);
   ASSERT_TRUE(waitUntil([&] { return list->rowCount() == 2; }));
   EXPECT_EQ("行先", list->columnCaptions()[2]);
-  EXPECT_EQ(70, list->columnWidth(2));
+  EXPECT_EQ(70, list->columnWidths()[2]);
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), list->columnOrder());
   EXPECT_EQ((std::vector<std::string>{"B2", "Z9"}), list->columnTexts(0));
   list->setColumnWidth(3, 77);
@@ -91,7 +92,7 @@ TEST(Boards, SortSwitchAndRestartKeepEachBoardsLayout) {
   EXPECT_EQ((std::vector<int>{50, 60, 700, 400}), rectOf(program.mainWindow()));
   EXPECT_EQ(std::string(kTitlePrefix) + "ﾎﾞｰﾄﾞ2", program.title());
   ASSERT_TRUE(waitUntil([&] { return list->rowCount() == 2; }));
-  EXPECT_EQ(77, list->columnWidth(3));
+  EXPECT_EQ(77, list->columnWidths()[3]);
   EXPECT_EQ((std::vector<std::string>{"Z9", "B2"}), list->columnTexts(0));
   program.postCommand(CMD_BOARD_1);
   ASSERT_TRUE(waitUntil([&] { return list->rowCount() == 4; }));
@@ -99,43 +100,28 @@ TEST(Boards, SortSwitchAndRestartKeepEachBoardsLayout) {
   EXPECT_EQ(swapped, list->columnOrder());
   EXPECT_EQ(byDestination, list->columnTexts(0));
 
+  // The in-place edit of an ID opens on the ID the row shows and, confirmed,
+  // renames that member in the list and in the file (was
+  // Boards.InPlaceIdEditStartsFromTheShownIdAndRenamesTheMember).
+  const int kato = rowOf(program, "K100");
+  HWND edit = reinterpret_cast<HWND>(
+      sendOrThrow(GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST), LVM_EDITLABELA, kato, 0, "LVM_EDITLABELA"));
+  ASSERT_NE(nullptr, edit);
+  EXPECT_EQ("K100", windowText(edit));
+  sendOrThrow(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("K200"), "WM_SETTEXT");
+  ASSERT_TRUE(PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0));
+  EXPECT_TRUE(boardGets(program.file("boad1.csv"), "\nK200,69,加藤 次郎,事務所,"));
+  const ListRow renamed = list->row(rowOf(program, "K200"));
+  EXPECT_EQ((std::vector<std::string>{"K200", "加藤 次郎", "PC-KATO"}),
+            (std::vector<std::string>{renamed.texts[0], renamed.texts[1], renamed.texts[9]}));
+  EXPECT_EQ(69, renamed.image);
+  EXPECT_EQ(4, rowOf(program, "K100")) << "no row keeps the old ID";
+
   // Closed while maximised, the window is stored at its default place.
   ShowWindowAsync(program.mainWindow(), SW_MAXIMIZE);
   ASSERT_TRUE(waitUntil([&] { return IsZoomed(program.mainWindow()) != FALSE; }));
   EXPECT_EQ(0u, program.close());
   EXPECT_EQ("119,135,580,338", fileLines(program.readFile("WaboM.ini"))[1]);
-}
-
-// The in-place edit of an ID opens on the ID the row shows and, confirmed,
-// renames that member in the list and in the file.
-TEST(Boards, InPlaceIdEditStartsFromTheShownIdAndRenamesTheMember) {
-  ProgramCopy program;
-  program.writeBoard(officeBoard());
-  program.start();
-  ASSERT_TRUE(program.waitForUnchangedCheck());
-  ListViewProbe& list = program.list();
-  ASSERT_EQ((std::vector<std::string>{"A001", "K100", "S010", "m005"}), list.columnTexts(0));
-
-  HWND listView = GetDlgItem(program.mainWindow(), IDC_MEMBER_LIST);
-  HWND edit = reinterpret_cast<HWND>(sendOrThrow(listView, LVM_EDITLABELA, 1, 0, "LVM_EDITLABELA"));
-  ASSERT_NE(nullptr, edit);
-  EXPECT_EQ("K100", windowText(edit));
-  sendOrThrow(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("K200"), "WM_SETTEXT");
-  ASSERT_TRUE(PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0));
-
-  EXPECT_TRUE(waitUntil([&] {
-    return settledBoard(program.file("boad1.csv")).find("\nK200,69,加藤 次郎,事務所,") !=
-           std::string::npos;
-  }));
-  const std::vector<std::string> ids = list.columnTexts(0);
-  const auto renamed = std::find(ids.begin(), ids.end(), "K200");
-  ASSERT_NE(ids.end(), renamed);
-  EXPECT_EQ(ids.end(), std::find(ids.begin(), ids.end(), "K100"));
-  const ListRow row = list.row(static_cast<int>(renamed - ids.begin()));
-  EXPECT_EQ(69, row.image);
-  EXPECT_EQ("加藤 次郎", row.texts[1]);
-  EXPECT_EQ("PC-KATO", row.texts[9]);
-  EXPECT_EQ(0u, program.close());
 }
 
 TEST(SharedSettings, FiveNamedBoardsAndTheOptionsAreTaken) {
@@ -175,6 +161,12 @@ TEST(SharedSettings, FiveNamedBoardsAndTheOptionsAreTaken) {
   program.postCommand(CMD_REFRESH);
   program.answerMessageBox();
   EXPECT_EQ(nullptr, program.findDialog(kUserIdTitle));
+  // Without search permission the auto update dialog greys its box and
+  // colour buttons (was UserSettings.VersionManualAndAutoUpdateWithoutSearchPermission).
+  HWND autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
+  for (int control : {IDC_AU_PC_SEARCH, IDC_AU_CONNECTED_PICK, IDC_AU_NOT_CONNECTED_PICK, IDC_AU_MINUTES})
+    EXPECT_EQ(control == IDC_AU_MINUTES, IsWindowEnabled(GetDlgItem(autoUpdate, control)) != FALSE) << control;
+  press(autoUpdate, IDCANCEL);
   EXPECT_EQ(0u, program.close());
   std::vector<std::string> lines = fileLines(program.readFile("WaboM.ini"));
   ASSERT_EQ(25u, lines.size());
