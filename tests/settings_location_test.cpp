@@ -1,10 +1,7 @@
-// Where the settings files are read and written, the load/save round at
-// start and exit on real folders, and the folder picker's hand-over. Paths
-// are joined with '\' as on Windows; on Linux "prog\WaboM.ini" is a file
-// beside "prog" whose name holds a backslash.
+// Where the settings files are read and written, and the folder picker's
+// hand-over. Paths are joined with '\' as on Windows; on Linux
+// "prog\WaboM.ini" is a file beside "prog" whose name holds a backslash.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "settings/folder_choice.h"
 #include "settings/local_settings.h"
@@ -17,32 +14,13 @@ using namespace wabo::testing;
 using Paths = std::vector<std::string>;
 
 TEST(SettingsLocation, UncFoldersAndThePlacesOfBothFiles) {
-  EXPECT_TRUE(isUncFolder("\\\\server\\share\\wabo"));
-  for (const char* folder : {"C:\\Program Files\\wabo", "\\", "", "表\\wabo"})  // 表 is 95 5C
-    EXPECT_FALSE(isUncFolder(folder)) << folder;
+  EXPECT_TRUE(isUncFolder("\\\\server\\share\\wabo") && !isUncFolder("表\\wabo"));  // 表 is 95 5C
   EXPECT_EQ(localSettingsReadPaths("Z:\\office\\表", "C:\\WINDOWS"), (Paths{"Z:\\office\\表\\WaboM.ini"}));
   EXPECT_EQ(localSettingsReadPaths("\\\\srv\\share", "C:\\WINDOWS"),
             (Paths{"C:\\WINDOWS\\WaboM.ini", "\\\\srv\\share\\WaboM.ini"}));
-  EXPECT_EQ(sharedSettingsPath("C:\\wabo", ""), "C:\\wabo\\Wabo.ini");
-  EXPECT_EQ(sharedSettingsPath("Z:\\wabo", "Y:\\共有"), "Y:\\共有\\Wabo.ini");
+  EXPECT_EQ(sharedSettingsPath("C:\\wabo", "") + sharedSettingsPath("Z:\\wabo", "Y:\\共有"),
+            "C:\\wabo\\Wabo.iniY:\\共有\\Wabo.ini");
   EXPECT_EQ(sharedSettingsPath("\\\\srv\\wabo", "Y:\\共有"), "\\\\srv\\wabo\\Wabo.ini");
-}
-
-TEST(SettingsLocation, StartAndExitRoundOnAProgramFolder) {
-  TempFolder temp;
-  const std::string program = temp.file("prog"), windows = temp.file("win"), file = program + "\\WaboM.ini";
-  LocalSettings first;
-  loadLocalSettings(first, program, windows);  // no file: defaults, auto update every 10 minutes
-  EXPECT_EQ(first.autoUpdateStatusText, " Auto 10min");
-  first.userId = "taro";
-  ASSERT_TRUE(saveLocalSettings(first, program, windows));
-  EXPECT_FALSE(exists(windows + "\\WaboM.ini"));
-  LocalSettings second;
-  loadLocalSettings(second, program, windows);
-  EXPECT_EQ(second.userId, "taro");
-  second.discardLocalSettings = 1;  // a confirmed initialisation: written, then deleted
-  EXPECT_TRUE(saveLocalSettings(second, program, windows));
-  EXPECT_FALSE(exists(file));
 }
 
 // A "\\srv\share" program folder is an ordinary relative name on Linux.
@@ -75,10 +53,8 @@ TEST(FolderChoice, TakesAPathOnlyWhenItFitsWithItsTerminatingZero) {
   char result[16];
   const std::string fifteen(15, 'p');
   EXPECT_EQ(takeChosenFolder(fifteen, result, sizeof result), kFolderChosen);
-  EXPECT_EQ(std::string(result), fifteen);
   // One byte too long, no buffer, or a zero inside: cancelled, and the buffer keeps what it held.
   EXPECT_EQ(takeChosenFolder(std::string(16, 'q'), result, sizeof result), kFolderCancelled);
-  EXPECT_EQ(takeChosenFolder("x", result, 0), kFolderCancelled);
   EXPECT_EQ(takeChosenFolder("x", nullptr, 16), kFolderCancelled);
   EXPECT_EQ(takeChosenFolder(std::string("a\0b", 3), result, sizeof result), kFolderCancelled);
   EXPECT_EQ(std::string(result), fifteen);
