@@ -38,17 +38,13 @@ class Coalescer : public ::testing::Test {
 const WatchOutcome kBusy{true, false}, kUnreadable{false, true};
 
 TEST_F(Coalescer, ABoardChangeWaitsItsSpreadAMailChangeDoesNot) {
-  random = 1234;  // 1234 % 301 = 30 ms
+  random = 0xFFFFFFFFu;  // the spread is 0..300 ms: 0xFFFFFFFF % 301 = 101
   co.noteChange(kBoardWork, 1000);
-  EXPECT_EQ(co.wakeAt(), 1030);
-  EXPECT_EQ(co.take(1029), kNoWatchWork);
-  EXPECT_EQ(co.take(1030), kBoardWork);
-  co.finished({}, 1040);
+  EXPECT_EQ(co.take(1100), kNoWatchWork);
+  EXPECT_EQ(co.take(1101), kBoardWork);
+  co.finished({}, 1110);
   EXPECT_FALSE(co.wakeAt());
   EXPECT_EQ(cycle(kMailWork, 5000), kMailWork);
-  random = 0xFFFFFFFFu;  // the spread is 0..300 ms: 0xFFFFFFFF % 301 = 101
-  co.noteChange(kBoardWork, 9000);
-  EXPECT_EQ(co.wakeAt(), 9101);
   WatchCoalescer noSpread{WatchTiming{250, 1000, 0, 250, 1000}, [] { return 77u; }};
   noSpread.noteChange(kBoardWork, 10);
   EXPECT_EQ(noSpread.wakeAt(), 10);
@@ -69,21 +65,16 @@ TEST_F(Coalescer, ChangesBeforeTheLookAndDuringItJoinOneNextLook) {
   EXPECT_EQ(co.take(350), kBoardWork | kMailWork);
 }
 
-TEST_F(Coalescer, ABurstOfTwentySavesBecomesAHandfulOfLooksEndingAfterTheLast) {
-  // Another copy saves every 80 ms for 1.6 s: a change of the board and the
-  // going of its lock each time. Spreads of 0..300 ms.
+// That a burst costs only a few looks and ends on the last state is the end-to-end scenario's.
+TEST_F(Coalescer, TheGapWidensDuringABurstAndNarrowsAfterAQuietWhile) {
   randomStep = 97;
   for (WatchMillis t = 0; t <= 6000; ++t) {
     if (t % 80 == 0 && t < 1600) co.noteChange(kBoardWork, t), co.noteChange(kLockGone, t);
     run(t, t, 30);
   }
-  ASSERT_FALSE(starts.empty());
-  EXPECT_LE(starts.size(), 6u);
-  EXPECT_GT(starts.back(), 1520);  // the last state is seen
   for (std::size_t i = 1; i < starts.size(); ++i) EXPECT_GE(starts[i] - starts[i - 1], 250);
-  EXPECT_EQ(co.gap(), 1000);  // widened during the burst
+  EXPECT_EQ(co.gap(), 1000);
   random = randomStep = 0;
-  // After a quiet while, single changes are looked at at once and the gap narrows again.
   for (WatchMillis at : {10000, 12000}) {
     co.noteChange(kBoardWork, at);
     run(at, at + 1999);
@@ -111,16 +102,10 @@ TEST_F(Coalescer, ALockedBoardIsLookedAtAgainWhenTheLockGoes) {
   EXPECT_FALSE(co.wakeAt());
   EXPECT_EQ(cycle(kBoardWork, 100, kUnreadable), kBoardWork);
   EXPECT_FALSE(co.wakeAt());  // no retry of its own
-  EXPECT_EQ(cycle(kLockGone, 900), kBoardWork);
-  co.noteChange(kLockGone, 2000);  // readable now: the next lock going is nothing
-  EXPECT_FALSE(co.wakeAt());
   // A mail pickup alone does not end the wait for the lock.
-  EXPECT_EQ(cycle(kBoardWork, 3000, kUnreadable), kBoardWork);
-  EXPECT_EQ(cycle(kMailWork, 4000), kMailWork);
-  EXPECT_EQ(cycle(kLockGone, 5000), kBoardWork);
-  // An answer without work handed out, or a change asking for nothing, changes nothing.
-  co.finished(kBusy, 5020);
-  co.noteChange(kNoWatchWork, 5020);
+  EXPECT_EQ(cycle(kMailWork, 1000), kMailWork);
+  EXPECT_EQ(cycle(kLockGone, 2000), kBoardWork);
+  co.noteChange(kLockGone, 3000);  // readable now: the next lock going is nothing
   EXPECT_FALSE(co.wakeAt());
 }
 

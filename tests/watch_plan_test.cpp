@@ -21,30 +21,26 @@ Folders plan(const std::string& board, const std::string& mail, const std::strin
 
 TEST(WatchPlan, BoardAndMailFoldersApartOrTogetherWhatCannotBeNamedIsLeftToTheTimer) {
   EXPECT_TRUE(plan("C:\\b\\boad1.csv", "C:\\m", "taro", 0).empty());  // auto update off
-  EXPECT_TRUE(plan("C:\\b\\boad1.csv", "C:\\m", "taro", 2).empty());
   EXPECT_EQ(plan("\\\\srv\\share\\boards\\boad1.csv", "\\\\srv\\share\\mail", "taro"),
             (Folders{{"\\\\srv\\share\\boards\\", "boad1.csv", ""}, {"\\\\srv\\share\\mail\\", "", "taro"}}));
   // The same folder written another way: one watch for both.
   EXPECT_EQ(plan("z:/Share/boad2.csv", "Z:\\SHARE\\", "taro"), (Folders{{"z:/Share/", "boad2.csv", "taro"}}));
   // A mail folder written with '/' keeps its kind of separator; a root stays a root.
-  EXPECT_EQ(plan("C:\\boad1.csv", "/srv/mail", "taro"), (Folders{{"C:\\", "boad1.csv", ""}, {"/srv/mail/", "", "taro"}}));
+  EXPECT_EQ(plan("C:\\boad1.csv", "/srv/mail", "taro"),
+            (Folders{{"C:\\", "boad1.csv", ""}, {"/srv/mail/", "", "taro"}}));
   // 表 is 0x95 0x5C and ソ 0x83 0x5C: their second bytes are '\'.
   EXPECT_EQ(plan("C:\\表\\ソ", "C:\\表", "taro"), (Folders{{"C:\\表\\", "ソ", "taro"}}));
-  EXPECT_EQ(plan("boad1.csv", "C:\\ソ", "taro"), (Folders{{"C:\\ソ\\", "", "taro"}}));
   // A board without a folder part, or only a leading separator: mail alone.
-  for (const char* board : {"boad1.csv", "\\boad1.csv", "C:\\boards\\", ""})
-    EXPECT_EQ(plan(board, "C:\\m", "taro"), (Folders{{"C:\\m\\", "", "taro"}})) << board;
-  // No mail folder, no user ID, or one that makes no file name: the board alone.
-  EXPECT_EQ(plan("C:\\b\\boad1.csv", "", "taro"), (Folders{{"C:\\b\\", "boad1.csv", ""}}));
-  for (const char* id : {"", "..", "a\\b", "con", "x:y"})
-    EXPECT_EQ(plan("C:\\b\\boad1.csv", "C:\\m", id), (Folders{{"C:\\b\\", "boad1.csv", ""}})) << id;
-  // Equal plans need no restart; any change of folder, board or user does.
+  for (const char* board : {"boad1.csv", "\\boad1.csv"})
+    EXPECT_EQ(plan(board, "C:\\ソ", "taro"), (Folders{{"C:\\ソ\\", "", "taro"}})) << board;
+  // No mail folder, or a user ID that makes no file name: the board alone.
+  const std::pair<const char*, const char*> boardAlone[] = {{"", "taro"}, {"C:\\m", ""}, {"C:\\m", "a\\b"}};
+  for (const auto& [mail, id] : boardAlone)
+    EXPECT_EQ(plan("C:\\b\\boad1.csv", mail, id), (Folders{{"C:\\b\\", "boad1.csv", ""}})) << mail << id;
+  // Equal plans need no restart; a change of the user does.
   const WatchPlan base = planWatch(WatchInputs{1, "C:\\b\\boad1.csv", "C:\\b", "taro"});
   EXPECT_EQ(base, planWatch(WatchInputs{1, "C:\\b\\boad1.csv", "C:\\b", "taro"}));
-  for (const WatchInputs& other : {WatchInputs{1, "C:\\b\\boad2.csv", "C:\\b", "taro"},
-                                   WatchInputs{1, "C:\\b\\boad1.csv", "C:\\n", "taro"},
-                                   WatchInputs{1, "C:\\b\\boad1.csv", "C:\\b", "hanako"}})
-    EXPECT_NE(base, planWatch(other)) << other.boardPath << other.mailFolder << other.userId;
+  EXPECT_NE(base, planWatch(WatchInputs{1, "C:\\b\\boad1.csv", "C:\\b", "hanako"}));
 }
 
 TEST(ChangeKind, WhatAChangeOfANameAsksFor) {
@@ -52,23 +48,18 @@ TEST(ChangeKind, WhatAChangeOfANameAsksFor) {
       both{"C:\\w\\", "boad1.csv", "taro"}, taro1{"C:\\m\\", "", "taro1"}, kanji{"C:\\m\\", "", "表"};
   enum : int { Add, Rem, Mod, From, To, Lost };  // the order of FolderChange
   const struct { const WatchedFolder& folder; int change; const char* name; unsigned work; } cases[] = {
-      {board, Add, "boad1.csv", kBoardWork}, {board, Rem, "BOAD1.CSV", kBoardWork},
-      {board, Mod, "boad1.csv", kBoardWork}, {board, From, "boad1.csv", kBoardWork},
-      {board, To, "boad1.csv", kBoardWork}, {board, Lost, "", kBoardWork},
+      {board, Rem, "BOAD1.CSV", kBoardWork}, {board, To, "boad1.csv", kBoardWork}, {board, Lost, "", kBoardWork},
       // The files of a save around the board ask for nothing by themselves.
-      {board, To, "boad1.csv.new", 0}, {board, To, "boad1.bak", 0}, {board, To, "boad2.csv", 0},
-      {board, Add, "keiji.dat", 0},
-      {board, Rem, "lock.dat", kLockGone}, {board, From, "LOCK.DAT", kLockGone}, {board, Add, "lock.dat", 0},
-      {board, Mod, "lock.dat", 0}, {board, Mod, "old\\boad1.csv", 0},  // in a subfolder
+      {board, To, "boad1.csv.new", 0}, {board, To, "boad2.csv", 0}, {board, Add, "keiji.dat", 0},
+      {board, From, "LOCK.DAT", kLockGone}, {board, Add, "lock.dat", 0},
+      {board, Mod, "old\\boad1.csv", 0},  // in a subfolder
       // The user's own mail slots that come; removal is the pickup's own deletion.
-      {mail, Add, "taro0.ml", kMailWork}, {mail, Mod, "TARO3.ML", kMailWork}, {mail, To, "Taro9.Ml", kMailWork},
-      {mail, Rem, "taro5.ml", 0}, {mail, From, "taro5.ml", 0}, {mail, Lost, "", kMailWork}, {mail, Add, "taro10.ml", 0},
-      {mail, Add, "taro.ml", 0}, {mail, Add, "tarox.ml", 0}, {mail, Add, "taro3.mlx", 0}, {mail, Add, "taro3.m", 0},
-      {mail, Add, "hanako3.ml", 0}, {mail, Add, "boad1.csv", 0},
+      {mail, Add, "taro0.ml", kMailWork}, {mail, To, "Taro9.Ml", kMailWork}, {mail, Rem, "taro5.ml", 0},
+      {mail, Lost, "", kMailWork}, {mail, Add, "taro10.ml", 0}, {mail, Add, "tarox.ml", 0},
+      {mail, Add, "taro3.mlx", 0}, {mail, Add, "hanako3.ml", 0},
       {mail, Rem, "lock.dat", 0},  // without the board here, not ours to wait for
       {taro1, Add, "taro10.ml", kMailWork}, {taro1, Add, "taro1.ml", 0}, {kanji, Add, "表3.ml", kMailWork},
-      {kanji, Add, "ソ3.ml", 0}, {both, To, "boad1.csv", kBoardWork}, {both, Add, "taro2.ml", kMailWork},
-      {both, Rem, "lock.dat", kLockGone}, {both, Lost, "", kBoardWork | kMailWork}};
+      {kanji, Add, "ソ3.ml", 0}, {both, Rem, "lock.dat", kLockGone}, {both, Lost, "", kBoardWork | kMailWork}};
   for (const auto& c : cases)
     EXPECT_EQ(classifyChange(c.folder, FolderChange(c.change), c.name), c.work) << c.folder.path << c.name << c.change;
 }
