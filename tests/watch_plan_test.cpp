@@ -54,8 +54,8 @@ TEST(ChangeKind, WhatAChangeOfANameAsksFor) {
       {board, From, "LOCK.DAT", kLockGone}, {board, Add, "lock.dat", 0},
       {board, Mod, "old\\boad1.csv", 0},  // in a subfolder
       // The user's own mail slots that come; removal is the pickup's own deletion.
-      {mail, Add, "taro0.ml", kMailWork}, {mail, To, "Taro9.Ml", kMailWork}, {mail, Rem, "taro5.ml", 0},
-      {mail, Lost, "", kMailWork}, {mail, Add, "taro10.ml", 0}, {mail, Add, "tarox.ml", 0},
+      {mail, Add, "taro0.ml", kMailWork}, {mail, To, "Taro9.Ml", kMailWork}, {mail, From, "taro5.ml", 0},
+      {mail, Rem, "taro5.ml", 0}, {mail, Lost, "", kMailWork}, {mail, Add, "taro10.ml", 0}, {mail, Add, "tarox.ml", 0},
       {mail, Add, "taro3.mlx", 0}, {mail, Add, "hanako3.ml", 0},
       {mail, Rem, "lock.dat", 0},  // without the board here, not ours to wait for
       {taro1, Add, "taro10.ml", kMailWork}, {taro1, Add, "taro1.ml", 0}, {kanji, Add, "表3.ml", kMailWork},
