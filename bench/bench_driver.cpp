@@ -25,12 +25,19 @@
 #include <string>
 #include <vector>
 
+#include "bench_files.h"
 #include "harness/probes.h"
 #include "res/resource.h"
 #include "inside_memory.h"
 #include "search_bench.h"
 #include "watch_bench.h"
 #include "started_program.h"
+
+using bench::copyFile;
+using bench::fileExists;
+using bench::join;
+using bench::readFile;
+using bench::writeFile;
 
 namespace {
 
@@ -45,35 +52,6 @@ constexpr DWORD kSaveSpacingMs = 50;
 struct Paths {
   std::string wabo, bare, templ, work;
 };
-
-std::string join(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
-
-std::string readFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) throw std::runtime_error("cannot read " + path);
-  std::string bytes;
-  char chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0 && bytes.size() < (16u << 20)) bytes.append(chunk, n);
-  std::fclose(f);
-  return bytes;
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) throw std::runtime_error("cannot write " + path);
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if ((std::fclose(f) != 0) || !ok) throw std::runtime_error("short write to " + path);
-}
-
-void copyOrThrow(const std::string& from, const std::string& to) {
-  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from + " to " + to);
-}
-
-bool fileExists(const std::string& path) {
-  DWORD a = GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 double median(std::vector<double> values) {
   if (values.empty()) return -1;
@@ -196,15 +174,15 @@ Folders prepareFolders(const Paths& paths) {
   Folders f{join(paths.work, "wabo-folder"), join(paths.work, "bare-folder")};
   CreateDirectoryA(f.wabo.c_str(), nullptr);
   CreateDirectoryA(f.bare.c_str(), nullptr);
-  copyOrThrow(paths.wabo, join(f.wabo, "wabo.exe"));
-  copyOrThrow(paths.bare, join(f.bare, "bare_window.exe"));
+  copyFile(paths.wabo, join(f.wabo, "wabo.exe"));
+  copyFile(paths.bare, join(f.bare, "bare_window.exe"));
   return f;
 }
 
 // Board and local settings as the template has them, before every start.
 void resetWaboFolder(const Paths& paths, const Folders& f) {
-  copyOrThrow(join(paths.templ, "boad1.csv"), join(f.wabo, "boad1.csv"));
-  copyOrThrow(join(paths.templ, "WaboM.ini"), join(f.wabo, "WaboM.ini"));
+  copyFile(join(paths.templ, "boad1.csv"), join(f.wabo, "boad1.csv"));
+  copyFile(join(paths.templ, "WaboM.ini"), join(f.wabo, "WaboM.ini"));
   DeleteFileA(join(f.wabo, "boad1.bak").c_str());
 }
 

@@ -18,6 +18,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "bench_files.h"
 #include "harness/probes.h"
 #include "posted_probe.h"
 #include "res/resource.h"
@@ -33,27 +34,6 @@ constexpr DWORD kSampleGapMs = 15;
 constexpr DWORD kReloadGapMs = 1000;
 constexpr DWORD kSearchLimitMs = 60000;
 constexpr int kProbeRow = 499;
-
-std::string join(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
-
-std::string readAll(const std::string& path) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                         nullptr);
-  if (f == INVALID_HANDLE_VALUE) return "";
-  std::string bytes(1 << 20, '\0');
-  DWORD got = 0;
-  ReadFile(f, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
-  CloseHandle(f);
-  bytes.resize(got);
-  return bytes;
-}
-
-void writeAll(const std::string& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) throw std::runtime_error("cannot write " + path);
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (std::fclose(f) != 0 || !ok) throw std::runtime_error("short write to " + path);
-}
 
 // The board with a PC name in its first five member lines only.
 std::string withFivePcNames(const std::string& board) {
@@ -130,19 +110,18 @@ void waitForFirstTick(StartedProgram& program) {
 }
 
 int probesLogged(const std::string& folder) {
-  std::string log = readAll(join(folder, "nbtstat.log"));
+  std::string log = readFileIfThere(join(folder, "nbtstat.log"));
   return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
 }
 
 }  // namespace
 
 void measureSearch(const std::string& folder, const std::string& standIn) {
-  writeAll(join(folder, "boad1.csv"), withFivePcNames(readAll(join(folder, "boad1.csv"))));
-  if (!CopyFileA(standIn.c_str(), join(folder, "nbtstat.exe").c_str(), FALSE))
-    throw std::runtime_error("cannot copy the stand-in probe command");
+  writeFile(join(folder, "boad1.csv"), withFivePcNames(readFile(join(folder, "boad1.csv"))));
+  copyFile(standIn, join(folder, "nbtstat.exe"));
   std::string table;
   for (int i = 1; i <= kSearchPcs; ++i) table += "BENCH-PC" + std::to_string(i) + " answer 2000\r\n";
-  writeAll(join(folder, "nbtstat.tbl"), table);
+  writeFile(join(folder, "nbtstat.tbl"), table);
   DeleteFileA(join(folder, "nbtstat.log").c_str());
 
   StartedProgram program;

@@ -23,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_files.h"
 #include "harness/probes.h"
 #include "posted_probe.h"
 #include "res/resource.h"
@@ -42,25 +43,6 @@ constexpr int kManyRounds = 3;
 constexpr DWORD kSeenLimitMs = 15000;
 constexpr int kDestinationColumn = 2;
 
-std::string join(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
-
-std::string readAll(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) throw std::runtime_error("cannot read " + path);
-  std::string bytes;
-  char chunk[65536];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.append(chunk, n);
-  std::fclose(f);
-  return bytes;
-}
-
-void writeAll(const std::string& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) throw std::runtime_error("cannot write " + path);
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (std::fclose(f) != 0 || !ok) throw std::runtime_error("short write to " + path);
-}
-
 void result(const char* name, double value) { std::printf("RESULT %s %.3f\n", name, value); }
 void note(const std::string& text) { std::printf("NOTE %s\n", text.c_str()); }
 
@@ -70,7 +52,7 @@ std::string makeCopyFolder(const std::string& work, const std::string& shared, i
                            const std::string& templ, const std::string& userId) {
   const std::string folder = join(work, "watch-copy" + std::to_string(n));
   CreateDirectoryA(folder.c_str(), nullptr);
-  if (!CopyFileA(wabo.c_str(), join(folder, "wabo.exe").c_str(), FALSE)) throw std::runtime_error("cannot copy wabo.exe");
+  copyFile(wabo, join(folder, "wabo.exe"));
   std::string ini;
   for (int b = 1; b <= 5; ++b)
     ini += "[ﾎﾞｰﾄﾞ" + std::to_string(b) + "]\r\nﾎﾞｰﾄﾞ" + std::to_string(b) + "\r\n" +
@@ -78,14 +60,14 @@ std::string makeCopyFolder(const std::string& work, const std::string& shared, i
   ini += "[ﾒｰﾙﾌｫﾙﾀﾞ]\r\n" + shared + "\r\n[ﾊﾞｯｸｱｯﾌﾟ設定]\r\n1\r\n[起動時ID入力設定]\r\n0\r\n[PC接続ｻｰﾁ許可]\r\n1\r\n";
   ini += "[行き先ﾘｽﾄ]\r\n";
   for (int i = 0; i < 20; ++i) ini += "\r\n";
-  writeAll(join(folder, "Wabo.ini"), ini);
-  std::string local = readAll(join(templ, "WaboM.ini"));
+  writeFile(join(folder, "Wabo.ini"), ini);
+  std::string local = readFile(join(templ, "WaboM.ini"));
   const std::string idSection = "[自分のID]\r\n";
   std::size_t at = local.find(idSection);
   if (at == std::string::npos) throw std::runtime_error("the template WaboM.ini has no ID section");
   at += idSection.size();
   local.replace(at, local.find("\r\n", at) - at, userId);
-  writeAll(join(folder, "WaboM.ini"), local);
+  writeFile(join(folder, "WaboM.ini"), local);
   return folder;
 }
 
@@ -183,7 +165,7 @@ void measureMail(Copy& a, const std::string& shared) {
   std::vector<double> seen;
   const std::string path = join(shared, std::string(kMailId) + "0.ml");
   for (int i = 0; i < kMails; ++i) {
-    writeAll(path, mailBytes(i));
+    writeFile(path, mailBytes(i));
     const LONGLONG sent = counterNow();
     HWND box = nullptr;
     while ((box = e2e::findTopLevel(a.program.pid(), "#32770", kCaption)) == nullptr)
@@ -259,9 +241,8 @@ void measureMany(std::vector<std::unique_ptr<Copy>>& copies, const std::string& 
 void measureWatch(const std::string& wabo, const std::string& templ, const std::string& work, int copies) {
   const std::string shared = join(work, "watch-shared");
   CreateDirectoryA(shared.c_str(), nullptr);
-  if (!CopyFileA(join(templ, "boad1.csv").c_str(), join(shared, "boad1.csv").c_str(), FALSE))
-    throw std::runtime_error("cannot copy the board");
-  const std::string bId = readAll(join(templ, "user-id.txt"));
+  copyFile(join(templ, "boad1.csv"), join(shared, "boad1.csv"));
+  const std::string bId = readFile(join(templ, "user-id.txt"));
 
   std::vector<std::unique_ptr<Copy>> running;
   for (int n = 0; n < std::max(copies, 2); ++n) {
