@@ -1,19 +1,49 @@
-// The resource script against res/resource.h: a name the header lacks, or
-// two controls of one dialog, two dialogs or two icons sharing a number,
-// would reach the wrong control or show one picture for another.
+// The resource script, read as text with the res/*.rc files it includes put
+// in place, against res/resource.h and the command table: a name the header
+// lacks, two controls of one dialog, two dialogs or two icons sharing a
+// number would reach the wrong control or show one picture for another; a
+// menu item without exactly one row of the table does nothing or two things.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <functional>
+#include <map>
 #include <regex>
 #include <set>
 
 #include "res/resource.h"
-#include "tests/resource_script.h"
 
-using wabo::test::resolve;
+namespace {
+
+std::vector<std::string> scriptLines(const std::string& file) {
+  std::ifstream in(std::string(WABO_SOURCE_DIR) + "/" + file);
+  std::vector<std::string> result;
+  const std::regex include(R"re(^#include\s+"(res/\w+\.rc)")re");
+  std::smatch m;
+  for (std::string line; std::getline(in, line);) {
+    const bool included = std::regex_search(line, m, include);
+    for (const std::string& own : included ? scriptLines(m[1]) : std::vector<std::string>{line}) result.push_back(own);
+  }
+  return result;
+}
+
+// A number or a name #defined in resource.h; -1 when neither.
+long resolve(const std::string& token) {
+  static const std::map<std::string, long> names = [] {
+    std::map<std::string, long> m;
+    std::smatch match;
+    for (const std::string& line : scriptLines("res/resource.h"))
+      if (std::regex_search(line, match, std::regex(R"(^#define\s+(\w+)\s+(\d+))"))) m[match[1]] = std::stol(match[2]);
+    return m;
+  }();
+  if (!token.empty() && std::isdigit(static_cast<unsigned char>(token[0]))) return std::stol(token);
+  return names.count(token) ? names.at(token) : -1;
+}
 
 TEST(Resources, EveryNameIsDefinedAndNoNumberServesTwoDialogsControlsOrIcons) {
-  const std::regex dialog(R"(^(\w+)\s+DIALOGEX\b)"), control(R"(\bIDC_\w+)"),
-      icon(R"re(^(\w+)\s+ICON\s+"([^"]+)")re");
+  const std::regex dialog(R"(^(\w+)\s+DIALOGEX\b)"), control(R"(\bIDC_\w+)"), icon(R"re(^(\w+)\s+ICON\s+"([^"]+)")re");
   std::set<long> dialogs, controls, icons;
   std::set<std::string> pictures;
   std::string in;  // the dialog being read
@@ -21,20 +51,51 @@ TEST(Resources, EveryNameIsDefinedAndNoNumberServesTwoDialogsControlsOrIcons) {
   const auto once = [](std::set<long>& seen, const std::string& name) {
     return resolve(name) > 0 && seen.insert(resolve(name)).second;
   };
-  for (const std::string& line : wabo::test::scriptLines("res/wabo.rc")) {
+  for (const std::string& line : scriptLines("res/wabo.rc")) {
     if (std::regex_search(line, m, dialog)) {
       EXPECT_TRUE(once(dialogs, in = m[1])) << in;
       controls.clear();
     } else if (std::regex_search(line, m, icon)) {
-      if (icons.empty()) EXPECT_EQ(resolve(m[1]), IDI_PROGRAM) << "the program icon comes first";
+      EXPECT_TRUE(!icons.empty() || resolve(m[1]) == IDI_PROGRAM) << "the program icon comes first";
       EXPECT_TRUE(once(icons, m[1]) && pictures.insert(m[2]).second) << m[1] << " " << m[2];
     } else if (line.rfind("END", 0) == 0) {
       in.clear();
     } else if (!in.empty()) {
       for (std::sregex_iterator it(line.begin(), line.end(), control), end; it != end; ++it)
-        if (it->str() != "IDC_STATIC") EXPECT_TRUE(once(controls, it->str())) << in << ": " << it->str();
+        EXPECT_TRUE(it->str() == "IDC_STATIC" || once(controls, it->str())) << in << ": " << it->str();
     }
   }
   EXPECT_GE(dialogs.size(), 20u);
-  for (long n = IDI_MEMBER_FIRST; n <= IDI_UPDATE_TIME; ++n) EXPECT_EQ(icons.count(n), 1u) << "no picture for icon " << n;
+  for (long n = IDI_MEMBER_FIRST; n <= IDI_UPDATE_TIME; ++n)
+    EXPECT_EQ(icons.count(n), 1u) << "no picture for icon " << n;
 }
+
+// Every item of menus 101, 295 and 340 reaches exactly one row; no row waits
+// for an item that no menu has; the rows ascend by command ID.
+TEST(CommandTable, EveryMenuItemHasExactlyOneRowInAscendingOrder) {
+  const std::vector<long> rows = {
+#define COMMAND(id, handler) id,
+#define NOT_BUILT(id) id,
+#include "app/command_table.def"
+#undef COMMAND
+#undef NOT_BUILT
+  };
+  std::multimap<long, long> items;  // command ID -> menu
+  const std::regex head(R"(^(\w+)\s+MENU\b)"), item(R"re(^\s*MENUITEM\s+"[^"]*",\s*(\w+))re");
+  long menu = -1;
+  std::smatch m;
+  for (const std::string& line : scriptLines("res/wabo.rc")) {
+    if (std::regex_search(line, m, head)) menu = resolve(m[1]);
+    if (std::regex_search(line, m, item)) items.emplace(resolve(m[1]), menu);
+  }
+  std::set<long> menus;
+  for (const auto& [id, in] : items) menus.insert(in);
+  ASSERT_EQ(menus, (std::set<long>{IDM_MAIN, IDM_ROW_POPUP, IDM_TRAY_POPUP}));
+  for (const auto& [id, in] : items) EXPECT_EQ(std::count(rows.begin(), rows.end(), id), 1) << id << " of menu " << in;
+  for (long row : rows) EXPECT_TRUE(items.count(row) > 0) << "row " << row << " is in no menu";
+  EXPECT_EQ(std::adjacent_find(rows.begin(), rows.end(), std::greater_equal<long>()), rows.end())
+      << "rows out of order";
+  EXPECT_EQ(std::make_pair(rows.front(), rows.back()), std::make_pair(long{CMD_FIRST}, long{CMD_LAST}));
+}
+
+}  // namespace
