@@ -1,0 +1,101 @@
+// Icons: the icon generator run for real (every icon the resources name is
+// written as a valid .ico with a 32 and a 16 pixel image, the member icons
+// differ from each other, a second run writes the same bytes), and picking
+// an image out of an icon group directory (the member icon list blends the
+// exact-size 32-bit image and draws anything else).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+
+#include "members/icon_directory.h"
+#include "tests/test_support.h"
+
+using namespace wabo;
+using namespace wabo::testing;
+
+namespace {
+
+std::uint32_t le(const std::string& b, std::size_t at, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<std::uint8_t>(b[at + static_cast<std::size_t>(i)]);
+  return v;
+}
+
+bool generate(const std::string& folder) {
+  return std::system(("\"" WABO_ICONGEN "\" \"" + folder + "\" 2>/dev/null").c_str()) == 0;
+}
+
+TEST(IconGenerator, WritesValidDistinctIconsAndTheSameBytesOnEveryRun) {
+  TempFolder out;
+  ASSERT_TRUE(generate(out.file("a")));  // creates the folder itself
+  ASSERT_TRUE(generate(out.file("b")));
+  std::set<std::string> members[2];                          // the pixels of each member icon at 32 and 16
+  for (int n = 128; n <= 273; n = n == 128 ? 201 : n + 1) {  // the program icon, then 201..273
+    const std::string name = "/icon" + std::to_string(n) + ".ico", b = readFile(out.file("a") + name);
+    ASSERT_GE(b.size(), 6u + 2 * 16) << name;
+    EXPECT_EQ(readFile(out.file("b") + name), b) << name;
+    ASSERT_EQ(b.substr(0, 6), std::string("\0\0\1\0\2\0", 6)) << name << ": not an icon of two images";
+    for (std::uint32_t i = 0, e = 6, size = 32; i < 2; ++i, e += 16, size = 16) {
+      const std::uint32_t bytes = le(b, e + 8, 4), offset = le(b, e + 12, 4);
+      EXPECT_EQ(le(b, e, 2) + (le(b, e + 6, 2) << 16), size * 0x101 + (32u << 16)) << name << ": size and depth";
+      ASSERT_EQ(bytes, 40 + size * size * 4 + ((size + 31) / 32) * 4 * size) << name;
+      ASSERT_LE(offset + bytes, b.size()) << name << ": image outside the file";
+      EXPECT_EQ((std::vector<std::uint32_t>{le(b, offset, 4), le(b, offset + 4, 4), le(b, offset + 8, 4)}),
+                (std::vector<std::uint32_t>{40, size, 2 * size}))
+          << name << ": the height counts colour and mask rows";
+      // Some pixels opaque, some transparent: a picture, not an empty or full square.
+      int opaque = 0;
+      for (std::uint32_t p = 0; p < size * size; ++p) opaque += le(b, offset + 40 + p * 4 + 3, 1) >= 128;
+      EXPECT_GT(opaque, static_cast<int>(size * size / 8)) << name;
+      EXPECT_LT(opaque, static_cast<int>(size * size * 97 / 100)) << name;
+      if (n >= 201 && n <= 270) members[i].insert(b.substr(offset + 40, size * size * 4));
+    }
+  }
+  EXPECT_EQ(members[0].size() + members[1].size(), 140u) << "two member icons alike";
+  writeFile(out.file("plain"), "x");
+  EXPECT_FALSE(generate(out.file("plain")));  // a file where the folder should be
+}
+
+using Bytes = std::vector<unsigned char>;
+struct Entry {
+  int width, height, bits, id;
+};
+
+// A group directory as the resource compiler writes it; width and height 256 are stored as 0.
+Bytes directory(const std::vector<Entry>& entries, unsigned char type = 1) {
+  Bytes bytes = {0, 0, type, 0, static_cast<unsigned char>(entries.size()), 0};
+  for (const Entry& e : entries) {
+    const int fields[] = {e.width & 0xFF, e.height & 0xFF, 0, 0, 1, 0, e.bits, 0, 0x28, 4, 0, 0,
+                          e.id & 0xFF,    e.id >> 8};
+    for (int field : fields) bytes.push_back(static_cast<unsigned char>(field));
+  }
+  return bytes;
+}
+
+int pick(const Bytes& bytes, int size, int bits = 32) { return iconImageId(bytes.data(), bytes.size(), size, bits); }
+
+TEST(IconDirectory, TakesTheFirstImageOfExactlyTheSizeAndDepth) {
+  const Bytes icons = directory(
+      {{32, 32, 32, 7}, {16, 16, 8, 8}, {16, 16, 32, 0x1234}, {16, 16, 32, 9}, {16, 32, 32, 10}, {0, 0, 32, 11}});
+  EXPECT_EQ(pick(icons, 16), 0x1234);  // not the 8-bit one, and the first of two that fit
+  EXPECT_EQ(pick(icons, 16, 8), 8);
+  EXPECT_EQ(pick(icons, 256), 11);  // 0 in the directory is 256
+  EXPECT_EQ(pick(icons, 24), 0);    // a size the group does not carry: the caller draws it
+}
+
+TEST(IconDirectory, ADirectoryCutShortOrOfAnotherTypeGivesNothing) {
+  const Bytes icons = directory({{32, 32, 32, 7}, {16, 16, 32, 5}});
+  // Every length short of the second entry's end: the entry that fits is never read past the end.
+  for (std::size_t length = 0; length < icons.size(); ++length)
+    EXPECT_EQ(iconImageId(icons.data(), length, 16, 32), 0) << length;
+  EXPECT_EQ(pick(directory({{16, 16, 32, 5}}, 2), 16), 0);  // type 2 is a cursor group
+  EXPECT_EQ(iconImageId(nullptr, 100, 16, 32), 0);
+  Bytes claims = directory({{32, 32, 32, 7}});
+  claims[4] = 200;  // a count larger than the entries that follow
+  EXPECT_EQ(pick(claims, 32), 7);
+  EXPECT_EQ(pick(claims, 16), 0);
+}
+
+}  // namespace
