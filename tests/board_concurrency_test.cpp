@@ -74,7 +74,8 @@ TEST_F(TwoCopies, AChangeWhoseRowTheOtherCopyRemovedIsRefusedAndNothingIsWritten
   EditBuffers& e = a.app.edit;
   const std::vector<std::pair<const char*, std::function<bool()>>> changes = {
       {msg::kIdNotFound, [&] { return a.setDestination("aoki", "外出"); }},
-      {msg::kIdNotFound, [&] { return e.iconDialogId = "aoki", e.editIconNumberText = "5", applyIconNumber(a.list, a.app, a.ui); }},
+      {msg::kIdNotFound,
+       [&] { return e.iconDialogId = "aoki", e.editIconNumberText = "5", applyIconNumber(a.list, a.app, a.ui); }},
       {msg::kIdNotFound, [&] { return e.editId = "aoki", e.editPcName = "pc", applyPcName(a.list, a.app, a.ui); }},
       {msg::kDeleteIdNotFound, [&] { return e.deleteId = "aoki", deleteMember(a.list, a.app, a.ui); }},
       {msg::kIdNotFound, [&] { return renameMember(a.list, a.app, a.ui, "aoki", "x"); }},
@@ -93,7 +94,6 @@ TEST_F(TwoCopies, AChangeWhoseRowTheOtherCopyRemovedIsRefusedAndNothingIsWritten
   }
   // Both copies add the same new member: the second is told it is taken.
   for (Copy* c : {&b, &a}) c->app.edit.clearRowTexts(), c->app.edit.editRowIndex = -1, c->app.edit.editId = "dan";
-  ASSERT_TRUE(b.load());
   ASSERT_TRUE(applyEditedRow(b.list, b.app, b.ui));
   a.ui.warnings.clear();
   EXPECT_FALSE(applyEditedRow(a.list, a.app, a.ui));
@@ -118,25 +118,23 @@ TEST_F(TwoCopies, SavesWithinOneSecondStillChangeTheStamp) {
 }
 
 TEST(BoardStamp, NeverTheFileStampNorBehindOneThatRanAheadOfTheClock) {
-  struct Case {
-    int hour, minute, second;
+  const struct {
+    int time;  // hhmmss
     std::int32_t file, expected;
+  } cases[] = {
+      {90000, 24090000, 24090001},   // same second: the next one
+      {90000, 24090010, 24090011},   // ran ahead by ten seconds: follow on
+      {235959, 24235959, 24000000},  // the next second of the day
+      {90000, 24085959, 24090000},   // behind the clock: the clock
+      {90000, 24110000, 24090000},   // two hours ahead: another PC's clock, not followed
+      {90000, 23090000, 24090000},   // another year
+      {90000, -5, 24090000},         // not a stamp
   };
-  const Case cases[] = {
-      {9, 0, 0, 24090000, 24090001},     // same second: the next one
-      {9, 0, 0, 24090010, 24090011},     // ran ahead by ten seconds: follow on
-      {23, 59, 59, 24235959, 24000000},  // the next second of the day
-      {9, 0, 0, 24085959, 24090000},     // behind the clock: the clock
-      {9, 0, 0, 24110000, 24090000},     // two hours ahead: another PC's clock, not followed
-      {9, 0, 0, 23090000, 24090000},     // another year
-      {9, 0, 0, 24096100, 24090000},     // not a time of day
-      {9, 0, 0, -5, 24090000},
-  };
-  for (const Case& c : cases) {
-    setClockForTests(localTime(2024, 5, 6, c.hour, c.minute, c.second));
+  for (const auto& [time, file, expected] : cases) {
+    setClockForTests(localTime(2024, 5, 6, time / 10000, time / 100 % 100, time % 100));
     BoardState board;
-    EXPECT_EQ(newBoardStampOver(board, c.file), c.expected) << c.file;
-    EXPECT_EQ(board.boardStamp, c.expected);
+    EXPECT_EQ(newBoardStampOver(board, file), expected) << file;
+    EXPECT_EQ(board.boardStamp, expected);
   }
   setClockForTests(-1);
 }
