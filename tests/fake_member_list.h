@@ -41,12 +41,9 @@ class FakeMemberList : public MemberList {
   void deleteAllRows() override { rows.clear(); }
   int insertRow(int index, const std::string& id, int image, long key) override {
     index = std::clamp(index, 0, rowCount());
-    FakeRow row;
-    row.texts[0] = id;
-    row.image = image;
-    row.key = key;
+    FakeRow row{{id}, image, key};
     rows.insert(rows.begin() + index, std::move(row));
-    if (bulkDepth == 0) ++rowsInsertedWithRedraw;
+    rowsInsertedWithRedraw += bulkDepth == 0;
     return index;
   }
   void deleteRow(int index) override {
@@ -60,23 +57,23 @@ class FakeMemberList : public MemberList {
     if (at(row) && column >= 0 && column < kColumnCount) at(row)->texts[column] = text;
   }
   int image(int row) const override { return at(row) ? at(row)->image : -1; }
-  void setImage(int row, int image) override { at(row, &FakeRow::image, image); }
+  void setImage(int row, int image) override { set(row, &FakeRow::image, image); }
   long key(int row) const override { return at(row) ? at(row)->key : 0; }
-  void setKey(int row, long key) override { at(row, &FakeRow::key, key); }
+  void setKey(int row, long key) override { set(row, &FakeRow::key, key); }
   int mark(int row) const override { return at(row) ? at(row)->mark : 0; }
-  void setMark(int row, int mark) override { at(row, &FakeRow::mark, mark); }
+  void setMark(int row, int mark) override { set(row, &FakeRow::mark, mark); }
   int findId(const std::string& id) const override {
-    for (int i = 0; i < rowCount(); ++i)
-      if (sjis::equalsIgnoreCase(at(i)->texts[0], id)) return i;
-    return -1;
+    auto found = std::find_if(rows.begin(), rows.end(),
+                              [&](const FakeRow& r) { return sjis::equalsIgnoreCase(r.texts[0], id); });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
   }
   int firstSelected() const override {
-    for (int i = 0; i < rowCount(); ++i)
-      if (at(i)->selected) return i;
-    return -1;
+    auto found = std::find_if(rows.begin(), rows.end(), [](const FakeRow& r) { return r.selected; });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
   }
   void sortByKeys(const std::function<int(long, long)>& compare) override {
-    std::stable_sort(rows.begin(), rows.end(), [&](const FakeRow& a, const FakeRow& b) { return compare(a.key, b.key) < 0; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const FakeRow& a, const FakeRow& b) { return compare(a.key, b.key) < 0; });
   }
 
   int columnWidth(int column) const override { return col(column) ? col(column)->width : 0; }
@@ -112,7 +109,7 @@ class FakeMemberList : public MemberList {
   // Test helpers
   int columnCount() const { return static_cast<int>(columns.size()); }
   void select(int row) {
-    for (int i = 0; i < rowCount(); ++i) at(i)->selected = i == row;
+    for (FakeRow& r : rows) r.selected = &r - rows.data() == row;
   }
   // A row at the end with the next key and the given texts (subitem 0 first).
   int addRow(const std::vector<std::string>& texts, int image = 0) {
@@ -120,22 +117,25 @@ class FakeMemberList : public MemberList {
     for (std::size_t c = 1; c < texts.size(); ++c) setText(index, static_cast<int>(c), texts[c]);
     return index;
   }
-  std::vector<std::string> ids() const {
-    std::vector<std::string> result;
-    for (const FakeRow& row : rows) result.push_back(row.texts[0]);
+  // One field of every row, in list order.
+  template <typename F>
+  auto each(F field) const {
+    std::vector<decltype(field(rows[0]))> result;
+    for (const FakeRow& row : rows) result.push_back(field(row));
     return result;
   }
+  std::vector<std::string> ids() const {
+    return each([](const FakeRow& r) { return r.texts[0]; });
+  }
   std::vector<long> keys() const {
-    std::vector<long> result;
-    for (const FakeRow& row : rows) result.push_back(row.key);
-    return result;
+    return each([](const FakeRow& r) { return r.key; });
   }
 
  private:
   const FakeRow* at(int row) const { return row >= 0 && row < rowCount() ? &rows[row] : nullptr; }
   FakeRow* at(int row) { return const_cast<FakeRow*>(std::as_const(*this).at(row)); }
   template <typename T>
-  void at(int row, T FakeRow::*field, T value) {
+  void set(int row, T FakeRow::*field, T value) {
     if (at(row)) at(row)->*field = value;
   }
   const FakeColumn* col(int c) const { return c >= 0 && c < columnCount() ? &columns[c] : nullptr; }

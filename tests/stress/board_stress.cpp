@@ -30,8 +30,31 @@ namespace {
 
 constexpr int kFillerRows = 40, kMaxAttempts = 20000;
 const char kMessage[] = "ストレステスト 全員へ";
-enum { kSaved, kRefused, kFailed, kRefusedAtCheck, kAbandoned, kWithoutRow, kLoads, kReaderRefusals, kIncomplete,
-       kUnreported, kLost, kLastSaved, kLastSavedLost, kCountKinds };
+enum {
+  kSaved,
+  kRefused,
+  kFailed,
+  kAbandoned,
+  kWithoutRow,
+  kLoads,
+  kReaderRefusals,
+  kIncomplete,
+  kUnreported,
+  kLost,
+  kLastSaved,
+  kLastSavedLost,
+  kCountKinds
+};
+const char* const kLabels[] = {"saves completed",
+                               "saves refused (locked)",
+                               "saves failed",
+                               "edits given up",
+                               "edits without their row",
+                               "loads",
+                               "refusals seen by readers",
+                               "incomplete boards seen",
+                               "saves neither completed nor reported",
+                               "lost updates"};
 using Counts = std::array<long, kCountKinds>;
 
 std::string memberId(int p) { return "P" + std::to_string(p); }
@@ -52,35 +75,41 @@ long editNumber(const FakeMemberList& list, int p) {
   return row < 0 ? -1 : std::atol(list.text(row, 2, 30).c_str());
 }
 
-bool loadFrom(const std::string& path, FakeMemberList& list, AppState& app) {
-  app.board.currentBoardPath = path;
-  return createColumns(list, app), loadBoard(list, app);
-}
+struct Copy {
+  AppState app;
+  FakeMemberList list;
+  RecordingUi ui;
+  explicit Copy(const std::string& path) {
+    app.board.currentBoardPath = path;
+    createColumns(list, app);
+  }
+};
 
 class Worker {
  public:
-  Worker(const std::string& boardPath, int process, int processes) : process_(process), processes_(processes) {
-    app_.board.currentBoardPath = boardPath;
-    createColumns(list_, app_);
-  }
+  Worker(const std::string& boardPath, int process, int processes)
+      : copy_(boardPath), process_(process), processes_(processes) {}
 
   Counts run(int edits) {
     for (int attempt = 0; attempt < kMaxAttempts && !load(); ++attempt) usleep(200);
     for (int i = 0; i < edits; ++i) {
-      int result = checkBoard(app_.board, ui_);  // the timer tick
-      if (result == kUnreadable) ++c_[kReaderRefusals];
-      if (result == kChanged) load();
+      if (check() == kChanged) load();  // the timer tick
       edit();
     }
     return c_;
   }
 
  private:
+  int check() {
+    const int result = checkBoard(copy_.app.board, copy_.ui);
+    c_[kReaderRefusals] += result == kUnreadable;
+    return result;
+  }
   bool load() {
-    if (!loadBoard(list_, app_)) return ++c_[kReaderRefusals], false;
+    if (!loadBoard(copy_.list, copy_.app)) return ++c_[kReaderRefusals], false;
     ++c_[kLoads];
-    if (!isComplete(list_, app_, processes_)) ++c_[kIncomplete];
-    long shown = editNumber(list_, process_);  // below the last saved edit: another save overwrote it
+    c_[kIncomplete] += !isComplete(copy_.list, copy_.app, processes_);
+    long shown = editNumber(copy_.list, process_);  // below the last saved edit: another save overwrote it
     if (shown >= 0 && shown < c_[kLastSaved] && !c_[kLastSavedLost]) ++c_[kLost], c_[kLastSavedLost] = 1;
     return true;
   }
@@ -88,40 +117,67 @@ class Worker {
   // While the check says "missing or locked" the user is told so and tries again a moment later.
   void edit() {
     int result = kUnreadable;
-    for (int attempt = 0; attempt < kMaxAttempts && result == kUnreadable; ++attempt) {
-      result = checkBoard(app_.board, ui_);
-      if (result == kUnreadable) {
-        ++c_[kReaderRefusals], ++c_[kRefusedAtCheck];
-        usleep(100 + static_cast<useconds_t>(rand_r(&seed_) % 400));
-      }
-    }
+    for (int attempt = 0; attempt < kMaxAttempts && (result = check()) == kUnreadable; ++attempt)
+      usleep(100 + static_cast<useconds_t>(rand_r(&seed_) % 400));
     if (result == kUnreadable) return void(++c_[kAbandoned]);
     if (result == kChanged) load();  // a failed load leaves the old rows, as in the program
-    const int row = list_.findId(memberId(process_));
+    FakeMemberList& list = copy_.list;
+    const int row = list.findId(memberId(process_));
     if (row < 0) return void(++c_[kWithoutRow]);
-    EditBuffers& e = app_.edit;
-    e.editRowIndex = row;
-    e.editId = memberId(process_);
-    e.editDestination = std::to_string(c_[kLastSaved] + 1);
-    e.editName = list_.text(row, 1, 30), e.editReturnTime = list_.text(row, 3, 30);
-    e.editMobile = list_.text(row, 5, 100), e.editContact = list_.text(row, 6, 100);
-    e.editSchedule = list_.text(row, 7, 100), e.editOther = list_.text(row, 8, 100);
-    ui_.warnings.clear();
-    const bool saved = applyEditedRow(list_, app_, ui_);
-    const std::string warning = ui_.warnings.size() == 1 ? ui_.warnings[0] : "";
-    if (saved && ui_.warnings.empty()) ++c_[kSaved], ++c_[kLastSaved], c_[kLastSavedLost] = 0;
-    else if (!saved && warning == msg::kSaveLockedOrMissing) ++c_[kRefused];
-    else if (!saved && warning == msg::kSaveFailed) ++c_[kFailed];
-    else ++c_[kUnreported];
+    EditBuffers& e = copy_.app.edit;
+    e.editRowIndex = row, e.editId = memberId(process_), e.editDestination = std::to_string(c_[kLastSaved] + 1);
+    e.editName = list.text(row, 1, 30), e.editReturnTime = list.text(row, 3, 30);
+    e.editMobile = list.text(row, 5, 100), e.editContact = list.text(row, 6, 100);
+    e.editSchedule = list.text(row, 7, 100), e.editOther = list.text(row, 8, 100);
+    std::vector<std::string>& warnings = copy_.ui.warnings;
+    warnings.clear();
+    const bool saved = applyEditedRow(list, copy_.app, copy_.ui);
+    if (saved && warnings.empty())
+      ++c_[kSaved], ++c_[kLastSaved], c_[kLastSavedLost] = 0;
+    else if (!saved && warnings == std::vector<std::string>{msg::kSaveLockedOrMissing})
+      ++c_[kRefused];
+    else if (!saved && warnings == std::vector<std::string>{msg::kSaveFailed})
+      ++c_[kFailed];
+    else
+      ++c_[kUnreported];
   }
 
+  Copy copy_;
   int process_, processes_;
   unsigned seed_ = static_cast<unsigned>(getpid());
-  AppState app_;
-  FakeMemberList list_;
-  RecordingUi ui_;
   Counts c_{};
 };
+
+// Forks one worker per process; adds up their counts and keeps each one's.
+bool runWorkers(const std::string& boardPath, int processes, int edits, Counts& total, std::vector<Counts>& each) {
+  std::vector<std::pair<pid_t, int>> children;
+  for (int p = 0; p < processes; ++p) {
+    int fds[2];
+    if (pipe(fds) != 0) return std::perror("pipe"), false;
+    pid_t pid = fork();
+    if (pid < 0) return std::perror("fork"), false;
+    if (pid == 0) {
+      close(fds[0]);
+      alarm(900);  // stops by itself even if something hangs
+      Counts counts = Worker(boardPath, p, processes).run(edits);
+      _exit(write(fds[1], &counts, sizeof counts) == static_cast<ssize_t>(sizeof counts) ? 0 : 1);
+    }
+    close(fds[1]);
+    children.emplace_back(pid, fds[0]);
+  }
+  bool ok = true;
+  for (const auto& [pid, fd] : children) {
+    Counts c{};
+    int status = 0;
+    ok = read(fd, &c, sizeof c) == static_cast<ssize_t>(sizeof c) && ok;  // one write of under a page: read whole
+    close(fd);
+    waitpid(pid, &status, 0);
+    ok = ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    for (int k = 0; k < kLastSaved; ++k) total[k] += c[k];
+    each.push_back(c);
+  }
+  return ok;
+}
 
 }  // namespace
 
@@ -129,10 +185,14 @@ int main(int argc, char** argv) {
   int processes = 4, edits = 250;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--long") edits = 2500;
-    else if (a == "--processes" && i + 1 < argc) processes = std::atoi(argv[++i]);
-    else if (a == "--edits" && i + 1 < argc) edits = std::atoi(argv[++i]);
-    else processes = 0;
+    if (a == "--long")
+      edits = 2500;
+    else if (a == "--processes" && i + 1 < argc)
+      processes = std::atoi(argv[++i]);
+    else if (a == "--edits" && i + 1 < argc)
+      edits = std::atoi(argv[++i]);
+    else
+      processes = 0;
   }
   if (processes < 1 || processes > 16 || edits < 1 || edits > 20000) {
     std::fprintf(stderr, "usage: wabo_stress [--processes 1..16] [--edits 1..20000] [--long]\n");
@@ -145,81 +205,35 @@ int main(int argc, char** argv) {
   for (int p = 0; p < processes; ++p) rows.push_back(memberId(p) + ",1,メンバー,0,,,,,,,pc-" + memberId(p));
   for (int i = 0; i < kFillerRows; ++i) {
     const std::string id = "F" + std::to_string(10 + i);
-    rows.push_back(id + ",2,控え,会議室,17:00,2024/01/01 09:00,090-0000-0000," + std::string(60, 'c') + ",予定,,pc-" + id);
+    rows.push_back(id + ",2,控え,会議室,17:00,2024/01/01 09:00,090-0000-0000," + std::string(60, 'c') + ",予定,,pc-" +
+                   id);
   }
   writeFile(boardPath, boardBytes(1, rows, kMessage));
   std::printf("wabo_stress: %d processes x %d edits on %s\n", processes, edits, folder.c_str());
   std::fflush(stdout);
-
-  std::vector<std::pair<pid_t, int>> children;
-  for (int p = 0; p < processes; ++p) {
-    int fds[2];
-    if (pipe(fds) != 0) return std::perror("pipe"), 1;
-    pid_t pid = fork();
-    if (pid < 0) return std::perror("fork"), 1;
-    if (pid == 0) {
-      close(fds[0]);
-      alarm(900);  // stops by itself even if something hangs
-      Counts counts = Worker(boardPath, p, processes).run(edits);
-      _exit(write(fds[1], &counts, sizeof counts) == static_cast<ssize_t>(sizeof counts) ? 0 : 1);
-    }
-    close(fds[1]);
-    children.emplace_back(pid, fds[0]);
-  }
-  bool ok = true;
   Counts total{};
   std::vector<Counts> each;
-  for (const auto& [pid, fd] : children) {
-    Counts c{};
-    int status = 0;
-    ok = read(fd, &c, sizeof c) == static_cast<ssize_t>(sizeof c) && ok;  // one write of under a page: read whole
-    close(fd);
-    waitpid(pid, &status, 0);
-    ok = ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    for (int k = 0; k < kLastSaved; ++k) total[k] += c[k];
-    each.push_back(c);
-  }
+  bool ok = runWorkers(boardPath, processes, edits, total, each);
 
-  AppState app, backupApp;
-  FakeMemberList list, backupList;
-  RecordingUi ui;
-  app.board.currentBoardPath = boardPath;
-  const bool parses = checkBoard(app.board, ui) != kUnreadable && loadFrom(boardPath, list, app);
-  const bool complete = parses && isComplete(list, app, processes);
+  Copy last(boardPath), backup(backupPath(boardPath));
+  const bool complete = loadBoard(last.list, last.app) && isComplete(last.list, last.app, processes);
   bool lastEditsKept = complete;
   for (int p = 0; complete && p < processes; ++p) {
-    if (editNumber(list, p) != each[p][kLastSaved]) {
-      lastEditsKept = false;
-      std::printf("member %s shows edit %ld, its last saved edit is %ld\n", memberId(p).c_str(), editNumber(list, p),
-                  each[p][kLastSaved]);
-    }
+    if (editNumber(last.list, p) == each[p][kLastSaved]) continue;
+    lastEditsKept = false;
+    std::printf("member %s shows edit %ld, its last saved edit is %ld\n", memberId(p).c_str(), editNumber(last.list, p),
+                each[p][kLastSaved]);
   }
-  const bool backupComplete =
-      loadFrom(backupPath(boardPath), backupList, backupApp) && isComplete(backupList, backupApp, processes);
-  const bool lockGone = !exists(folder + "/lock.dat");
-  std::vector<std::string> leftovers;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name != "boad1.csv" && name != "boad1.bak") leftovers.push_back(name);
-  }
+  const bool backupComplete = loadBoard(backup.list, backup.app) && isComplete(backup.list, backup.app, processes);
+  const std::vector<std::string> files = filesIn(folder);  // lock.dat or a temporary file left would show here
 
-  const std::pair<const char*, long> printed[] = {
-      {"saves completed:          ", total[kSaved]},    {"saves refused (locked):   ", total[kRefused]},
-      {"saves failed:             ", total[kFailed]},   {"loads:                    ", total[kLoads]},
-      {"refusals seen by readers: ", total[kReaderRefusals]}, {"incomplete boards seen:   ", total[kIncomplete]},
-      {"saves neither completed nor reported: ", total[kUnreported]}, {"lost updates:             ", total[kLost]}};
-  for (const auto& [label, value] : printed) std::printf("%s%ld\n", label, value);
-  std::printf("checks before an edit refused: %ld (edits given up: %ld, without their row: %ld)\n",
-              total[kRefusedAtCheck], total[kAbandoned], total[kWithoutRow]);
-  std::printf("refusal rate:             %.2f%% of saves\n",
-              100.0 * static_cast<double>(total[kRefused]) / (processes * edits));
-  std::printf("final board parses: %s, complete: %s, last edits kept: %s; backup complete: %s; lock.dat gone: %s; "
-              "other files left: %zu\n",
-              parses ? "yes" : "no", complete ? "yes" : "no", lastEditsKept ? "yes" : "no",
-              backupComplete ? "yes" : "no", lockGone ? "yes" : "no", leftovers.size());
-  for (const std::string& name : leftovers) std::printf("  left: %s\n", name.c_str());
-  ok = ok && total[kIncomplete] == 0 && total[kUnreported] == 0 && total[kLost] == 0 && lastEditsKept && complete &&
-       backupComplete && lockGone && leftovers.empty() && total[kSaved] > 0 &&
+  for (int k = 0; k < kLastSaved; ++k) std::printf("%s: %ld\n", kLabels[k], total[k]);
+  std::printf("refusal rate: %.2f%% of saves\n", 100.0 * static_cast<double>(total[kRefused]) / (processes * edits));
+  std::printf("final board complete: %s, last edits kept: %s; backup complete: %s; files: %zu\n",
+              complete ? "yes" : "no", lastEditsKept ? "yes" : "no", backupComplete ? "yes" : "no", files.size());
+  for (const std::string& name : files) std::printf("  %s\n", name.c_str());
+  ok = ok && total[kIncomplete] == 0 && total[kUnreported] == 0 && total[kLost] == 0 && lastEditsKept &&
+       backupComplete && files == std::vector<std::string>{"boad1.bak", "boad1.csv"} && total[kSaved] > 0 &&
        total[kSaved] + total[kRefused] + total[kFailed] + total[kAbandoned] + total[kWithoutRow] == processes * edits;
   std::printf("result: %s\n", ok ? "PASS" : "FAIL");
   if (ok) std::filesystem::remove_all(folder);
