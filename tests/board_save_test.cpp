@@ -1,16 +1,11 @@
 // Saving boards under the lock, the backup generation, the new-board writers
 // and the row edits on real temporary folders with a set clock; and saves
 // that fail (full disk, read-only board, undeletable lock), planned through
-// the platform file module. And what a save does to the list's redraw: a
-// save over the file as this copy left it changes no row and must not
-// suspend the redraw (turning it back on repaints the whole list); a save
-// that meets another copy's save reloads the rows with the redraw held, and
-// gives it back only once lock.dat is gone, on every way out.
+// the platform file module; and what a save does to the list's redraw.
 #include "board/board_save.h"
 
 #include <gtest/gtest.h>
 
-#include "app/board_reload.h"
 #include "board/board_file.h"
 #include "board/folder_lock.h"
 #include "board/row_edits.h"
@@ -256,78 +251,30 @@ TEST(FolderLockTest, LeavesALockTakenOverByAnother) {
   EXPECT_TRUE(exists(path));
 }
 
-// Counts the bulk updates and notes whether the lock was there when the
-// outermost one ended.
-class RedrawWatchingList : public FakeMemberList {
- public:
-  std::string lockPath;
-  int outermostBegins = 0;
+// A save over the file as this copy left it changes no row and must not
+// suspend the redraw (turning it back on repaints the whole list); a save
+// that meets another copy's save of the same second reloads the rows with
+// the redraw held, and gives it back only once lock.dat is gone, also when
+// the catch-up ends in a refusal.
+TEST_F(BoardSave, OnlyACatchUpHoldsTheRedrawAndOnlyUntilTheLockHasGone) {
   int endsUnderLock = 0;
-  void beginBulkUpdate() override {
-    outermostBegins += bulkDepth == 0;
-    FakeMemberList::beginBulkUpdate();
-  }
-  void endBulkUpdate() override {
-    FakeMemberList::endBulkUpdate();
-    if (bulkDepth == 0) endsUnderLock += exists(lockPath);
-  }
-};
-
-const Lines kTwoRows = {"abe,0,阿部,会議室,,,,,,,", "kato,3,加藤,事務所,,,,,,,"};
-
-class SaveRedraw : public ::testing::Test {
- protected:
-  TempFolder folder;
-  AppState app;
-  RedrawWatchingList list;
-  RecordingUi ui;
-
-  void SetUp() override {
-    app.board.currentBoardPath = folder.file("boad1.csv");
-    list.lockPath = folder.file("lock.dat");
-    createColumns(list, app);
-    writeFile(app.board.currentBoardPath, boardBytes(100, kTwoRows, "みんなへ"));
-    ASSERT_TRUE(loadBoard(list, app));
-    list.outermostBegins = 0;
-  }
-  // Another copy's save that kept the stamp this copy knows (two saves in
-  // one second): only the bytes tell it, and only the save sees it.
-  void otherCopySaves(const Lines& rows) {
-    writeFile(app.board.currentBoardPath, boardBytes(app.board.boardStamp, rows, "みんなへ"));
-  }
-  bool setAbe(const std::string& word) {
-    return applyAndSave(list, app, ui, [word](MemberList& l) -> const char* {
-      if (l.findId("abe") < 0) return msg::kIdNotFound;
-      return l.setText(l.findId("abe"), 2, word), nullptr;
-    });
-  }
-  std::string shown(const std::string& id) const { return list.text(list.findId(id), 2, 30); }
-};
-
-TEST_F(SaveRedraw, OnlyACatchUpHoldsTheRedrawAndOnlyUntilTheLockHasGone) {
-  for (const char* word : {"外出", "帰宅"}) ASSERT_TRUE(setAbe(word));
-  ASSERT_TRUE(saveBoard(list, app, ui));  // the save without a change to make again
-  EXPECT_EQ(0, list.outermostBegins);
-  otherCopySaves({kTwoRows[0], "kato,3,加藤,外出,,,,,,,"});
-  ASSERT_TRUE(setAbe("出社"));
-  EXPECT_EQ(shown("kato") + shown("abe"), "外出出社");  // their row reloaded, our change made again
-  ASSERT_TRUE(setAbe("休み"));                          // the next save finds the file it wrote
-  EXPECT_EQ(1, list.outermostBegins);
-  EXPECT_EQ(0, list.bulkDepth + list.endsUnderLock);
-  EXPECT_TRUE(ui.warnings.empty());
-}
-
-// A catch-up that ends in a refusal (the row has gone) gives the redraw back
-// as well, once the lock is gone; a save without its change reloads nothing.
-TEST_F(SaveRedraw, ARefusedCatchUpGivesTheRedrawBackToo) {
-  otherCopySaves({kTwoRows[1]});
-  EXPECT_FALSE(setAbe("帰宅"));
-  otherCopySaves({kTwoRows[0], "kato,3,加藤,休み,,,,,,,"});
-  EXPECT_FALSE(saveBoard(list, app, ui));
+  f.list.onBulkUpdateEnd = [&] { endsUnderLock += exists(f.folder.file("lock.dat")); };
+  f.list.bulkUpdates = 0;
+  ASSERT_TRUE(setDestination("外出"));
+  ASSERT_TRUE(saveBoard(f.list, f.app, ui));  // the save without a change to make again
+  EXPECT_EQ(f.list.bulkUpdates, 0);
+  const auto otherCopySaves = [&](const Lines& rows) { f.writeBoard(boardBytes(f.app.board.boardStamp, rows, "m")); };
+  otherCopySaves({kRows[0], kRows[1], "SATO,69,佐藤,休み,,,,,,,"});
+  ASSERT_TRUE(setDestination("出社"));
+  EXPECT_EQ(f.list.text(f.list.findId("SATO"), 2, 30) + f.list.text(f.list.findId("abe"), 2, 30), "休み出社");
+  otherCopySaves({kRows[0]});
+  EXPECT_FALSE(setDestination("帰宅"));  // abe has gone
+  otherCopySaves({kRows[0], kRows[1]});
+  EXPECT_FALSE(saveBoard(f.list, f.app, ui));  // without its change nothing is reloaded
   EXPECT_EQ(ui.warnings, (Lines{msg::kIdNotFound, msg::kSaveFailed}));
-  EXPECT_EQ(1, list.outermostBegins);
-  EXPECT_EQ(0, list.bulkDepth + list.endsUnderLock);
-  EXPECT_FALSE(exists(list.lockPath));
+  EXPECT_EQ(f.list.bulkUpdates, 2);
+  EXPECT_EQ(f.list.bulkDepth + endsUnderLock, 0);
+  EXPECT_EQ(files(), kBoardAndBackup);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #pragma once
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,7 +35,9 @@ class FakeMemberList : public MemberList {
   std::vector<int> order;           // display position -> column index
   int screenWidth = 1024;
   int bulkDepth = 0;
-  int rowsInsertedWithRedraw = 0;  // inserts outside a bulk update
+  int bulkUpdates = 0;                    // outermost begins
+  std::function<void()> onBulkUpdateEnd;  // runs as the outermost one ends
+  int rowsInsertedWithRedraw = 0;         // inserts outside a bulk update
   int appearanceRebuilds = 0;
 
   int rowCount() const override { return static_cast<int>(rows.size()); }
@@ -103,8 +106,10 @@ class FakeMemberList : public MemberList {
   std::string columnCaption(int column) const override { return col(column) ? col(column)->caption : ""; }
   int fullScreenWidth() const override { return screenWidth; }
   void rebuildAppearance() override { ++appearanceRebuilds; }
-  void beginBulkUpdate() override { ++bulkDepth; }
-  void endBulkUpdate() override { bulkDepth -= bulkDepth > 0; }
+  void beginBulkUpdate() override { bulkUpdates += bulkDepth++ == 0; }
+  void endBulkUpdate() override {
+    if (bulkDepth > 0 && --bulkDepth == 0 && onBulkUpdateEnd) onBulkUpdateEnd();
+  }
 
   // Test helpers
   int columnCount() const { return static_cast<int>(columns.size()); }
