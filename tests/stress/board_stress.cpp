@@ -17,6 +17,7 @@
 #include "app/board_reload.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
+#include "board/member_lookup.h"
 #include "board/row_edits.h"
 #include "common/clock.h"
 #include "common/messages.h"
@@ -59,14 +60,12 @@ using Counts = std::array<long, kCountKinds>;
 
 std::string memberId(int p) { return "P" + std::to_string(p); }
 
-// Complete: every row with its last field, and the message behind the end line.
+// Complete: every row with its last field, every member, and the message behind the end line.
 bool isComplete(const FakeMemberList& list, const AppState& app, int processes) {
-  if (list.rowCount() != processes + kFillerRows || app.board.allMembersMessage != kMessage) return false;
-  for (const FakeRow& row : list.rows)
-    if (row.texts[9] != "pc-" + row.texts[0]) return false;
-  for (int p = 0; p < processes; ++p)
-    if (list.findId(memberId(p)) < 0) return false;
-  return true;
+  bool complete = list.rowCount() == processes + kFillerRows && app.board.allMembersMessage == kMessage;
+  for (const FakeRow& row : list.rows) complete = complete && row.texts[9] == "pc-" + row.texts[0];
+  for (int p = 0; p < processes; ++p) complete = complete && list.findId(memberId(p)) >= 0;
+  return complete;
 }
 
 // The number of the member's last edit, as its destination shows it.
@@ -85,10 +84,10 @@ struct Copy {
   }
 };
 
-class Worker {
+class Worker : Copy {
  public:
   Worker(const std::string& boardPath, int process, int processes)
-      : copy_(boardPath), process_(process), processes_(processes) {}
+      : Copy(boardPath), process_(process), processes_(processes) {}
 
   Counts run(int edits) {
     for (int attempt = 0; attempt < kMaxAttempts && !load(); ++attempt) usleep(200);
@@ -101,15 +100,15 @@ class Worker {
 
  private:
   int check() {
-    const int result = checkBoard(copy_.app.board, copy_.ui);
+    const int result = checkBoard(app.board, ui);
     c_[kReaderRefusals] += result == kUnreadable;
     return result;
   }
   bool load() {
-    if (!loadBoard(copy_.list, copy_.app)) return ++c_[kReaderRefusals], false;
+    if (!loadBoard(list, app)) return ++c_[kReaderRefusals], false;
     ++c_[kLoads];
-    c_[kIncomplete] += !isComplete(copy_.list, copy_.app, processes_);
-    long shown = editNumber(copy_.list, process_);  // below the last saved edit: another save overwrote it
+    c_[kIncomplete] += !isComplete(list, app, processes_);
+    long shown = editNumber(list, process_);  // below the last saved edit: another save overwrote it
     if (shown >= 0 && shown < c_[kLastSaved] && !c_[kLastSavedLost]) ++c_[kLost], c_[kLastSavedLost] = 1;
     return true;
   }
@@ -121,28 +120,22 @@ class Worker {
       usleep(100 + static_cast<useconds_t>(rand_r(&seed_) % 400));
     if (result == kUnreadable) return void(++c_[kAbandoned]);
     if (result == kChanged) load();  // a failed load leaves the old rows, as in the program
-    FakeMemberList& list = copy_.list;
     const int row = list.findId(memberId(process_));
     if (row < 0) return void(++c_[kWithoutRow]);
-    EditBuffers& e = copy_.app.edit;
-    e.editRowIndex = row, e.editId = memberId(process_), e.editDestination = std::to_string(c_[kLastSaved] + 1);
-    e.editName = list.text(row, 1, 30), e.editReturnTime = list.text(row, 3, 30);
-    e.editMobile = list.text(row, 5, 100), e.editContact = list.text(row, 6, 100);
-    e.editSchedule = list.text(row, 7, 100), e.editOther = list.text(row, 8, 100);
-    std::vector<std::string>& warnings = copy_.ui.warnings;
-    warnings.clear();
-    const bool saved = applyEditedRow(list, copy_.app, copy_.ui);
-    if (saved && warnings.empty())
+    readRow(list, row, app.edit);
+    app.edit.editRowIndex = row, app.edit.editDestination = std::to_string(c_[kLastSaved] + 1);
+    ui.warnings.clear();
+    const bool saved = applyEditedRow(list, app, ui);
+    if (saved && ui.warnings.empty())
       ++c_[kSaved], ++c_[kLastSaved], c_[kLastSavedLost] = 0;
-    else if (!saved && warnings == std::vector<std::string>{msg::kSaveLockedOrMissing})
+    else if (!saved && ui.warnings == std::vector<std::string>{msg::kSaveLockedOrMissing})
       ++c_[kRefused];
-    else if (!saved && warnings == std::vector<std::string>{msg::kSaveFailed})
+    else if (!saved && ui.warnings == std::vector<std::string>{msg::kSaveFailed})
       ++c_[kFailed];
     else
       ++c_[kUnreported];
   }
 
-  Copy copy_;
   int process_, processes_;
   unsigned seed_ = static_cast<unsigned>(getpid());
   Counts c_{};
