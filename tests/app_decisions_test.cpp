@@ -1,9 +1,8 @@
-// Decisions of the main window that run without it: switching boards and the
-// board menu, what is kept at exit, the PC search mark. (The settings rules
-// at start are the SharedSettings end-to-end scenario's.)
+// Decisions of the main window that run without it: switching boards, what
+// is kept at exit, the PC search mark. (The board menu and the settings rules
+// at start are the FirstStart and SharedSettings end-to-end scenarios'.)
 #include <gtest/gtest.h>
 
-#include "app/board_menu.h"
 #include "app/board_reload.h"
 #include "app/board_switch.h"
 #include "app/settings_lifetime.h"
@@ -68,21 +67,6 @@ TEST_F(BoardSwitch, TheNewBoardIsLoadedAnUnreadableOneLeavesAnEmptyListAndBadNum
   EXPECT_EQ(log[log.size() - 2], "time ");
 }
 
-TEST(BoardMenu, TheSelectedBoardIsCheckedAndNeverGreyOthersWithoutAPathAreGrey) {
-  SharedSettings shared;
-  shared.boardNames = {"本社", "支店", "倉庫", "予備", "五"};
-  shared.boardPaths = {"\\\\srv\\b1.csv", "", "", "\\\\srv\\b4.csv", ""};
-  auto states = [&](int selected) {
-    std::string s;
-    for (const BoardMenuItem& item : boardMenuItems(shared, selected))
-      s += item.checked ? (item.grayed ? 'X' : 'C') : (item.grayed ? 'g' : '-');
-    return s;
-  };
-  EXPECT_EQ(states(1), "Cgg-g");
-  EXPECT_EQ(states(2), "-Cg-g");  // its file removed in the settings: checked only
-  EXPECT_EQ(boardMenuItems(shared, 2)[1].text, "支店 (&2)");
-}
-
 TEST(ExitSettings, ColumnsOfAnUnreadableBoardAreNotKept) {
   for (int result : {kUnchanged, kUnreadable}) {
     BoardFixture f;
@@ -96,12 +80,10 @@ TEST(ExitSettings, ColumnsOfAnUnreadableBoardAreNotKept) {
   }
 }
 
-TEST(SearchMark, OnlyTheStateImageBitsCountAndEachMarkHasItsColour) {
+TEST(SearchMark, OnlyTheStateImageBitsCountAndAStoredMinusOneIsAColour) {
   EXPECT_EQ(markOfItemState(itemStateOfMark(kNotConnected) | 0xFFFF0FFFu), kNotConnected);
   EXPECT_EQ(markOfItemState(0x0FFF), kNotSearched);
   EXPECT_EQ(itemStateOfMark(0x12), itemStateOfMark(2));  // four bits only
-  EXPECT_EQ(markBackground(kConnected, 10, 20), 10);
-  EXPECT_EQ(markBackground(kNotConnected, 10, 20), 20);
   EXPECT_EQ(markBackground(kNotConnected, 10, -1), -1);  // a stored -1 is still a colour to set
   EXPECT_FALSE(markBackground(kNotSearched, 10, 20).has_value() || markBackground(3, 10, 20).has_value());
 }

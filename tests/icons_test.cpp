@@ -1,8 +1,7 @@
 // Icons: the icon generator run for real (every icon the resources name is
 // written as a valid .ico with a 32 and a 16 pixel image, the member icons
-// differ from each other, a second run writes the same bytes), and picking
-// an image out of an icon group directory (the member icon list blends the
-// exact-size 32-bit image and draws anything else).
+// differ from each other, a second run writes the same bytes), and reading
+// an icon group directory that may be cut short.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -75,15 +74,6 @@ Bytes directory(const std::vector<Entry>& entries, unsigned char type = 1) {
 }
 
 int pick(const Bytes& bytes, int size, int bits = 32) { return iconImageId(bytes.data(), bytes.size(), size, bits); }
-
-TEST(IconDirectory, TakesTheFirstImageOfExactlyTheSizeAndDepth) {
-  const Bytes icons = directory(
-      {{32, 32, 32, 7}, {16, 16, 8, 8}, {16, 16, 32, 0x1234}, {16, 16, 32, 9}, {16, 32, 32, 10}, {0, 0, 32, 11}});
-  EXPECT_EQ(pick(icons, 16), 0x1234);  // not the 8-bit one, and the first of two that fit
-  EXPECT_EQ(pick(icons, 16, 8), 8);
-  EXPECT_EQ(pick(icons, 256), 11);  // 0 in the directory is 256
-  EXPECT_EQ(pick(icons, 24), 0);    // a size the group does not carry: the caller draws it
-}
 
 TEST(IconDirectory, ADirectoryCutShortOrOfAnotherTypeGivesNothing) {
   const Bytes icons = directory({{32, 32, 32, 7}, {16, 16, 32, 5}});

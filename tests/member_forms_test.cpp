@@ -10,7 +10,6 @@
 #include "board/board_state.h"
 #include "board/id_edit.h"
 #include "common/decimal.h"
-#include "common/field_text.h"
 #include "common/messages.h"
 #include "members/destination_form.h"
 #include "members/icon_form.h"
@@ -32,13 +31,6 @@ EditBuffers newMember() {
   EditBuffers e;
   e.editRowIndex = -1;
   return e;
-}
-
-TEST(FieldText, LimitsFollowTheBufferAndNeverSplitACharacter) {
-  EXPECT_EQ(fieldText(std::string(27, 'a') + "表", 30), std::string(27, 'a'));  // 表 would end at byte 29
-  EXPECT_EQ(fieldText(std::string(26, 'a') + "表", 30), std::string(26, 'a') + "表");
-  EXPECT_EQ(singleLineFieldText("pc01\r\nEND,", 30), "pc01");
-  EXPECT_FALSE(hasLineBreak("表ソ十"));  // trail bytes are no line breaks
 }
 
 TEST(DestinationForm, RefusalsKeepTheDialogOpenOnTheFieldAtFault) {
@@ -88,17 +80,11 @@ TEST(DestinationForm, AnExistingMembersIdStaysAsRead) {
   EXPECT_TRUE(formIdEditable(newMember()) && formAddsMember(newMember()));
 }
 
-TEST(DestinationForm, OpeningShowsCaptionsCutTo8BytesAndTheIcon) {
+TEST(DestinationForm, CaptionsAreCutTo8BytesWithoutHalfACharacter) {
   BoardState board;
   board.columnNames[1] = "行き先のご案内";
   board.columnNames[2] = "A戻り予定";  // the fourth character would end at byte 9
   EXPECT_EQ(destinationCaption(board.columnNames, 2) + destinationCaption(board.columnNames, 3), "行き先のA戻り予");
-  EditBuffers e;
-  for (const auto& [text, number] :
-       std::vector<std::pair<std::string, int>>{{"", 0}, {"69", 69}, {"70", -1}, {"-3", -1}}) {
-    e.editIconNumberText = text;
-    EXPECT_EQ(formIconNumber(e), number) << text;
-  }
 }
 
 TEST(IconForm, OkRefusesWhatIsNotThere) {
