@@ -239,13 +239,16 @@ TEST_F(BoardSave, RowEditsNewMembersDeletesAndIcons) {
   }
 }
 
-// Another program truncated the lock and took it over: it is not ours to remove.
-TEST(FolderLockTest, LeavesALockTakenOverByAnother) {
+// A lock that was refused, or one another program truncated and took over,
+// is not ours to remove.
+TEST(FolderLockTest, RemovesOnlyTheLockItCreated) {
   TempFolder folder;
   const std::string path = folder.file("lock.dat");
   {
     FolderLock lock(path);
     ASSERT_TRUE(lock.held());
+    EXPECT_FALSE(FolderLock(path).held());
+    EXPECT_TRUE(exists(path)) << "a lock that failed removed the one held";
     writeFile(path, "");
   }
   EXPECT_TRUE(exists(path));
