@@ -18,8 +18,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The dialogs, the timer and the main window in one log. A dialog runs its
-// script and answers `answer` (0 OK, 1 ｷｬﾝｾﾙ).
+// The dialogs (by template number), the timer and the main window in one
+// log. A dialog fills its fields and answers `answer` (0 OK, 1 ｷｬﾝｾﾙ).
 class SettingsCommands : public ::testing::Test, protected RecordingUi, SettingsDialogs, RefreshTimer, SettingsView {
  protected:
   std::function<void(AutoUpdateForm&)> autoUpdate;
@@ -34,17 +34,14 @@ class SettingsCommands : public ::testing::Test, protected RecordingUi, Settings
   }
   void run(int command) { runSettingsCommand(ctx, command); }
 
+  int shown(const char* dialog) { return log.push_back(dialog), answer; }
   int displayDialog(DisplayForm& f) override {
-    return log.push_back("dialog 296"), f.backgroundColour = 0x00FFFF, f.fontSizeText = "14", answer;
+    return f.backgroundColour = 0x00FFFF, f.fontSizeText = "14", shown("296");
   }
-  int quickInputDialog(QuickInputForm& f) override {
-    return log.push_back("dialog 342"), f.word1 = "在宅", f.word2 = "", answer;
-  }
-  int autoUpdateDialog(AutoUpdateForm& f) override { return log.push_back("dialog 105"), autoUpdate(f), answer; }
-  int sharedLocationDialog(SharedLocationForm& f) override {
-    return log.push_back("dialog 345"), f.folder = "\\\\srv\\wabo", answer;
-  }
-  void versionDialog() override { log.push_back("dialog 302"); }
+  int quickInputDialog(QuickInputForm& f) override { return f.word1 = "在宅", f.word2 = "", shown("342"); }
+  int autoUpdateDialog(AutoUpdateForm& f) override { return autoUpdate(f), shown("105"); }
+  int sharedLocationDialog(SharedLocationForm& f) override { return f.folder = "\\\\srv\\wabo", shown("345"); }
+  void versionDialog() override { log.push_back("302"); }
   void start(std::uint32_t ms) override { log.push_back("timer " + std::to_string(ms)); }
   void stop() override { log.push_back("timer stopped"); }
   void showAutoUpdateStatus() override { log.push_back("status1" + app.local.autoUpdateStatusText); }
@@ -74,19 +71,19 @@ TEST_F(SettingsCommands, DialogsChangeNothingOnCancelAndTakeTheirValuesOnOk) {
                           CMD_AUTO_UPDATE_SETTINGS};
   for (int command : commands) run(command);
   EXPECT_EQ(values(app.local), before);
-  EXPECT_EQ(log, (Lines{"dialog 296", "dialog 342", "dialog 345", "dialog 105"}));
+  EXPECT_EQ(log, (Lines{"296", "342", "345", "105"}));
   answer = 0;
   log.clear();
   for (int command : commands) run(command);
   EXPECT_EQ(values(app.local),
             std::make_tuple(0x00FFFF, 14, std::string("在宅"), std::string("\\\\srv\\wabo"), 0, 0x0000FF));
-  EXPECT_EQ(log, (Lines{"dialog 296", "display", "dialog 342", "menu 在宅/", "dialog 345", "dialog 105", "repaint",
+  EXPECT_EQ(log, (Lines{"296", "display", "342", "menu 在宅/", "345", "105", "repaint",
                         "timer stopped", "status1 Manual"}));
   // Back on with a new period: the timer restarts for it.
   autoUpdate = [](AutoUpdateForm& form) { form.enabled = 1, form.minutesText = "25"; };
   log.clear();
   run(CMD_AUTO_UPDATE_SETTINGS);
-  EXPECT_EQ(log, (Lines{"dialog 105", "repaint", "timer 1500000", "status1 Auto 25min"}));
+  EXPECT_EQ(log, (Lines{"105", "repaint", "timer 1500000", "status1 Auto 25min"}));
 }
 
 // A manual path over 255 bytes opens nothing rather than a cut path naming another file.

@@ -14,23 +14,6 @@ using namespace wabo::testing;
 
 namespace {
 
-std::string times(int n, const std::string& line) { return n == 0 ? "" : line + times(n - 1, line); }
-
-const std::string kDefaultFile =
-    "[表示位置]\r\n119,135,648,338\r\n[ｶﾗﾑｻｲｽﾞ]\r\n" + times(5, "70,70,70,70,105,90,150,150,-1,0\r\n") +
-    "[列順]\r\n" + times(5, "0,1,2,3,4,5,6,7,8,9\r\n") +
-    "[自分のID]\r\n\r\n[選択ﾎﾞｰﾄﾞ]\r\n1\r\n[ｸｲｯｸ入力設定]\r\n出社\r\n帰宅\r\n"
-    "[Wabo.iniﾌｧｲﾙの位置]\r\n\r\n[その他]\r\n0,0,0,0,0,1,16056319,0,10,1,16,12,0,13697023,14737632\r\n";
-
-// The default file with lines replaced, by their number from 1.
-std::string withLines(const std::map<int, std::string>& replaced) {
-  std::string file;
-  for (int n = 1; n <= 25; ++n)
-    file += replaced.count(n) ? replaced.at(n) + "\r\n"
-                              : firstLines(kDefaultFile, n).substr(firstLines(kDefaultFile, n - 1).size());
-  return file;
-}
-
 // Every value off its default; texts whose characters end in '\' (表, ソ).
 LocalSettings unusual() {
   LocalSettings s;
@@ -52,6 +35,16 @@ class LocalSettingsFile : public ::testing::Test {
     EXPECT_TRUE(writeLocalSettingsFile(s, folder.file("w.ini")));
     return readFile(folder.file("w.ini"));
   }
+  // The default file with lines replaced, by their number from 1. The default file's bytes are the end-to-end
+  // scenarios' (a reset and a first start write it).
+  LocalSettings withLines(const std::map<int, std::string>& replaced, const LocalSettings& before = LocalSettings()) {
+    const std::string defaults = written(LocalSettings());
+    std::string file;
+    for (int n = 1; n <= 25; ++n)
+      file += replaced.count(n) ? replaced.at(n) + "\r\n"
+                                : firstLines(defaults, n).substr(firstLines(defaults, n - 1).size());
+    return read(file, before);
+  }
   LocalSettings read(const std::string& bytes, LocalSettings s = LocalSettings()) {
     writeFile(folder.file("r.ini"), bytes);
     EXPECT_TRUE(readLocalSettingsFile(s, folder.file("r.ini")));
@@ -62,7 +55,6 @@ class LocalSettingsFile : public ::testing::Test {
 }  // namespace
 
 TEST_F(LocalSettingsFile, DefaultsAreWrittenByteForByteAndEveryValueSurvivesARoundTrip) {
-  EXPECT_EQ(written(read("")), kDefaultFile);
   const std::string bytes = written(unusual());
   EXPECT_NE(bytes.find("\r\n19,10,9,0,13,0,-1,-2147483648,0,0,24,-14,1,255,65280\r\n"), std::string::npos);
   EXPECT_EQ(written(read(bytes)), bytes);
@@ -76,10 +68,9 @@ TEST_F(LocalSettingsFile, DefaultsAreWrittenByteForByteAndEveryValueSurvivesARou
 
 TEST_F(LocalSettingsFile, LongTextLinesAreCutWithoutShiftingTheLinesAfterThem) {
   LocalSettings s =
-      read(withLines({{16, std::string(28, 'u') + "表ソ"}, {20, std::string(40, 'q')}, {23, std::string(300, 'f')}}));
-  EXPECT_EQ(s.userId, std::string(28, 'u'));  // 表 would not fit whole
-  EXPECT_EQ(s.quickInputWord1, std::string(29, 'q'));
-  EXPECT_EQ(s.sharedSettingsFolder, std::string(255, 'f'));
+      withLines({{16, std::string(28, 'u') + "表ソ"}, {20, std::string(40, 'q')}, {23, std::string(300, 'f')}});
+  EXPECT_EQ(std::tie(s.userId, s.quickInputWord1, s.sharedSettingsFolder),  // 表 would not fit whole
+            std::make_tuple(std::string(28, 'u'), std::string(29, 'q'), std::string(255, 'f')));
   EXPECT_EQ(std::tie(s.selectedBoard, s.quickInputWord2, s.notConnectedColour),
             std::make_tuple(1, std::string("帰宅"), 14737632));
 }
@@ -97,34 +88,30 @@ TEST_F(LocalSettingsFile, AFileThatEndsEarlyKeepsTheDefaultsOfEverythingNotRead)
 }
 
 TEST_F(LocalSettingsFile, FieldsThatDoNotScanKeepTheirValueAndReadingGoesOnByPosition) {
-  LocalSettings a = read(withLines({{2, "5,x,7,8"}}));
+  LocalSettings a = withLines({{2, "5,x,7,8"}});
   EXPECT_EQ(std::tie(a.windowLeft, a.windowTop, a.windowWidth), std::make_tuple(5, 135, 648));
   // Exactly two bytes follow each order row, whatever they are.
-  LocalSettings s = read(withLines({{10, "9,8,7,6,5,4,3,2,1,0xy"}, {11, "1,0,2,3,4,5,6,7,8,9"}}));
+  LocalSettings s = withLines({{10, "9,8,7,6,5,4,3,2,1,0xy"}, {11, "1,0,2,3,4,5,6,7,8,9"}});
   EXPECT_EQ(std::tie(s.columnOrder[0], s.columnOrder[1]),
             std::make_tuple(ColumnOrder{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, ColumnOrder{1, 0, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(LocalSettingsFile, ValuesThatIndexSomethingFallBackToTheirDefaults) {
-  EXPECT_EQ(read(withLines({{18, "0"}})).selectedBoard + read(withLines({{18, "6"}})).selectedBoard, 2);
-  EXPECT_EQ(read(withLines({{25, "-1,20,19,10,99999999999,1,0,0,10,1,16,12,0,0,0"}})).sortKeys,
+  EXPECT_EQ(withLines({{18, "0"}}).selectedBoard + withLines({{18, "6"}}).selectedBoard, 2);
+  EXPECT_EQ(withLines({{25, "-1,20,19,10,99999999999,1,0,0,10,1,16,12,0,0,0"}}).sortKeys,
             (std::array<int, kBoardCount>{0, 0, 19, 10, 0}));
   // Orders with a repeated or too large column fall back; a real rearrangement stays.
   LocalSettings before;
   before.columnOrder[0] = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9};
   LocalSettings orders =
-      read(withLines({{10, "0,1,2,3,4,5,6,7,8,8"}, {11, "9,8,7,6,5,4,3,2,1,0"}, {12, "0,1,2,3,4,5,6,7,8,10"}}), before);
+      withLines({{10, "0,1,2,3,4,5,6,7,8,8"}, {11, "9,8,7,6,5,4,3,2,1,0"}, {12, "0,1,2,3,4,5,6,7,8,10"}}, before);
   const ColumnOrder reversed{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, plain = kDefaultColumnOrder;
   EXPECT_EQ(orders.columnOrder, (std::array<ColumnOrder, kBoardCount>{plain, reversed, plain, plain, plain}));
 }
 
-TEST(LocalSettingsValues, AutoUpdateStateAndTheWindowRectangleAroundTheFile) {
+TEST(LocalSettingsValues, TheMinutesAndTheWindowRectangleAreTakenBeforeTheSave) {
   LocalSettings s;
-  s.autoUpdateMinutes = -5;  // as a hand-edited file may hold it: any minutes but 0 mean auto update
-  deriveAutoUpdateState(s);
-  EXPECT_EQ(std::tie(s.autoUpdateEnabled, s.autoUpdateMinutesText, s.autoUpdateStatusText),
-            std::make_tuple(1, std::string("-5"), std::string(" Auto -5min")));
-  s.autoUpdateMinutesText = "\r\n 15x";
+  s.autoUpdateEnabled = 1, s.autoUpdateMinutesText = "\r\n 15x";
   takeAutoUpdateMinutes(s);
   EXPECT_EQ(s.autoUpdateMinutes, 15);
   auto rectangle = [&] { return std::vector<int>({s.windowLeft, s.windowTop, s.windowWidth, s.windowHeight}); };

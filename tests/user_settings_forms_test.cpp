@@ -63,7 +63,7 @@ TEST(DisplayForm, FontSizeAndRowHeightAreHeldToARangeTheListCanShow) {
   for (const char* typed : {"", "-12", "12px", "4294967308"}) EXPECT_EQ(check(typed, "16"), font) << typed;
 }
 
-TEST(QuickInputForm, KeepsWhole28BytesOfTheFirstLine) {
+TEST(TextForms, KeepWholeCharactersWithinTheirBytesAndAUncProgramKeepsItsFolder) {
   LocalSettings settings;
   const std::pair<std::string, std::string> words[] = {{std::string(26, 'x') + "会", std::string(26, 'x') + "会"},
                                                        {std::string(27, 'a') + "会", std::string(27, 'a')},
@@ -72,10 +72,6 @@ TEST(QuickInputForm, KeepsWhole28BytesOfTheFirstLine) {
     storeQuickInputForm(settings, {"", typed});
     EXPECT_EQ(settings.quickInputWord1 + "|" + settings.quickInputWord2, "|" + stored) << typed;
   }
-}
-
-TEST(SharedLocationForm, StoresUpTo254BytesUnlessTheProgramRunsFromAUncPath) {
-  LocalSettings settings;
   SharedLocationForm local = sharedLocationFormFrom(settings, "Z:\\wabo");
   local.folder = "C:\\" + std::string(300, 'f');
   storeSharedLocationForm(settings, local);
@@ -85,7 +81,4 @@ TEST(SharedLocationForm, StoresUpTo254BytesUnlessTheProgramRunsFromAUncPath) {
   unc.folder = "";
   storeSharedLocationForm(settings, unc);
   EXPECT_EQ(settings.sharedSettingsFolder.size(), 254u) << "kept";
-  local.folder = "";
-  storeSharedLocationForm(settings, local);
-  EXPECT_EQ(settings.sharedSettingsFolder, "") << "the program folder";
 }
