@@ -52,33 +52,26 @@ TEST_F(MailSend, WritesTheLowestFreeSlotAndStampsTheTimes) {
   std::filesystem::create_symlink(root.file("being-created"), slot("yamada", 0));
   writeFile(slot("yamada", 2), "x");
   EXPECT_EQ(send("yamada", "abc"), MailSendResult::Sent);
-  EXPECT_EQ(readFile(slot("yamada", 1)), "tanaka\x01" "bcd\x01" + kSent + "\x01\x01");
-  EXPECT_EQ(times.writeTimeText + "|" + times.updateTimeText, kSent + "|09:30:12 更新");
-  EXPECT_EQ(readFile(slot("yamada", 2)), "x");
+  EXPECT_EQ(std::make_tuple(readFile(slot("yamada", 1)), readFile(slot("yamada", 2)), times.updateTimeText),
+            std::make_tuple("tanaka\x01" "bcd\x01" + kSent + "\x01\x01", std::string("x"), std::string("09:30:12 更新")));
   EXPECT_FALSE(exists(root.file("being-created")));
-  EXPECT_EQ(send("yamada"), MailSendResult::Sent);
   // The receiver typed in capitals finds abc; the file name keeps the capitals.
   EXPECT_EQ(send("ABC"), MailSendResult::Sent);
-  EXPECT_TRUE(exists(slot("yamada", 3)) && exists(slot("ABC", 0)));
-  EXPECT_TRUE(mainUi.warnings.empty());
+  EXPECT_TRUE(exists(slot("ABC", 0)) && mainUi.warnings.empty());
 }
 
 TEST_F(MailSend, FullSlotsMissingFolderAndHostileIdsCreateNothing) {
   for (int n = 0; n < 10; ++n) writeFile(slot("abc", n), "old" + std::to_string(n));
-  times.writeTimeText = "before";
   EXPECT_EQ(send("abc"), MailSendResult::SlotsFull);
   EXPECT_EQ(mainUi.warnings, Texts{"送信先ID[abc]のﾒｰﾙﾌｫﾙﾀﾞが一杯です"});
   for (int n = 0; n < 10; ++n) EXPECT_EQ(readFile(slot("abc", n)), "old" + std::to_string(n));
-  EXPECT_EQ(times.writeTimeText, "before");
-  // A board file may hold any ID; none may reach outside the folder or a device.
-  std::filesystem::create_directory(folder + "/sub");
-  for (const char* id : {"..", "../abc", "sub\\abc", "sub/abc", "CON", "x\x95"}) {
-    list.addRow({id, "悪"});
-    mainUi.warnings.clear();
-    EXPECT_EQ(send(id), MailSendResult::CannotCreate) << id;
-    EXPECT_EQ(mainUi.warnings, kFolderMissing) << id;
-  }
-  EXPECT_EQ(filesIn(root.path()), 12);  // the mail folder, its ten slots and its empty sub
+  EXPECT_EQ(times.writeTimeText, "") << "no send, no stamp";
+  // A board file may hold any ID (which ones are usable is the ID check's test); none may reach outside the folder.
+  list.addRow({"../abc", "悪"});
+  mainUi.warnings.clear();
+  EXPECT_EQ(send("../abc"), MailSendResult::CannotCreate);
+  EXPECT_EQ(mainUi.warnings, kFolderMissing);
+  EXPECT_EQ(filesIn(root.path()), 11);  // the mail folder and its ten slots
   folder = root.file("missing");
   EXPECT_EQ(send("abc"), MailSendResult::CannotCreate);
   EXPECT_FALSE(exists(folder));
