@@ -36,7 +36,8 @@ TEST(ProbeOutput, HeadingInTheFirst1023BytesMeansConnectedABareMarkerCannotRun) 
 TEST(PcNameCheck, OneArgumentWithoutOptionsBlanksQuotesOrControlCharactersCutTo29Bytes) {
   // A full-width blank is a double-byte character, not an argument break.
   for (const char* good : {"PC-SUZUKI", "表ソ能", "\\\\SERVER", "営業　PC"}) EXPECT_TRUE(isProbeablePcName(good)) << good;
-  for (const char* bad : {"", "/?", "PC\t01", "PC'01", "PC\x01", "PC\x7f"}) EXPECT_FALSE(isProbeablePcName(bad)) << bad;
+  for (const char* bad : {"", "/?", "PC\t01", "PC\"01", "PC'01", "PC\x01", "PC\x7f"})
+    EXPECT_FALSE(isProbeablePcName(bad)) << bad;
   EXPECT_EQ(probeCommandLine(std::string(28, 'a') + "表"), "nbtstat -a " + std::string(28, 'a'));
 }
 
