@@ -36,6 +36,7 @@ TEST(BulletinReader, CountsThatLieOrAreMissingGiveTheRecordsThatAreThere) {
     EXPECT_EQ(parseBulletinBoard(c.head + kRecA + kRecB), expected) << c.head;
   }
   // A head that is not a count belongs to the first subject.
+  EXPECT_EQ(parseBulletinBoard("12\x01i\x01w\x01t\r\n"), BulletinPosts{post("12", "i", "w", "t")});
   EXPECT_EQ(parseBulletinBoard("x,y\x01i\x01w\x01t\r\n"), BulletinPosts{post("x,y", "i", "w", "t")});
 }
 

@@ -85,6 +85,8 @@ TEST_F(LocalSettingsFile, AFileThatEndsEarlyKeepsTheDefaultsOfEverythingNotRead)
   // In the middle of the last line: the values before the cut are taken.
   LocalSettings mid = read(firstLines(bytes, 24) + "19,10,9,0,13,0,-1,");
   EXPECT_EQ(std::tie(mid.sortKeys, mid.backgroundColour, mid.textColour), std::make_tuple(u.sortKeys, -1, 0));
+  // In the middle of a text line: the bytes that are there.
+  EXPECT_EQ(read(bytes.substr(0, bytes.find("\\\\srv") + 5)).sharedSettingsFolder, "\\\\srv");
 }
 
 TEST_F(LocalSettingsFile, FieldsThatDoNotScanKeepTheirValueAndReadingGoesOnByPosition) {
