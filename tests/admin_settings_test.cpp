@@ -72,7 +72,7 @@ class AdminCommands : public ::testing::Test, protected CommandFixture, protecte
 
 }  // namespace
 
-// Duplicates and blanks inside a word are allowed; a blank start is not (the end-to-end scenario).
+// A word with a blank start is refused in the end-to-end scenario.
 TEST(DestinationListEdit, ATwentyFirstWordWaitsForADeletion) {
   Slots slots;
   for (int i = 0; i < kDestinationSlots; ++i) slots[i] = "w" + std::to_string(i);

@@ -36,7 +36,7 @@ class LocalSettingsFile : public ::testing::Test {
     return readFile(folder.file("w.ini"));
   }
   // The default file with lines replaced, by their number from 1. The default file's bytes are the end-to-end
-  // scenarios' (a reset and a first start write it).
+  // scenario's (the exit after a reset writes them).
   LocalSettings withLines(const std::map<int, std::string>& replaced, const LocalSettings& before = LocalSettings()) {
     const std::string defaults = written(LocalSettings());
     std::string file;
