@@ -1,8 +1,9 @@
-// Decisions of the main window that run without it: switching boards, what
-// is kept at exit, the PC search mark. (The board menu and the settings rules
-// at start are the FirstStart and SharedSettings end-to-end scenarios'.)
+// Decisions of the main window that run without it: switching boards, the
+// board menu, what is kept at exit, the PC search mark. (The settings rules
+// at start are the SharedSettings end-to-end scenario's.)
 #include <gtest/gtest.h>
 
+#include "app/board_menu.h"
 #include "app/board_reload.h"
 #include "app/board_switch.h"
 #include "app/settings_lifetime.h"
@@ -65,6 +66,17 @@ TEST_F(BoardSwitch, TheNewBoardIsLoadedAnUnreadableOneLeavesAnEmptyListAndBadNum
   EXPECT_EQ(ui.warnings, (std::vector<std::string>{msg::kBoardMissingOrLocked}));
   EXPECT_EQ(log.back(), "mail");
   EXPECT_EQ(log[log.size() - 2], "time ");
+}
+
+// (The menu's texts, checks and greys are the FirstStart and SharedSettings
+// end-to-end scenarios'.) The board shown stays checked, and not grey, when
+// its file has been taken out of the settings.
+TEST(BoardMenu, TheSelectedBoardIsCheckedAndNeverGrey) {
+  SharedSettings shared;
+  shared.boardPaths = {"\\\\srv\\b1.csv", "", "", "", ""};
+  const auto items = boardMenuItems(shared, 2);
+  EXPECT_TRUE(items[1].checked && !items[1].grayed);
+  EXPECT_TRUE(!items[0].checked && !items[0].grayed && items[2].grayed);
 }
 
 TEST(ExitSettings, ColumnsOfAnUnreadableBoardAreNotKept) {

@@ -9,6 +9,7 @@
 
 #include "board/board_file.h"
 #include "board/board_save.h"
+#include "board/member_lookup.h"
 #include "board/row_edits.h"
 #include "common/clock.h"
 #include "common/messages.h"
@@ -34,10 +35,8 @@ struct Copy {
   }
   bool load() { return loadBoard(list, app); }
   bool setDestination(const std::string& id, const std::string& word) {
-    EditBuffers& e = app.edit;
-    e.editRowIndex = list.findId(id);
-    e.clearRowTexts();
-    e.editId = id, e.editName = list.text(e.editRowIndex, 1, 30), e.editDestination = word;
+    readRow(list, app.edit.editRowIndex = list.findId(id), app.edit);
+    app.edit.editId = id, app.edit.editDestination = word;
     return applyEditedRow(list, app, ui);
   }
   std::string destination(const std::string& id) const { return list.text(list.findId(id), 2, 100); }
