@@ -3,7 +3,6 @@
 // next start (boards, destination words, options) or reload (column names).
 #include <windows.h>
 
-#include <dlgs.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
@@ -38,12 +37,8 @@ struct Office {
   // The command writes Wabo.ini after its dialog has closed.
   bool iniLineBecomes(size_t index, const std::string& text) const {
     return waitUntil([&] {
-      try {
-        std::vector<std::string> lines = iniLines();
-        return lines.size() == 44 && lines[index] == text;
-      } catch (const HarnessError&) {
-        return false;
-      }
+      const std::vector<std::string> lines = fileLines(readFileOr(ini()));
+      return lines.size() == 44 && lines[index] == text;
     });
   }
   std::string board(const std::string& name = "boad1.csv") const { return settledBoard(shared.file(name)); }
@@ -58,27 +53,8 @@ std::string okAndAnswer(ProgramCopy& copy, HWND dialog, bool yes) {
   return text;
 }
 
-// Where each of `words` stands in a list box or combo box of the program
-// (-1: not there), and how many entries it holds at the end.
-std::vector<int> positions(HWND dialog, int control, UINT findMessage, UINT countMessage,
-                           const std::vector<std::string>& words) {
-  HWND box = GetDlgItem(dialog, control);
-  std::vector<int> found;
-  for (const std::string& word : words)
-    found.push_back(static_cast<int>(
-        sendOrThrow(box, findMessage, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(word.c_str()), "find")));
-  found.push_back(static_cast<int>(sendOrThrow(box, countMessage, 0, 0, "count")));
-  return found;
-}
-
 std::vector<int> wordPositions(HWND dialog, const std::vector<std::string>& words) {
   return positions(dialog, IDC_DL_LIST, LB_FINDSTRINGEXACT, LB_GETCOUNT, words);
-}
-
-// The file-name field of the system's file dialog: an edit, or a combo box
-// with an edit, depending on the dialog's template.
-void typeFileName(HWND picker, const std::string& path) {
-  setControlText(picker, GetDlgItem(picker, edt1) != nullptr ? edt1 : cmb13, path);
 }
 
 // A visible window owned by `owner` that holds a control of the class

@@ -9,37 +9,6 @@
 namespace e2e {
 namespace {
 
-// The entries of a list box in another process, read as UTF-16 (the form
-// in which the system passes them between processes) and turned back into
-// Shift-JIS.
-std::vector<std::string> listBoxEntries(HWND dialog, int control) {
-  HWND box = GetDlgItem(dialog, control);
-  std::vector<std::string> entries;
-  for (LRESULT i = 0, n = sendOrThrow(box, LB_GETCOUNT, 0, 0, "LB_GETCOUNT"); i < n; ++i) {
-    wchar_t wide[256] = {};
-    DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutW(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
-                             kStepTimeoutMs, &ignored))
-      throw HarnessError("LB_GETTEXT got no answer");
-    char text[512] = {};
-    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
-    entries.push_back(text);
-  }
-  return entries;
-}
-
-// The file-name field of the system's save dialog: an edit, or the edit
-// inside the file-name combo box.
-HWND fileNameField(HWND picker) {
-  for (int id : {0x480, 0x47C}) {
-    HWND field = GetDlgItem(picker, id);
-    if (field == nullptr) continue;
-    HWND inner = FindWindowExA(field, nullptr, "Edit", nullptr);
-    return inner != nullptr ? inner : field;
-  }
-  throw HarnessError("the save dialog has no file-name field");
-}
-
 // A writes to B and to an ID not on the board in one send, after trying the
 // receiver selection; B's 更新 announces and shows it, exports it and
 // replies from the view; A, minimised, is restored for the reply's view.
@@ -55,7 +24,8 @@ TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
   EXPECT_EQ("", controlText(compose, IDC_MC_RECIPIENTS));
   pressButton(compose, IDC_MC_CHOOSE);
   HWND chooser = a.waitForDialog("ﾒｰﾙ送信先の選択");
-  EXPECT_EQ((std::vector<std::string>{"A001,  青木 花子", "K100,  加藤 次郎"}), listBoxEntries(chooser, IDC_MR_LIST));
+  EXPECT_EQ((std::vector<int>{0, 1, 2}),
+            positions(chooser, IDC_MR_LIST, LB_FINDSTRINGEXACT, LB_GETCOUNT, {"A001,  青木 花子", "K100,  加藤 次郎"}));
   for (WPARAM i : {0, 1}) sendOrThrow(GetDlgItem(chooser, IDC_MR_LIST), LB_SETSEL, TRUE, static_cast<LPARAM>(i), "LB_SETSEL");
   picture("mail-recipients-dialog", chooser);
   press(chooser, IDOK);
@@ -89,20 +59,10 @@ TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
   pressButton(view, IDC_MV_SAVE);
   HWND picker = b.waitForDialog("ﾒｰﾙの保存");
   // The system's dialog may still be filling its folder view for a moment.
-  std::string okText;
-  EXPECT_TRUE(waitUntil(
-      [&] {
-        try {
-          okText = controlText(picker, IDOK);
-        } catch (const HarnessError&) {
-          return false;
-        }
-        return okText == "保存する";
-      },
-      30000))
-      << okText;
+  EXPECT_TRUE(waitUntil([&] { return controlTextOr(picker, IDOK) == "保存する"; }, 30000))
+      << controlTextOr(picker, IDOK);
   const std::string exported = b.file("mail.txt");
-  sendOrThrow(fileNameField(picker), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()), "WM_SETTEXT");
+  typeFileName(picker, exported);
   press(picker, IDOK);
   ASSERT_TRUE(waitUntil([&] { return b.hasFile("mail.txt"); }));
   EXPECT_EQ("[ﾒｰﾙ送信者ID]\r\nA001\r\n[ﾒｰﾙ内容]\r\n" + text + "\r\n[ﾒｰﾙ送信時間]\r\n" + sentTime + "\r\n",

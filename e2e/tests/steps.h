@@ -1,5 +1,6 @@
 // Boards, texts and steps shared by the end-to-end tests.
 #pragma once
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -132,13 +133,21 @@ inline std::vector<int> marksOf(ProgramCopy& program) {
   return marks;
 }
 
-// A file's bytes; "" while it cannot be read (being replaced).
-inline std::string readFileOr(const std::string& path) {
+// What the step shows; "" while it cannot be done (a file being replaced,
+// a control not there yet).
+template <typename Step>
+std::string textOr(const Step& step) {
   try {
-    return readFileBytes(path);
+    return step();
   } catch (const HarnessError&) {
     return "";
   }
+}
+inline std::string readFileOr(const std::string& path) {
+  return textOr([&] { return readFileBytes(path); });
+}
+inline std::string controlTextOr(HWND dialog, int control) {
+  return textOr([&] { return controlText(dialog, control); });
 }
 
 // A board file once no save holds its folder's lock; "" while one does. The
@@ -207,6 +216,27 @@ inline bool checked(HWND dialog, int control) {
 
 inline void setChecked(HWND dialog, int control, bool on) {
   sendOrThrow(GetDlgItem(dialog, control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, "BM_SETCHECK");
+}
+
+// Where each of `words` stands in a list box or combo box of the program
+// (-1: not there), and how many entries it holds at the end.
+inline std::vector<int> positions(HWND dialog, int control, UINT findMessage, UINT countMessage,
+                           const std::vector<std::string>& words) {
+  HWND box = GetDlgItem(dialog, control);
+  std::vector<int> found;
+  for (const std::string& word : words)
+    found.push_back(static_cast<int>(
+        sendOrThrow(box, findMessage, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(word.c_str()), "find")));
+  found.push_back(static_cast<int>(sendOrThrow(box, countMessage, 0, 0, "count")));
+  return found;
+}
+
+// The file-name field of the system's file dialog: an edit, or the edit in
+// a combo box, depending on the dialog's template.
+inline void typeFileName(HWND picker, const std::string& path) {
+  HWND field = GetDlgItem(picker, edt1) != nullptr ? GetDlgItem(picker, edt1) : GetDlgItem(picker, cmb13);
+  HWND inner = field != nullptr ? FindWindowExA(field, nullptr, "Edit", nullptr) : nullptr;
+  sendOrThrow(inner ? inner : field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), "WM_SETTEXT");
 }
 
 // Waits for a visible top-level window that `match` accepts.
