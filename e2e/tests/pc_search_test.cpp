@@ -12,8 +12,6 @@ namespace {
 
 const char kSearchTitle[] = "ｻｰﾁ中";
 const char kCannotSearch[] = "このPCでは接続ｻｰﾁを使用できません";
-const char kNotAllowed[] = "PC接続ｻｰﾁは許可されていません";
-const char kNoPcNames[] = "PC-Nameが入力されていません";
 const COLORREF kConnectedColour = 13697023;     // the defaults of WaboM.ini
 const COLORREF kNotConnectedColour = 14737632;
 const COLORREF kBoardBackground = 16056319;
@@ -40,8 +38,7 @@ void startWithStandIn(ProgramCopy& program, const Pcs& members, const std::strin
 
 // The command lines the stand-in was started with, in order.
 std::vector<std::string> probesRun(const ProgramCopy& program) {
-  if (!program.hasFile("nbtstat.log")) return {};
-  std::vector<std::string> lines = fileLines(program.readFile("nbtstat.log"));
+  std::vector<std::string> lines = fileLines(readFileOr(program.file("nbtstat.log")));
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
   return lines;
 }
@@ -160,12 +157,12 @@ TEST(PcSearch, RefusedWhenNotAllowedOrWithoutPcNamesAndWarnsOnceWithoutTheComman
   program.useBoardFolder(shared, forbidden);
   program.startSettled();
   program.postCommand(CMD_PC_SEARCH);
-  EXPECT_EQ(kNotAllowed, program.answerMessageBox());
+  EXPECT_EQ("PC接続ｻｰﾁは許可されていません", program.answerMessageBox());
   program.close();
   program.useBoardFolder(shared);
   program.startSettled();
   program.postCommand(CMD_PC_SEARCH);
-  EXPECT_EQ(kNoPcNames, program.answerMessageBox());
+  EXPECT_EQ("PC-Nameが入力されていません", program.answerMessageBox());
   EXPECT_TRUE(program.findDialog(kSearchTitle) == nullptr);
 
   // No stand-in, and Wine has no nbtstat: the first probe cannot run.
