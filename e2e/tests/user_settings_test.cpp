@@ -136,9 +136,11 @@ TEST(UserSettings, DialogsChangeTheirSettingsOnOkAndNothingOnCancelAndAResetDele
   EXPECT_TRUE(waitUntil([&] { return destinationOf(program, "A001") == "在宅勤務"; }));
 
   autoUpdate = open(program, CMD_AUTO_UPDATE_SETTINGS, kAutoUpdateTitle);
-  setControlText(autoUpdate, IDC_AU_MINUTES, "1000");
-  pressButton(autoUpdate, IDOK);
-  EXPECT_EQ(program.answerMessageBox(), "更新時間の設定値が範囲外です");
+  for (const char* refused : {"1000", "abc"}) {  // out of range, and no number at all
+    setControlText(autoUpdate, IDC_AU_MINUTES, refused);
+    pressButton(autoUpdate, IDOK);
+    EXPECT_EQ(program.answerMessageBox(), "更新時間の設定値が範囲外です") << refused;
+  }
   setControlText(autoUpdate, IDC_AU_MINUTES, "5");
   setChecked(autoUpdate, IDC_AU_PC_SEARCH, true);
   pressButton(autoUpdate, IDOK);
