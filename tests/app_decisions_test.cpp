@@ -1,6 +1,6 @@
 // Decisions of the main window that run without it: switching boards, the
-// board menu, what is kept at exit, the PC search mark. (The settings rules
-// at start are the SharedSettings end-to-end scenario's.)
+// board menu, the settings rules at start, what is kept at exit, the PC
+// search mark.
 #include <gtest/gtest.h>
 
 #include "app/board_menu.h"
@@ -77,6 +77,31 @@ TEST(BoardMenu, TheSelectedBoardIsCheckedAndNeverGrey) {
   const auto items = boardMenuItems(shared, 2);
   EXPECT_TRUE(items[1].checked && !items[1].grayed);
   EXPECT_TRUE(!items[0].checked && !items[0].grayed && items[2].grayed);
+}
+
+TEST(StartupSettings, TheSharedRulesWinOverTheLocalFile) {
+  TempFolder folder;
+  AppState app;
+  app.main.programFolder = folder.path();
+  app.main.windowsFolder = folder.file("windows");
+  LocalSettings local;
+  local.selectedBoard = 7;  // out of range: board 1
+  local.autoPcSearch = 1;
+  ASSERT_TRUE(saveLocalSettings(local, app.main.programFolder, app.main.windowsFolder));
+  SharedSettings shared;
+  shared.pcSearchAllowed = 0;
+  shared.boardPaths[0] = folder.file("office.csv");
+  ASSERT_TRUE(saveSharedSettings(shared, sharedSettingsPath(folder.path(), "")));
+  loadStartupSettings(app);
+  EXPECT_EQ(app.board.currentBoardPath, folder.file("office.csv"));
+  EXPECT_EQ(app.local.autoPcSearch, 0);
+  EXPECT_EQ(app.shared.mailFolder, folder.path());  // none set: the program folder
+  AppState fresh;  // no files at all: the default boards beside the program
+  fresh.main.programFolder = folder.file("empty");
+  loadStartupSettings(fresh);
+  EXPECT_EQ(fresh.board.currentBoardPath, fresh.shared.boardPaths[0]);
+  EXPECT_FALSE(fresh.board.currentBoardPath.empty());
+  EXPECT_EQ(fresh.shared.mailFolder, fresh.main.programFolder);
 }
 
 TEST(ExitSettings, ColumnsOfAnUnreadableBoardAreNotKept) {
