@@ -79,10 +79,10 @@ TEST(AutoUpdatePeriod, MinutesTextBecomesMillisecondsHeldToWhatATimerTakes) {
     EXPECT_EQ(autoUpdatePeriod(text), 35791u * 60000u) << text;
 }
 
-// (Asking at the first tick as Wabo.ini wants, once, is the SharedSettings
-// end-to-end scenario's.) An ID not on the board is warned and the tick goes
-// on; the edit buffers of a dialog open under the tick stay as they were.
-TEST_F(RefreshCycle, UserIdPromptAtTheFirstTickLeavesAnOpenDialogsBuffers) {
+// Asked at the first tick only, and only when Wabo.ini wants it. An ID not on
+// the board is warned and the tick goes on; the edit buffers of a dialog open
+// under the tick stay as they were.
+TEST_F(RefreshCycle, UserIdPromptOnlyAtTheFirstTickLeavesAnOpenDialogsBuffers) {
   app.edit.editRowIndex = 7;
   app.shared.askUserIdAtStart = 1, app.main.firstTick = 1;
   dialogs.on[IDD_USER_ID] = [&] { return log.push_back("dialog"), app.edit.enteredUserId = "X99", 0; };
@@ -90,6 +90,8 @@ TEST_F(RefreshCycle, UserIdPromptAtTheFirstTickLeavesAnOpenDialogsBuffers) {
   EXPECT_EQ(log, (Log{"stop", "dialog", "mail", "show 09:05:07 更新."}));
   EXPECT_EQ(ui.warnings, Log{msg::kOwnIdNotFound});
   EXPECT_EQ(app.local.userId + std::to_string(app.main.firstTick) + std::to_string(app.edit.editRowIndex), "07");
+  tick(0);  // still no ID, but no longer the first tick
+  EXPECT_EQ(count("dialog"), 0);
   app.main.firstTick = 1, app.shared.askUserIdAtStart = 2;  // only 1 asks
   tick(0);
   EXPECT_EQ(count("dialog"), 0);
