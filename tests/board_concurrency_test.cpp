@@ -24,15 +24,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct Copy {
-  AppState app;
-  FakeMemberList list;
-  RecordingUi ui;
-
-  explicit Copy(const std::string& path) {
-    app.board.currentBoardPath = path;
-    createColumns(list, app);
-  }
+struct Copy : BoardCopy {
+  using BoardCopy::BoardCopy;
   bool load() { return loadBoard(list, app); }
   bool setDestination(const std::string& id, const std::string& word) {
     readRow(list, app.edit.editRowIndex = list.findId(id), app.edit);

@@ -14,6 +14,7 @@
 #include "app/app_state.h"
 #include "app/list_columns.h"
 #include "tests/fake_member_list.h"
+#include "tests/fake_ui.h"
 
 namespace wabo::testing {
 
@@ -104,6 +105,18 @@ struct BoardFixture {
   void writeBoard(const std::string& bytes) const { writeFile(boardPath(), bytes); }
   std::string board() const { return readFile(boardPath()); }
   void lock() const { writeFile(folder.file("lock.dat"), ""); }
+};
+
+// One copy of the program over the board file at `path`, without its windows.
+struct BoardCopy {
+  AppState app;
+  FakeMemberList list;
+  RecordingUi ui;
+
+  explicit BoardCopy(const std::string& path) {
+    app.board.currentBoardPath = path;
+    createColumns(list, app);
+  }
 };
 
 }  // namespace wabo::testing

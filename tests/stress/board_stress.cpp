@@ -74,15 +74,7 @@ long editNumber(const FakeMemberList& list, int p) {
   return row < 0 ? -1 : std::atol(list.text(row, 2, 30).c_str());
 }
 
-struct Copy {
-  AppState app;
-  FakeMemberList list;
-  RecordingUi ui;
-  explicit Copy(const std::string& path) {
-    app.board.currentBoardPath = path;
-    createColumns(list, app);
-  }
-};
+using Copy = BoardCopy;
 
 class Worker : Copy {
  public:
