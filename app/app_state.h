@@ -21,6 +21,7 @@ struct ListState {
 struct MainState {
   std::string programFolder;  // without a trailing '\'
   std::string windowsFolder;
+  std::string computerName;   // this PC's name, for the board's change history
   int lastLoadResult = -1;    // last checkBoard result
   int firstTick = 1;
   int pcSearchRunning = 0;    // 1 from the start of a PC search to its end message
@@ -35,6 +36,8 @@ struct AppState {
   ListState list;
   MainState main;
   MailState mail;
+  // Set while a quick input saves: the history calls its change 一括.
+  bool quickInputSaving = false;
 
   // The part the board operations work on (board/shown_board.h); its reload
   // is loadBoard (app/board_reload.h).

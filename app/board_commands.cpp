@@ -66,7 +66,9 @@ void quickInput(BoardCommandContext& ctx, const std::string& word) {
   e.editDestination = sjis::cut(word, textLimit(kShortTextBytes));
   sjis::commaToSlash(e.editDestination);
   if (!preSaveCheck(ctx)) return;
+  ctx.app.quickInputSaving = true;
   applyEditedRow(ctx.list, ctx.app, ctx.ui);
+  ctx.app.quickInputSaving = false;
   showBoardAfterSave(ctx);
 }
 

@@ -8,9 +8,13 @@
 namespace wabo {
 
 AppState::operator ShownBoard() {
-  return {board, times, edit, shared.backupEnabled == 1, [this](MemberList& list) {
-            return loadBoard(list, *this, ColumnLayout::kKeepShown, LockHolder::kThisSave);
-          }};
+  return {board,
+          times,
+          edit,
+          shared.backupEnabled == 1,
+          [this](MemberList& list) { return loadBoard(list, *this, ColumnLayout::kKeepShown, LockHolder::kThisSave); },
+          HistoryAuthor{local.userId, main.computerName},
+          quickInputSaving};
 }
 
 bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder lock) {
@@ -19,7 +23,7 @@ bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder 
   if (!readBoardFile(app.board.currentBoardPath, file, lock)) return false;
   BoardState& board = app.board;
   board.boardStamp = file.boardStamp;
-  board.columnNames = std::move(file.columnNames);
+  board.columnNames = file.columnNames;
 
   list.beginBulkUpdate();
   list.deleteAllRows();
@@ -38,8 +42,9 @@ bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder 
     for (int column = 1; column < kColumnCount; ++column)
       if (!row.texts[column].empty()) list.setText(index, column, row.texts[column]);
   }
-  board.allMembersMessage = std::move(file.allMembersMessage);
+  board.allMembersMessage = file.allMembersMessage;
   board.fileSeen = file.fileSeen;
+  board.contentSeen = {true, std::move(file.rows), std::move(file.columnNames), std::move(file.allMembersMessage)};
   list.endBulkUpdate();
   stampTimes(app.times);
   return true;

@@ -118,6 +118,7 @@ std::string findProgramFolder() {
 void loadSettings() {
   app.main.programFolder = findProgramFolder();
   app.main.windowsFolder = platform::windowsFolder();
+  app.main.computerName = platform::computerName();
   loadStartupSettings(app);
 }
 

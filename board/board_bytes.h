@@ -15,6 +15,10 @@ namespace wabo {
 // on the next load: commas become '/', line breaks blanks. pcName, the last
 // field of a row, keeps its commas.
 std::string boardFileBytes(const MemberList& list, const BoardState& board, int stamp);
+// The same in two steps: what the file will hold (the texts as written,
+// with those replacements made), then its bytes.
+BoardContent boardContent(const MemberList& list, const BoardState& board);
+std::string boardFileBytes(const BoardContent& content, int stamp);
 
 // True when a row's ID is exactly "END": the reader would take that row for
 // the end line and lose every row behind it and the message, so the

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "board/board_state.h"
+#include "board/member_row.h"
 #include "common/limits.h"
 #include "common/ui.h"
 
@@ -29,13 +30,6 @@ std::string lockFilePath(const std::string& boardPath);
 // stamp is not a number also gives 2, without a message). Opens the board
 // file once and reads only its head line.
 CheckResult checkBoard(const BoardState& board, Ui& ui);
-
-// One member row of a board file: the texts of columns 0..9 (board/columns.h)
-// and the icon number (0..69; anything else in the file reads as 0).
-struct MemberRow {
-  std::array<std::string, kColumnCount> texts;
-  int iconNumber = 0;
-};
 
 // A board file as read: what the head line, the caption line, the rows and
 // the line after the end line hold.

@@ -20,10 +20,13 @@
 #include "board/board_file.h"
 #include "board/board_fingerprint.h"
 #include "board/board_head_line.h"
+#include "board/board_history.h"
 #include "board/board_save.h"
 #include "board/folder_lock.h"
+#include "board/history_file.h"
 #include "board/lock_wait.h"
 #include "common/checked_file.h"
+#include "common/clock.h"
 #include "common/messages.h"
 #include "common/platform_file.h"
 #include "common/sjis.h"
@@ -124,6 +127,21 @@ const char* catchUp(MemberList& list, const ShownBoard& shown, const BoardChange
   return (*change)(list);
 }
 
+// The lines of what this save changed, appended to the board's history
+// while the lock is still held, so that the history's order is the boards'.
+// The rows compared with are those this copy last loaded or wrote, which
+// are the file's rows under the lock (or those a catch-up read). A history
+// that cannot be written costs the save nothing; this copy notes it.
+void recordHistory(const ShownBoard& shown, BoardContent&& written) {
+  BoardState& board = shown.board;
+  if (board.contentSeen.known) {
+    const std::vector<HistoryChange> changes = boardChanges(board.contentSeen, written, shown.quickInput);
+    const std::string lines = historyLines(formatNow("%Y/%m/%d %H:%M:%S"), shown.author, changes);
+    if (!appendHistory(historyPath(board.currentBoardPath), lines)) board.historyIncomplete = true;
+  }
+  board.contentSeen = std::move(written);
+}
+
 bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& now) {
   BoardState& board = shown.board;
   const std::string& path = board.currentBoardPath;
@@ -139,7 +157,8 @@ bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& no
   // Never the stamp the file holds: every other copy's check must see the change.
   if (now.stampKnown) newBoardStampOver(board, now.stamp);
   else newBoardStamp(board);
-  const std::string bytes = boardFileBytes(list, board, board.boardStamp);
+  BoardContent written = boardContent(list, board);
+  const std::string bytes = boardFileBytes(written, board.boardStamp);
   bool ok = writeFileChecked(newBoard, bytes);
   if (ok && withBackup) ok = copyFileChecked(path, newBackup);
   // A reader that opened the board before the lock was taken may still hold
@@ -157,6 +176,7 @@ bool writeUnderLock(MemberList& list, const ShownBoard& shown, const FileNow& no
   // The board is saved. Should the backup not take its place, the older
   // backup stays; the save itself has succeeded.
   if (withBackup && !replaceWithRetries(newBackup, backup)) platform::removeFile(newBackup);
+  recordHistory(shown, std::move(written));
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "board/member_row.h"
 #include "common/limits.h"
 
 namespace wabo {
@@ -28,6 +29,8 @@ struct BoardState {
                                                         "携帯番号", "連絡事項", "予定",     "その他"};
   std::string allMembersMessage;  // 256-byte buffer
   FileFingerprint fileSeen;       // the file as last loaded or saved by this copy
+  BoardContent contentSeen;       // what that file holds (for the change history)
+  bool historyIncomplete = false; // a save of this copy could not write its history lines
   std::chrono::steady_clock::time_point lockReleasedAt;  // when this copy's last save let lock.dat go
 };
 

@@ -7,6 +7,7 @@
 #pragma once
 #include <functional>
 
+#include "board/board_history.h"
 #include "board/board_state.h"
 #include "board/edit_buffers.h"
 #include "board/member_list.h"
@@ -22,6 +23,10 @@ struct ShownBoard {
   // rows, sort), while this copy's save holds the folder's lock; false when
   // the file cannot be read.
   std::function<bool(MemberList&)> reload;
+  // Who saves, for the lines of the change history, and whether the changes
+  // to a row's fields are a quick input's.
+  HistoryAuthor author{};
+  bool quickInput = false;
 };
 
 }  // namespace wabo

@@ -41,4 +41,11 @@ constexpr std::size_t kMailBodyBytes = 512;      // body bytes written and read
 constexpr std::size_t kMailTextMaxBytes = 510;   // taken from the compose text field
 constexpr std::size_t kMailRecipientListMaxBytes = 998;  // taken from the receiver field
 
+// Change history beside a board file ("<board>.his"): a line's fields.
+constexpr std::size_t kHistoryTimeBytes = 20;     // "YYYY/MM/DD HH:MM:SS"
+constexpr std::size_t kHistoryTextBytes = kPathBytes;  // old and new texts
+// A history file that passes this size loses its older half at the next
+// save; the reader looks at no more than this of the file's end.
+constexpr std::size_t kHistoryMaxBytes = 1024 * 1024;
+
 }  // namespace wabo

@@ -41,6 +41,9 @@ bool isReadOnly(const std::string& path);
 // The Windows folder without a trailing separator ("" where there is none).
 std::string windowsFolder();
 
+// This PC's name as the network knows it ("" when it cannot be had).
+std::string computerName();
+
 // Creates or truncates `path` and writes `bytes` into it; the writes, the
 // flush and the close are checked. False on any failure; a partial file may
 // be left for the caller to remove.

@@ -113,6 +113,12 @@ bool isReadOnly(const std::string& path) {
 
 std::string windowsFolder() { return ""; }
 
+std::string computerName() {
+  char name[256] = {};
+  if (gethostname(name, sizeof name - 1) != 0) return "";
+  return name;
+}
+
 void shortPause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 }  // namespace wabo::platform

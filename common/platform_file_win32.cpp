@@ -65,6 +65,13 @@ bool isReadOnly(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+std::string computerName() {
+  char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD size = sizeof name;
+  if (!GetComputerNameA(name, &size)) return "";
+  return std::string(name, size < sizeof name ? size : sizeof name - 1);
+}
+
 std::string windowsFolder() {
   char buffer[MAX_PATH + 1] = {};
   UINT n = GetWindowsDirectoryA(buffer, 256);

@@ -8,6 +8,7 @@
 
 #include "board/board_file.h"
 #include "board/folder_lock.h"
+#include "board/history_file.h"
 #include "board/row_edits.h"
 #include "common/clock.h"
 #include "common/messages.h"
@@ -25,6 +26,7 @@ const Lines kRows = {"tanaka,5,田中,会議室,15:00,2024/01/02 10:11,090-1,連
                      "SATO,69,佐藤,出張,明日,2024/01/03 09:00,,,,,10.0.0.7"};
 const Lines kShown = {kRows[2], kRows[1], kRows[0]};  // sorted by ID
 const Lines kBoardAndBackup = {"boad1.bak", "boad1.csv"};
+const Lines kWithHistory = {"boad1.bak", "boad1.csv", "boad1.csv.his"};
 
 class BoardSave : public ::testing::Test {
  protected:
@@ -59,15 +61,16 @@ class BoardSave : public ::testing::Test {
   }
   // After one good save (so that a backup exists) the next save fails with
   // `warning`; board, backup and folder stay as they were.
-  void expectRefused(const std::function<void()>& fault, const char* warning, const Lines& files = kBoardAndBackup) {
+  void expectRefused(const std::function<void()>& fault, const char* warning, const Lines& files = kWithHistory) {
     ASSERT_TRUE(setDestination("出張"));
-    const std::string board = f.board(), older = backup();
+    const std::string board = f.board(), older = backup(), history = readFile(historyPath(f.boardPath()));
     fault();
     ui.warnings.clear();
     EXPECT_FALSE(setDestination("帰宅"));
     EXPECT_EQ(ui.warnings, Lines{warning});
     EXPECT_EQ(f.board(), board);
     EXPECT_EQ(backup(), older);
+    EXPECT_EQ(readFile(historyPath(f.boardPath())), history) << "a refused save wrote history";
     platform::setFileFaultsForTests({});
     EXPECT_EQ(this->files(), files) << "a lock or a temporary file was left";
     ui.warnings.clear();
@@ -115,7 +118,7 @@ TEST_F(BoardSave, BackupStaysBesideTheBoardAndNeverReplacesIt) {
 TEST_F(BoardSave, ALockOrAMissingBoardIsRefusedAndNothingIsWritten) {
   for (const char* token : {"another PC", ""}) {  // other copies leave it empty
     expectRefused([&] { writeFile(f.folder.file("lock.dat"), token); }, msg::kSaveLockedOrMissing,
-                  {"boad1.bak", "boad1.csv", "lock.dat"});
+                  {"boad1.bak", "boad1.csv", "boad1.csv.his", "lock.dat"});
     EXPECT_EQ(readFile(f.folder.file("lock.dat")), token);
     std::filesystem::remove(f.folder.file("lock.dat"));
   }
@@ -151,7 +154,7 @@ TEST_F(BoardSave, ALockThatCannotBeDeleted) {
   faults.undeletableFile = lock;
   // Another copy's lock that nobody can delete: waited for, refused, and left.
   expectRefused([&] { writeFile(lock, ""), platform::setFileFaultsForTests(faults); }, msg::kSaveLockedOrMissing,
-                {"boad1.bak", "boad1.csv", "lock.dat"});
+                {"boad1.bak", "boad1.csv", "boad1.csv.his", "lock.dat"});
   std::filesystem::remove(lock);
   // Our own lock, held open a moment by a copy that tests for it: deleted at a later attempt.
   faults.undeletableTimes = 3;
@@ -277,7 +280,7 @@ TEST_F(BoardSave, OnlyACatchUpHoldsTheRedrawAndOnlyUntilTheLockHasGone) {
   EXPECT_EQ(ui.warnings, (Lines{msg::kIdNotFound, msg::kSaveFailed}));
   EXPECT_EQ(f.list.bulkUpdates, 2);
   EXPECT_EQ(f.list.bulkDepth + endsUnderLock, 0);
-  EXPECT_EQ(files(), kBoardAndBackup);
+  EXPECT_EQ(files(), kWithHistory);
 }
 
 }  // namespace
