@@ -35,6 +35,10 @@ struct LocalSettings {
   std::int32_t connectedColour = 13697023;     // RGB(255, 255, 208)
   std::int32_t notConnectedColour = 14737632;  // RGB(224, 224, 224)
 
+  // The section added at the end of the file (settings/added_section.h).
+  int historyWindowWidth = 0;   // size of the change history window; 0: as first shown
+  int historyWindowHeight = 0;
+
   // Held beside the file, not stored in it.
   int autoUpdateEnabled = 0;
   std::string autoUpdateMinutesText;
@@ -57,12 +61,14 @@ std::string localSettingsPath(const std::string& programFolder, const std::strin
 // program folder only, the program folder.
 std::vector<std::string> localSettingsReadPaths(const std::string& programFolder, const std::string& windowsFolder);
 
-// Reads the 25 lines of one file into `settings` and brings the values that
+// Reads the 25 lines of one file (and the added section behind them, if
+// any) into `settings` and brings the values that
 // index something into range. A value the file does not supply keeps what
 // `settings` held. False (nothing changed) when the file cannot be opened.
 bool readLocalSettingsFile(LocalSettings& settings, const std::string& path);
 
-// Writes the 25 lines; false when the file could not be written completely.
+// Writes the 25 lines (and the added section where it holds anything); false
+// when the file could not be written completely.
 bool writeLocalSettingsFile(const LocalSettings& settings, const std::string& path);
 
 // selectedBoard outside 1..5 becomes 1; a sort key outside 0..19 becomes 0;

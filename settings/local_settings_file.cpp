@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "settings/added_section.h"
 #include "settings/local_settings.h"
 #include "settings/positional_reader.h"
 
@@ -114,13 +115,14 @@ bool readLocalSettingsFile(LocalSettings& settings, const std::string& path) {
   if (!file) return false;
   PositionalReader in(file);
   readAll(settings, in);
+  readAddedSection(in, settings);
   std::fclose(file);
   keepLocalSettingsInRange(settings);
   return true;
 }
 
 bool writeLocalSettingsFile(const LocalSettings& settings, const std::string& path) {
-  const std::string bytes = format(settings);
+  const std::string bytes = format(settings) + addedSectionBytes(settings);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -124,3 +124,26 @@ TEST(LocalSettingsValues, TheMinutesAndTheWindowRectangleAreTakenBeforeTheSave) 
   takeWindowRectangle(s, INT_MIN, INT_MIN, INT_MAX, INT_MAX, true);  // no overflow
   EXPECT_EQ(s.windowWidth, INT_MAX);
 }
+
+// The section added behind the 25 lines: written only when it holds
+// something, read back, and invisible to the positional lines before it.
+TEST_F(LocalSettingsFile, TheAddedSectionStaysBehindThePositionalLines) {
+  const std::string plain = written(unusual());
+  EXPECT_EQ(plain.find("[追加設定]"), std::string::npos) << "defaults add nothing to the file";
+  LocalSettings sized = unusual();
+  sized.historyWindowWidth = 640, sized.historyWindowHeight = 480;
+  const std::string bytes = written(sized);
+  ASSERT_EQ(bytes.substr(0, plain.size()), plain) << "the 25 lines are the same bytes";
+  EXPECT_EQ(bytes.substr(plain.size()), "[追加設定]\r\n変更履歴=640,480\r\n");
+  const LocalSettings back = read(bytes);
+  EXPECT_EQ(std::make_pair(back.historyWindowWidth, back.historyWindowHeight), std::make_pair(640, 480));
+  EXPECT_EQ(written(back), bytes);
+  // The positional values are those of the file without the section.
+  LocalSettings withoutSection = read(plain);
+  withoutSection.historyWindowWidth = 640, withoutSection.historyWindowHeight = 480;
+  EXPECT_EQ(written(withoutSection), bytes);
+  // Unknown names, bad sizes and a name before the header are passed over.
+  const LocalSettings junk = read(plain + "変更履歴=1,1\r\n[追加設定]\r\nx=1\r\n変更履歴=-5,20\r\n変更履歴=99999,1\r\n" +
+                                  std::string(5000, 'z') + "\r\n変更履歴=300,200\r\n");
+  EXPECT_EQ(std::make_pair(junk.historyWindowWidth, junk.historyWindowHeight), std::make_pair(300, 200));
+}
