@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/history_window_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "common/limits.h"
@@ -142,6 +143,7 @@ int run(HINSTANCE instance, int showCommand) {
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     // The modeless search window takes its own keys (Tab, Enter, Esc).
     if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
+    if (historyWindowMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

@@ -1,4 +1,5 @@
 // WM_DESTROY: stop, then write this PC's settings as they stand now.
+#include "app/history_window_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "res/resource.h"
@@ -19,6 +20,8 @@ void captureWindowRectangle() {
 }  // namespace
 
 void onDestroy() {
+  // Its size goes into the settings written below.
+  closeHistoryWindow();
   stopFolderWatch();
   // The list view would destroy an attached image list once more when it goes.
   SendMessageA(shell.memberListView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "app/history_window_win.h"
 #include "app/shell_win.h"
 #include "common/system_library_win.h"
 #include "res/resource.h"
@@ -72,6 +73,7 @@ void hideIntoTray() {
     DestroyWindow(shell.searchProgressWindow);
     shell.searchProgressWindow = nullptr;
   }
+  closeHistoryWindow();
   // Without an icon there would be no way back to a hidden window.
   if (!iconInTray && !addTrayIcon()) return;
   ShowWindow(shell.mainWindow, SW_HIDE);

@@ -52,6 +52,7 @@
 #define IDD_MAIL_VIEW 305
 #define IDD_BULLETIN_NEW 331
 #define IDD_MAIL_RECIPIENTS 341
+#define IDD_HISTORY 350
 
 // Controls of dialog 103 (delete ID) and 104 (target ID)
 #define IDC_DELETE_ID 1009
@@ -147,6 +148,10 @@
 #define IDC_OS_PC_SEARCH 1091
 #define IDC_OS_MAIL_FOLDER 1059
 #define IDC_OS_BROWSE 1094
+// Window 350 (change history)
+#define IDC_HISTORY_SCOPE 1200
+#define IDC_HISTORY_LIST 1201
+#define IDC_HISTORY_NOTE 1202
 // Dialog 344 (PC search legend)
 #define IDC_SP_CONNECTED 1100
 #define IDC_SP_NOT_CONNECTED 1101
@@ -215,5 +220,6 @@
 #define CMD_PC_NAME 40052
 #define CMD_PC_SEARCH 40053
 #define CMD_SHARED_LOCATION 40054
+#define CMD_HISTORY 40055
 #define CMD_FIRST 40001
-#define CMD_LAST 40054
+#define CMD_LAST 40055

@@ -8,6 +8,7 @@
 
 #include "board/board_save.h"
 #include "board/history_file.h"
+#include "board/history_view.h"
 #include "board/row_edits.h"
 #include "common/clock.h"
 #include "tests/command_harness.h"
@@ -206,6 +207,27 @@ TEST_F(HistorySaves, AHistoryThatCannotBeWrittenLeavesTheBoardSavedAndSaysNothin
   EXPECT_EQ(fileRows(board())[0], "abe,0,阿部,出社,,2026/12/07 09:05,,,,,");
   EXPECT_TRUE(app.board.historyIncomplete);
   EXPECT_EQ(checkBoard(app.board, ui), kUnchanged);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HistoryView, OneMemberOrTheWholeBoardNewestFirst) {
+  const std::vector<HistoryEntry> entries = {
+      {"2026/12/07 09:00:00", "abe", "PC-A", "abe", "一括", "行き先", "在席", "出社"},
+      {"2026/12/07 09:01:00", "", "PC-S", "sato", "追加", "", "", "佐藤"},
+      {"2026/12/07 09:02:00", "sato", "", "ABE", "行き先変更", "戻り予定", "", "17:00"},
+  };
+  const std::vector<HistoryListRow> abe = historyListRows(entries, "Abe");
+  ASSERT_EQ(abe.size(), 2u);
+  EXPECT_EQ(abe[0].time + "|" + abe[0].who + "|" + abe[0].what + "|" + abe[0].change,
+            "2026/12/07 09:02:00|sato|行き先変更 戻り予定| → 17:00");
+  EXPECT_EQ(abe[1].who + "|" + abe[1].what + "|" + abe[1].change, "abe (PC-A)|一括 行き先|在席 → 出社");
+  const std::vector<HistoryListRow> all = historyListRows(entries, "");
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[1].memberId + "|" + all[1].who + "|" + all[1].what, "sato|PC-S|追加");
+  EXPECT_TRUE(historyListRows(entries, "tanaka").empty());
 }
 
 }  // namespace
