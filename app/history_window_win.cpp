@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "board/columns.h"
 #include "board/history_view.h"
 #include "common/platform_file.h"
+#include "common/sjis.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -20,6 +22,9 @@ struct HistoryWindow {
   std::string memberId;     // "" : the whole board
   HistoryRead read;
   bool mayMissLines = false;
+  // The rows shown: the list holds none of its own and asks for each
+  // cell it draws (a full file is some ten thousand rows).
+  std::vector<HistoryListRow> rows;
 };
 
 HWND window = nullptr;
@@ -29,7 +34,7 @@ struct ListColumn {
   int width;
 };
 constexpr ListColumn kListColumns[] = {
-    {"日時", 120}, {"ID", 70}, {"変更者", 110}, {"内容", 110}, {"変更前 → 変更後", 260}};
+    {"日時", 150}, {"ID", 70}, {"変更者", 110}, {"内容", 110}, {"変更前 → 変更後", 260}};
 
 HistoryWindow* stateOf(HWND w) { return reinterpret_cast<HistoryWindow*>(GetWindowLongPtrA(w, DWLP_USER)); }
 HWND listOf(HWND w) { return GetDlgItem(w, IDC_HISTORY_LIST); }
@@ -48,37 +53,48 @@ void makeColumns(HWND view) {
   }
 }
 
-void setCell(HWND view, int row, int sub, const std::string& text) {
-  LVITEMA item = {};
-  item.iSubItem = sub;
-  item.pszText = const_cast<char*>(text.c_str());
-  SendMessageA(view, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-}
-
 // The rows of the scope chosen in the drop-down.
 void fillList(HWND w) {
   HistoryWindow* state = stateOf(w);
   const bool wholeBoard = SendDlgItemMessageA(w, IDC_HISTORY_SCOPE, CB_GETCURSEL, 0, 0) == 1;
-  const std::vector<HistoryListRow> rows =
-      historyListRows(state->read.entries, wholeBoard ? std::string() : state->memberId);
+  state->rows = historyListRows(state->read.entries, wholeBoard ? std::string() : state->memberId);
   HWND view = listOf(w);
-  SendMessageA(view, WM_SETREDRAW, FALSE, 0);
-  ListView_DeleteAllItems(view);
-  int index = 0;
-  for (const HistoryListRow& r : rows) {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(r.time.c_str());
-    const int row = static_cast<int>(SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    setCell(view, row, 1, r.memberId);
-    setCell(view, row, 2, r.who);
-    setCell(view, row, 3, r.what);
-    setCell(view, row, 4, r.change);
-    ++index;
-  }
-  SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+  ListView_SetItemCountEx(view, static_cast<int>(state->rows.size()), 0);
   InvalidateRect(view, nullptr, TRUE);
+}
+
+// The text of a cell the list asks for.
+void answerCellText(HWND w, NMLVDISPINFOA* info) {
+  HistoryWindow* state = stateOf(w);
+  LVITEMA& item = info->item;
+  if (state == nullptr || !(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0) return;
+  item.pszText[0] = '\0';
+  if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= state->rows.size()) return;
+  const HistoryListRow& row = state->rows[static_cast<std::size_t>(item.iItem)];
+  const std::string* cells[] = {&row.time, &row.memberId, &row.who, &row.what, &row.change};
+  if (item.iSubItem < 0 || item.iSubItem >= 5) return;
+  const std::string text = sjis::cut(*cells[item.iSubItem], static_cast<std::size_t>(item.cchTextMax - 1));
+  std::memcpy(item.pszText, text.c_str(), text.size() + 1);
+}
+
+// The drop-down keeps its place at the top, the note its line at the
+// bottom; the list takes the rest.
+void layout(HWND w) {
+  RECT client = {};
+  GetClientRect(w, &client);
+  RECT scope = {};
+  GetWindowRect(GetDlgItem(w, IDC_HISTORY_SCOPE), &scope);
+  MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&scope), 2);
+  RECT note = {};
+  HWND noteWindow = GetDlgItem(w, IDC_HISTORY_NOTE);
+  GetWindowRect(noteWindow, &note);
+  const int noteHeight = note.bottom - note.top;
+  const int margin = scope.left;
+  const int top = scope.bottom + margin;
+  // The note's line is kept only while the note is shown.
+  const int bottom = client.bottom - margin - (IsWindowVisible(noteWindow) ? noteHeight + margin : 0);
+  MoveWindow(noteWindow, margin, bottom + margin, client.right - 2 * margin, noteHeight, TRUE);
+  MoveWindow(listOf(w), margin, top, client.right - 2 * margin, bottom - top > 0 ? bottom - top : 0, TRUE);
 }
 
 // The history file again, for `memberId`, with the drop-down on that member
@@ -96,26 +112,8 @@ void showFor(HWND w, const std::string& memberId) {
   SendMessageA(scope, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("ﾎﾞｰﾄﾞ全体"));
   SendMessageA(scope, CB_SETCURSEL, memberId.empty() ? 1 : 0, 0);
   ShowWindow(GetDlgItem(w, IDC_HISTORY_NOTE), state->mayMissLines ? SW_SHOW : SW_HIDE);
+  layout(w);
   fillList(w);
-}
-
-// The drop-down keeps its place at the top, the note its line at the
-// bottom; the list takes the rest.
-void layout(HWND w) {
-  RECT client = {};
-  GetClientRect(w, &client);
-  RECT scope = {};
-  GetWindowRect(GetDlgItem(w, IDC_HISTORY_SCOPE), &scope);
-  MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&scope), 1);
-  RECT note = {};
-  HWND noteWindow = GetDlgItem(w, IDC_HISTORY_NOTE);
-  GetWindowRect(noteWindow, &note);
-  const int noteHeight = note.bottom - note.top;
-  const int margin = scope.left;
-  const int top = scope.top + 2 * margin + 12;
-  const int bottom = client.bottom - noteHeight - 2 * margin;
-  MoveWindow(noteWindow, margin, bottom + margin, client.right - 2 * margin, noteHeight, TRUE);
-  MoveWindow(listOf(w), margin, top, client.right - 2 * margin, bottom - top > 0 ? bottom - top : 0, TRUE);
 }
 
 void onInit(HWND w, HistoryWindow* state) {
@@ -125,7 +123,6 @@ void onInit(HWND w, HistoryWindow* state) {
   if (app.local.historyWindowWidth > 0 && app.local.historyWindowHeight > 0)
     SetWindowPos(w, nullptr, 0, 0, app.local.historyWindowWidth, app.local.historyWindowHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  layout(w);
   showFor(w, state->memberId);
 }
 
@@ -151,6 +148,12 @@ INT_PTR handle(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {320, 200};
       return TRUE;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->idFrom != IDC_HISTORY_LIST || header->code != LVN_GETDISPINFOA) return FALSE;
+      answerCellText(w, reinterpret_cast<NMLVDISPINFOA*>(lParam));
+      return TRUE;
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_HISTORY_SCOPE && HIWORD(wParam) == CBN_SELCHANGE) fillList(w);
       if (LOWORD(wParam) == IDCANCEL) DestroyWindow(w);

@@ -29,6 +29,7 @@
 #include "harness/probes.h"
 #include "res/resource.h"
 #include "inside_memory.h"
+#include "history_bench.h"
 #include "search_bench.h"
 #include "watch_bench.h"
 #include "started_program.h"
@@ -347,6 +348,9 @@ void measureRunningProgram(const Paths& paths, const Folders& f, int runs) {
     note("save runs (ms, " + std::to_string(kSaveSpacingMs) + " ms apart): " + joined(saves));
   });
   if (!saved) result("save_unavailable", 1);
+
+  // The change history window over a full (1 MB) history of the board.
+  step("history window", [&] { bench::measureHistoryWindow(program, boardPath, runs); });
 
   step("memory after", [&] {
     result("mem_wabo_private_after_bytes",
