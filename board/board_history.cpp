@@ -1,6 +1,7 @@
 #include "board/board_history.h"
 
 #include <deque>
+#include <utility>
 #include <unordered_map>
 
 #include "board/columns.h"
@@ -136,22 +137,15 @@ std::string historyLines(const std::string& time, const HistoryAuthor& author,
                          const std::vector<HistoryChange>& changes) {
   std::string out;
   for (const HistoryChange& change : changes) {
-    appendField(out, time, kHistoryTimeBytes);
-    out += ',';
-    appendField(out, author.userId, kShortTextBytes);
-    out += ',';
-    appendField(out, author.pcName, kShortTextBytes);
-    out += ',';
-    appendField(out, change.memberId, kShortTextBytes);
-    out += ',';
-    out += historyKindText(change.kind);
-    out += ',';
-    appendField(out, change.column, kShortTextBytes);
-    out += ',';
-    appendField(out, change.oldText, kHistoryTextBytes);
-    out += ',';
-    appendField(out, change.newText, kHistoryTextBytes);
-    out += "\r\n";
+    const std::pair<const std::string*, std::size_t> fields[] = {
+        {&time, kHistoryTimeBytes},        {&author.userId, kShortTextBytes}, {&author.pcName, kShortTextBytes},
+        {&change.memberId, kShortTextBytes}, {nullptr, 0},                    {&change.column, kShortTextBytes},
+        {&change.oldText, kHistoryTextBytes}, {&change.newText, kHistoryTextBytes}};
+    for (const auto& [text, bufferBytes] : fields) {
+      if (text == nullptr) out += historyKindText(change.kind);  // no separator in any kind
+      else appendField(out, *text, bufferBytes);
+      out += text == &change.newText ? "\r\n" : ",";
+    }
   }
   return out;
 }
