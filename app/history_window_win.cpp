@@ -24,7 +24,7 @@ struct HistoryWindow {
   bool mayMissLines = false;
   // The rows shown: the list holds none of its own and asks for each
   // cell it draws (a full file is some ten thousand rows).
-  std::vector<HistoryListRow> rows;
+  std::vector<std::size_t> rows;  // indexes into read.entries
 };
 
 HWND window = nullptr;
@@ -33,7 +33,8 @@ struct ListColumn {
   const char* caption;
   int width;
 };
-constexpr ListColumn kListColumns[] = {
+// In the order of HistoryListColumn.
+constexpr ListColumn kListColumns[kHistoryListColumns] = {
     {"日時", 150}, {"ID", 70}, {"変更者", 110}, {"内容", 110}, {"変更前 → 変更後", 260}};
 
 HistoryWindow* stateOf(HWND w) { return reinterpret_cast<HistoryWindow*>(GetWindowLongPtrA(w, DWLP_USER)); }
@@ -70,10 +71,9 @@ void answerCellText(HWND w, NMLVDISPINFOA* info) {
   if (state == nullptr || !(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0) return;
   item.pszText[0] = '\0';
   if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= state->rows.size()) return;
-  const HistoryListRow& row = state->rows[static_cast<std::size_t>(item.iItem)];
-  const std::string* cells[] = {&row.time, &row.memberId, &row.who, &row.what, &row.change};
-  if (item.iSubItem < 0 || item.iSubItem >= 5) return;
-  const std::string text = sjis::cut(*cells[item.iSubItem], static_cast<std::size_t>(item.cchTextMax - 1));
+  const HistoryEntry& entry = state->read.entries[state->rows[static_cast<std::size_t>(item.iItem)]];
+  const std::string text =
+      sjis::cut(historyCellText(entry, item.iSubItem), static_cast<std::size_t>(item.cchTextMax - 1));
   std::memcpy(item.pszText, text.c_str(), text.size() + 1);
 }
 

@@ -4,20 +4,25 @@
 
 namespace wabo {
 
-std::vector<HistoryListRow> historyListRows(const std::vector<HistoryEntry>& entries, const std::string& memberId) {
-  std::vector<HistoryListRow> rows;
-  for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-    const HistoryEntry& e = *it;
-    if (!memberId.empty() && !sjis::equalsIgnoreCase(e.memberId, memberId)) continue;
-    HistoryListRow row;
-    row.time = e.time;
-    row.memberId = e.memberId;
-    row.who = e.userId.empty() ? e.pcName : e.pcName.empty() ? e.userId : e.userId + " (" + e.pcName + ")";
-    row.what = e.column.empty() ? e.kind : e.kind + " " + e.column;
-    row.change = e.oldText + " → " + e.newText;
-    rows.push_back(std::move(row));
-  }
+std::vector<std::size_t> historyListRows(const std::vector<HistoryEntry>& entries, const std::string& memberId) {
+  std::vector<std::size_t> rows;
+  rows.reserve(memberId.empty() ? entries.size() : 0);
+  for (std::size_t i = entries.size(); i-- > 0;)
+    if (memberId.empty() || sjis::equalsIgnoreCase(entries[i].memberId, memberId)) rows.push_back(i);
   return rows;
+}
+
+std::string historyCellText(const HistoryEntry& e, int column) {
+  switch (column) {
+    case kHistoryTimeColumn: return e.time;
+    case kHistoryMemberColumn: return e.memberId;
+    case kHistoryWhoColumn:
+      if (e.userId.empty() || e.pcName.empty()) return e.userId + e.pcName;
+      return e.userId + " (" + e.pcName + ")";
+    case kHistoryWhatColumn: return e.column.empty() ? e.kind : e.kind + " " + e.column;
+    case kHistoryChangeColumn: return e.oldText + " → " + e.newText;
+    default: return std::string();
+  }
 }
 
 }  // namespace wabo

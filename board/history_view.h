@@ -1,6 +1,9 @@
 // What the change history window lists: the history file's entries, newest
-// first, of one member or of the whole board, as the texts of its columns.
+// first, of one member or of the whole board, and the text of each cell. The
+// window asks only for the cells it draws, so a full file costs one pass
+// over its entries and nothing per row.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -8,16 +11,20 @@
 
 namespace wabo {
 
-struct HistoryListRow {
-  std::string time;
-  std::string memberId;
-  std::string who;     // "user (PC)", or the PC alone for a copy without a user ID
-  std::string what;    // the kind, and the column where one column changed
-  std::string change;  // "old → new"
+enum HistoryListColumn {
+  kHistoryTimeColumn,
+  kHistoryMemberColumn,
+  kHistoryWhoColumn,     // "user (PC)", or the one of them a line has
+  kHistoryWhatColumn,    // the kind, and the column where one column changed
+  kHistoryChangeColumn,  // "old → new"
+  kHistoryListColumns
 };
 
-// Entries of `memberId` (letters ignoring case, as the board finds its rows),
-// or of every member when it is empty; newest first.
-std::vector<HistoryListRow> historyListRows(const std::vector<HistoryEntry>& entries, const std::string& memberId);
+// Indexes into `entries` of those of `memberId` (letters ignoring case, as
+// the board finds its rows), or of every entry when it is empty; newest first.
+std::vector<std::size_t> historyListRows(const std::vector<HistoryEntry>& entries, const std::string& memberId);
+
+// The text of one cell of an entry's row.
+std::string historyCellText(const HistoryEntry& entry, int column);
 
 }  // namespace wabo

@@ -219,14 +219,16 @@ TEST(HistoryView, OneMemberOrTheWholeBoardNewestFirst) {
       {"2026/12/07 09:01:00", "", "PC-S", "sato", "追加", "", "", "佐藤"},
       {"2026/12/07 09:02:00", "sato", "", "ABE", "行き先変更", "戻り予定", "", "17:00"},
   };
-  const std::vector<HistoryListRow> abe = historyListRows(entries, "Abe");
-  ASSERT_EQ(abe.size(), 2u);
-  EXPECT_EQ(abe[0].time + "|" + abe[0].who + "|" + abe[0].what + "|" + abe[0].change,
-            "2026/12/07 09:02:00|sato|行き先変更 戻り予定| → 17:00");
-  EXPECT_EQ(abe[1].who + "|" + abe[1].what + "|" + abe[1].change, "abe (PC-A)|一括 行き先|在席 → 出社");
-  const std::vector<HistoryListRow> all = historyListRows(entries, "");
-  ASSERT_EQ(all.size(), 3u);
-  EXPECT_EQ(all[1].memberId + "|" + all[1].who + "|" + all[1].what, "sato|PC-S|追加");
+  const auto row = [&](std::size_t i) {
+    std::string cells;
+    for (int c = 0; c < kHistoryListColumns; ++c) cells += (c ? "|" : "") + historyCellText(entries[i], c);
+    return cells;
+  };
+  EXPECT_EQ(historyListRows(entries, "Abe"), (std::vector<std::size_t>{2, 0}));
+  EXPECT_EQ(row(2), "2026/12/07 09:02:00|ABE|sato|行き先変更 戻り予定| → 17:00");
+  EXPECT_EQ(row(0), "2026/12/07 09:00:00|abe|abe (PC-A)|一括 行き先|在席 → 出社");
+  EXPECT_EQ(row(1), "2026/12/07 09:01:00|sato|PC-S|追加| → 佐藤");
+  EXPECT_EQ(historyListRows(entries, ""), (std::vector<std::size_t>{2, 1, 0}));
   EXPECT_TRUE(historyListRows(entries, "tanaka").empty());
 }
 
