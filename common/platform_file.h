@@ -18,6 +18,18 @@ bool createExclusive(const std::string& path, const std::string& content = std::
 enum class CreateResult { Created, Exists, Failed };
 CreateResult createNew(const std::string& path, const std::string& content);
 
+// Moves `from` to the name `to` only if no file has that name yet (never
+// replacing one): the file appears under `to` with all it holds, or not at
+// all. On Exists and Failed `from` stays where it was.
+enum class MoveResult { Moved, Exists, Failed };
+MoveResult moveToNewName(const std::string& from, const std::string& to);
+
+// Deletes `path` only if the file there still holds `expected` (its first
+// `maxBytes` bytes are compared) and is still the file that was read: a file
+// put in its place meanwhile is left alone.
+enum class RemoveResult { Removed, Differs, Gone, Failed };
+RemoveResult removeIfHolds(const std::string& path, const std::string& expected, std::size_t maxBytes);
+
 // Moves `from` over `to`, replacing `to` if it exists. False on failure;
 // `from` and `to` are then as they were.
 bool replaceFile(const std::string& from, const std::string& to);
