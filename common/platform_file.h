@@ -40,10 +40,10 @@ bool removeFile(const std::string& path);
 // True if `path` can be opened for reading.
 bool fileExists(const std::string& path);
 
-// Seconds since `path` was last written, by the system's own clock; -1 when
-// the file cannot be looked at. Used to tell a lock left behind by a program
-// that died from one in use.
-long long fileAgeSeconds(const std::string& path);
+// The time `path` was last written, in the file system's own units, as
+// another PC's clock set it: good only for telling whether the file was
+// written again, never for its age. -1 when it cannot be looked at.
+long long fileWriteStamp(const std::string& path);
 
 // True if `path` exists and is marked read-only: the read-only attribute on
 // Windows, no write permission bit at all on POSIX. A replace by rename

@@ -138,10 +138,10 @@ bool fileExists(const std::string& path) {
   return true;
 }
 
-long long fileAgeSeconds(const std::string& path) {
+long long fileWriteStamp(const std::string& path) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) return -1;
-  return static_cast<long long>(std::time(nullptr)) - static_cast<long long>(info.st_mtime);
+  return static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
 }
 
 bool isReadOnly(const std::string& path) {

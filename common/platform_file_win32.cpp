@@ -91,16 +91,11 @@ bool fileExists(const std::string& path) {
   return true;
 }
 
-long long fileAgeSeconds(const std::string& path) {
+long long fileWriteStamp(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-  FILETIME now;
-  GetSystemTimeAsFileTime(&now);
-  auto ticks = [](const FILETIME& t) {
-    return static_cast<long long>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
-  };
-  // FILETIME counts 100 ns steps.
-  return (ticks(now) - ticks(data.ftLastWriteTime)) / 10000000LL;
+  const FILETIME& t = data.ftLastWriteTime;
+  return static_cast<long long>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
 }
 
 bool isReadOnly(const std::string& path) {
