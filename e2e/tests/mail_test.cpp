@@ -124,8 +124,8 @@ HWND announcedView(ProgramCopy& copy) {
 
 // The same user on two PCs: both show the mail; B closes its view first and
 // deletes it, and a new mail takes the slot while A's view is still open.
-// Closing A's view leaves the new mail, which A's next pickup shows. The
-// mail file was never seen by anybody but whole, and no draft stays behind.
+// Closing A's view leaves the new mail, which A's next pickup shows. No
+// draft of a send stays behind, and a send never replaces a slot file.
 TEST(Mail, TheSameUserOnTwoPcsNeverDeletesAMailThatWasNotShown) {
   TwoPcs office(officeOfTwo(), {"K100", "K100"}, 0);
   ProgramCopy &a = office.a, &b = office.b;
@@ -153,6 +153,11 @@ TEST(Mail, TheSameUserOnTwoPcsNeverDeletesAMailThatWasNotShown) {
   EXPECT_EQ(second, readFileOr(slot0));
   press(viewA, IDOK);
   EXPECT_TRUE(waitUntil([&] { return !fileExists(slot0); }));
+  // A slot file is never replaced: a mail finds slot 0 taken and goes to slot 1.
+  writeFileBytes(slot0, "taken");
+  mailToSelf(b, "三番目");
+  EXPECT_EQ("taken", readFileBytes(slot0));
+  EXPECT_EQ(0u, readFileOr(office.shared.file("K1001.ml")).find("K100\x01"));
   EXPECT_TRUE(namesIn(office.shared.path(), "*.tmp").empty());
   office.closeBoth();
 }
