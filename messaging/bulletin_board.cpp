@@ -13,8 +13,9 @@ namespace wabo {
 namespace {
 
 // A retry does not wait for the lock as a user's action does: the next
-// retry comes soon.
-constexpr int kRetryLockWaitMs = 40;
+// retry comes soon. With the re-read of a file not whole, a retry keeps the
+// window from its messages for about 50 ms at most.
+constexpr int kRetryLockWaitMs = 10;
 
 // A typed text without the file's field separator, which a paste could
 // bring in.
