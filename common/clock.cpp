@@ -1,6 +1,7 @@
 #include "common/clock.h"
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 namespace wabo {
@@ -13,6 +14,17 @@ std::time_t clockNow() {
 }
 
 void setClockForTests(std::time_t t) { fixedTime.store(static_cast<long long>(t)); }
+
+static std::atomic<std::int64_t> fixedSteady{-1};
+
+std::int64_t steadyMillis() {
+  const std::int64_t fixed = fixedSteady.load();
+  if (fixed >= 0) return fixed;
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void setSteadyClockForTests(std::int64_t ms) { fixedSteady.store(ms); }
 
 std::tm localTime(std::time_t t) {
   static std::mutex guard;

@@ -18,6 +18,18 @@ bool createExclusive(const std::string& path, const std::string& content = std::
 enum class CreateResult { Created, Exists, Failed };
 CreateResult createNew(const std::string& path, const std::string& content);
 
+// Moves `from` to the name `to` only if no file has that name yet (never
+// replacing one): the file appears under `to` with all it holds, or not at
+// all. On Exists and Failed `from` stays where it was.
+enum class MoveResult { Moved, Exists, Failed };
+MoveResult moveToNewName(const std::string& from, const std::string& to);
+
+// Deletes `path` only if the file there still holds `expected` (its first
+// `maxBytes` bytes are compared) and is still the file that was read: a file
+// put in its place meanwhile is left alone.
+enum class RemoveResult { Removed, Differs, Gone, Failed };
+RemoveResult removeIfHolds(const std::string& path, const std::string& expected, std::size_t maxBytes);
+
 // Moves `from` over `to`, replacing `to` if it exists. False on failure;
 // `from` and `to` are then as they were.
 bool replaceFile(const std::string& from, const std::string& to);
@@ -28,10 +40,10 @@ bool removeFile(const std::string& path);
 // True if `path` can be opened for reading.
 bool fileExists(const std::string& path);
 
-// Seconds since `path` was last written, by the system's own clock; -1 when
-// the file cannot be looked at. Used to tell a lock left behind by a program
-// that died from one in use.
-long long fileAgeSeconds(const std::string& path);
+// The time `path` was last written, in the file system's own units, as
+// another PC's clock set it: good only for telling whether the file was
+// written again, never for its age. -1 when it cannot be looked at.
+long long fileWriteStamp(const std::string& path);
 
 // True if `path` exists and is marked read-only: the read-only attribute on
 // Windows, no write permission bit at all on POSIX. A replace by rename

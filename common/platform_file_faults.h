@@ -15,6 +15,7 @@ struct FileFaults {
   std::string heldOpenFile;      // another program has it open: nothing replaces it ...
   int heldOpenMs = 0;            // ... for this long after the faults were planned
   int writeMilliseconds = 0;     // every writeWholeFile takes this long (a slow share)
+  long long newFileBytes = -1;   // what createNew can put into each new file; -1: all
 };
 
 // Replaces the planned faults; FileFaults{} plans none.

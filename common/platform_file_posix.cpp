@@ -48,20 +48,60 @@ bool createExclusive(const std::string& path, const std::string& content) {
 CreateResult createNew(const std::string& path, const std::string& content) {
   int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
   if (fd < 0) return errno == EEXIST ? CreateResult::Exists : CreateResult::Failed;
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < content.size();) {
-    ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+  std::size_t allowed = content.size();
+  if (faults.newFileBytes >= 0 && static_cast<unsigned long long>(faults.newFileBytes) < allowed) {
+    allowed = static_cast<std::size_t>(faults.newFileBytes);  // the disk is full here
+  }
+  bool ok = allowed == content.size();
+  for (std::size_t done = 0; done < allowed;) {
+    ssize_t n = ::write(fd, content.data() + done, allowed - done);
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (n < 0 && errno == EINTR) {
       continue;
     } else {
       ok = false;
+      break;
     }
   }
   if (::close(fd) != 0) ok = false;
   if (!ok) ::unlink(path.c_str());
   return ok ? CreateResult::Created : CreateResult::Failed;
+}
+
+MoveResult moveToNewName(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return MoveResult::Moved;
+  if (errno == EEXIST) return MoveResult::Exists;
+  if (errno != EINVAL && errno != ENOSYS) return MoveResult::Failed;
+  // A file system without the no-replace rename: a second name made only if
+  // it is free, then the first one dropped.
+  if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? MoveResult::Exists : MoveResult::Failed;
+  ::unlink(from.c_str());
+  return MoveResult::Moved;
+}
+
+RemoveResult removeIfHolds(const std::string& path, const std::string& expected, std::size_t maxBytes) {
+  int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return errno == ENOENT ? RemoveResult::Gone : RemoveResult::Failed;
+  std::string held(maxBytes, '\0');
+  std::size_t got = 0;
+  for (ssize_t n; got < maxBytes && (n = ::read(fd, held.data() + got, maxBytes - got)) != 0;) {
+    if (n > 0) {
+      got += static_cast<std::size_t>(n);
+    } else if (errno != EINTR) {
+      ::close(fd);
+      return RemoveResult::Failed;
+    }
+  }
+  held.resize(got);
+  struct stat opened, named;
+  const bool same = ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+                    opened.st_ino == named.st_ino;
+  ::close(fd);
+  if (held != expected || !same) return RemoveResult::Differs;
+  if (failsDelete(path)) return RemoveResult::Failed;
+  if (::unlink(path.c_str()) == 0) return RemoveResult::Removed;
+  return errno == ENOENT ? RemoveResult::Gone : RemoveResult::Failed;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
@@ -98,10 +138,10 @@ bool fileExists(const std::string& path) {
   return true;
 }
 
-long long fileAgeSeconds(const std::string& path) {
+long long fileWriteStamp(const std::string& path) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) return -1;
-  return static_cast<long long>(std::time(nullptr)) - static_cast<long long>(info.st_mtime);
+  return static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
 }
 
 bool isReadOnly(const std::string& path) {

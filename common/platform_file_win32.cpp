@@ -6,6 +6,10 @@
 
 namespace wabo::platform {
 
+namespace {
+constexpr DWORD kReadStep = 1 << 20;
+}  // namespace
+
 bool createExclusive(const std::string& path, const std::string& content) {
   return createNew(path, content) == CreateResult::Created;
 }
@@ -30,6 +34,45 @@ CreateResult createNew(const std::string& path, const std::string& content) {
   return ok ? CreateResult::Created : CreateResult::Failed;
 }
 
+MoveResult moveToNewName(const std::string& from, const std::string& to) {
+  // Without MOVEFILE_REPLACE_EXISTING the move fails when `to` exists.
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return MoveResult::Moved;
+  DWORD e = GetLastError();
+  return e == ERROR_ALREADY_EXISTS || e == ERROR_FILE_EXISTS ? MoveResult::Exists : MoveResult::Failed;
+}
+
+RemoveResult removeIfHolds(const std::string& path, const std::string& expected, std::size_t maxBytes) {
+  // The file read is the file deleted: the deletion goes through the handle
+  // that read it, not through its name.
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    DWORD e = GetLastError();
+    return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? RemoveResult::Gone : RemoveResult::Failed;
+  }
+  std::string held(maxBytes, '\0');
+  std::size_t got = 0;
+  bool ok = true;
+  while (got < maxBytes) {
+    DWORD n = 0;
+    const std::size_t left = maxBytes - got;
+    const DWORD want = left > kReadStep ? kReadStep : static_cast<DWORD>(left);
+    if (!ReadFile(h, held.data() + got, want, &n, nullptr)) ok = false;
+    if (!ok || n == 0) break;
+    got += n;
+  }
+  held.resize(got);
+  RemoveResult result = !ok ? RemoveResult::Failed : held != expected ? RemoveResult::Differs : RemoveResult::Removed;
+  if (result == RemoveResult::Removed) {
+    FILE_DISPOSITION_INFO disposition = {};
+    disposition.DeleteFile = TRUE;
+    if (!SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition))
+      result = RemoveResult::Failed;
+  }
+  CloseHandle(h);
+  return result;
+}
+
 bool replaceFile(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
@@ -48,16 +91,11 @@ bool fileExists(const std::string& path) {
   return true;
 }
 
-long long fileAgeSeconds(const std::string& path) {
+long long fileWriteStamp(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-  FILETIME now;
-  GetSystemTimeAsFileTime(&now);
-  auto ticks = [](const FILETIME& t) {
-    return static_cast<long long>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
-  };
-  // FILETIME counts 100 ns steps.
-  return (ticks(now) - ticks(data.ftLastWriteTime)) / 10000000LL;
+  const FILETIME& t = data.ftLastWriteTime;
+  return static_cast<long long>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
 }
 
 bool isReadOnly(const std::string& path) {

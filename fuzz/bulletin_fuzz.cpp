@@ -2,7 +2,8 @@
 // buffer, no field holds the separator and no time a line break, the posts
 // are no more than the bytes could hold, the file reader and the reader of
 // bytes agree, and writing what was read gives a file that reads back to the
-// same posts and the same bytes.
+// same posts and the same bytes; what the program writes reads as whole,
+// and every shorter part of it (a rewrite in place under way) does not.
 #include <cstdint>
 #include <string_view>
 
@@ -40,5 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_REQUIRE(readBulletinFile(written, again) == BulletinRead::kRead);
   FUZZ_REQUIRE(again == posts);
   FUZZ_REQUIRE(bulletinFileBytes(again) == bytes);
+
+  // The snapshot of a change reads the same; a file the program wrote is
+  // whole, and no part of it that a writer in place leaves on the way is.
+  BulletinSnapshot snapshot;
+  FUZZ_REQUIRE(readBulletinSnapshot(path, snapshot) == BulletinRead::kRead);
+  FUZZ_REQUIRE(snapshot.posts == posts && snapshot.bytes == std::string_view(reinterpret_cast<const char*>(data), size));
+  FUZZ_REQUIRE(readBulletinImage(bytes).whole);
+  const std::size_t cut = size == 0 ? 0 : (data[0] * 257u + size) % bytes.size();
+  FUZZ_REQUIRE(!readBulletinImage(std::string_view(bytes).substr(0, cut)).whole);
   return 0;
 }

@@ -6,11 +6,16 @@
 #include "common/field_text.h"
 #include "common/limits.h"
 #include "common/messages.h"
-#include "messaging/bulletin_merge.h"
+#include "common/platform_file.h"
 
 namespace wabo {
 
 namespace {
+
+// A retry does not wait for the lock as a user's action does: the next
+// retry comes soon. With the re-read of a file not whole, a retry keeps the
+// window from its messages for about 50 ms at most.
+constexpr int kRetryLockWaitMs = 10;
 
 // A typed text without the file's field separator, which a paste could
 // bring in.
@@ -27,6 +32,7 @@ BulletinBoard::BulletinBoard(std::string path, BulletinLockTiming timing)
 void BulletinBoard::load() { loadBulletinBoard(path_, posts_); }
 
 void BulletinBoard::writeNewPost(std::string_view subject, std::string_view info, std::string_view writer, Ui& ui) {
+  if (waiting()) return;
   BulletinPost post;
   post.subject = withoutSeparators(singleLineFieldText(subject, kPostSubjectBytes));
   if (post.subject.empty()) {
@@ -37,7 +43,7 @@ void BulletinBoard::writeNewPost(std::string_view subject, std::string_view info
   post.writer = withoutSeparators(singleLineFieldText(writer, kPostWriterBytes));
   // The same form as writeTimeText.
   post.writtenAt = formatNow("%Y/%m/%d %H:%M");
-  if (addBulletinPost(path_, post, posts_, timing_) == BulletinChange::kFailed) ui.warn(msg::kSaveFolderMissing);
+  make(Change{true, post, posts_, {}, steadyMillis()}, ui, false);
 }
 
 std::string BulletinBoard::deleteQuestion(std::size_t row) const {
@@ -46,10 +52,41 @@ std::string BulletinBoard::deleteQuestion(std::size_t row) const {
 }
 
 bool BulletinBoard::deletePost(std::size_t row, const std::function<bool(const std::string&)>& askYesNo, Ui& ui) {
-  if (row >= posts_.size() || !askYesNo(deleteQuestion(row))) return false;
-  const BulletinPost post = posts_[row];
-  if (removeBulletinPost(path_, post, posts_, timing_) == BulletinChange::kFailed) ui.warn(msg::kSaveFolderMissing);
+  if (waiting() || row >= posts_.size() || !askYesNo(deleteQuestion(row))) return false;
+  make(Change{false, posts_[row], posts_, {}, steadyMillis()}, ui, false);
   return true;
+}
+
+void BulletinBoard::retryWaiting(Ui& ui) {
+  if (!waiting_) return;
+  Change change = std::move(*waiting_);
+  waiting_.reset();
+  make(std::move(change), ui, true);
+}
+
+void BulletinBoard::make(Change change, Ui& ui, bool retry) {
+  BulletinLockTiming timing = timing_;
+  if (retry) timing.waitMilliseconds = std::min(timing.waitMilliseconds, kRetryLockWaitMs);
+  BulletinChange result = change.add ? addBulletinPost(path_, change.post, posts_, change.settling, timing)
+                                     : removeBulletinPost(path_, change.post, posts_, change.settling, timing);
+  // At a retry, another copy's turn under the lock is only a later turn.
+  if (retry && result == BulletinChange::kFailed && platform::fileExists(bulletinLockPath(path_)))
+    result = BulletinChange::kWaiting;
+  if (result == BulletinChange::kWaiting && steadyMillis() - change.since < kBulletinGiveUpMs) {
+    // Shown meanwhile as it will be.
+    posts_ = change.before;
+    if (change.add) {
+      posts_.insert(posts_.begin(), change.post);
+    } else if (auto found = std::find(posts_.begin(), posts_.end(), change.post); found != posts_.end()) {
+      posts_.erase(found);
+    }
+    waiting_ = std::move(change);
+    return;
+  }
+  if (result == BulletinChange::kFailed || result == BulletinChange::kWaiting) {
+    posts_ = change.before;
+    ui.warn(msg::kSaveFolderMissing);
+  }
 }
 
 }  // namespace wabo

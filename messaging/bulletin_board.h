@@ -4,15 +4,22 @@
 // dialog then shows the merged list.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "common/ui.h"
 #include "messaging/bulletin_file.h"
 #include "messaging/bulletin_lock.h"
+#include "messaging/bulletin_merge.h"
 
 namespace wabo {
+
+// How often the dialog tries a waiting change again, and when it gives up.
+constexpr int kBulletinRetryMs = 250;
+constexpr std::int64_t kBulletinGiveUpMs = 30000;
 
 class BulletinBoard {
  public:
@@ -36,10 +43,30 @@ class BulletinBoard {
   // the answer was Yes (the list is then the file's, or as it was).
   bool deletePost(std::size_t row, const std::function<bool(const std::string&)>& askYesNo, Ui& ui);
 
+  // A change found keiji.dat not whole (another copy writing it in place):
+  // it waits, shown in the list as it will be, and the dialog calls
+  // retryWaiting() every kBulletinRetryMs until it is made or given up.
+  // No other change starts meanwhile.
+  bool waiting() const { return waiting_.has_value(); }
+  // Tries the waiting change again; when it cannot be made after all, or
+  // still waits after kBulletinGiveUpMs, the list is put back and `ui` is
+  // told, as for a change that fails at once.
+  void retryWaiting(Ui& ui);
+
  private:
+  struct Change {
+    bool add = true;  // a new post; else a deletion
+    BulletinPost post;
+    BulletinPosts before;  // the list before it, shown again when it fails
+    BulletinSettling settling;
+    std::int64_t since = 0;  // the first try, by the steady clock
+  };
+  void make(Change change, Ui& ui, bool retry);
+
   std::string path_;
   BulletinLockTiming timing_;
   BulletinPosts posts_;
+  std::optional<Change> waiting_;
 };
 
 }  // namespace wabo

@@ -49,10 +49,12 @@ class BulletinBoardDialog : public ModalDialog {
   bool onCommand(int control, int code) override {
     if (code != BN_CLICKED) return false;
     if (control == IDC_BB_NEW) {
+      if (board_.waiting()) return true;
       BulletinPostFields fields;
       fields.board = &board_;
       runBulletinPostDialog(window(), fields);
       showPosts();
+      startWaiting();
       return true;
     }
     if (control == IDC_BB_DELETE) {
@@ -63,12 +65,22 @@ class BulletinBoardDialog : public ModalDialog {
         return MessageBoxA(window(), question.c_str(), msg::kConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
       };
       if (board_.deletePost(static_cast<std::size_t>(row), askYesNo, ui)) showPosts();
+      startWaiting();
       return true;
     }
     return false;
   }
 
+  // A change still waiting for keiji.dat is made before the dialog goes.
+  void onOk() override { closeWhenDone(0); }
+  void onCancel() override { closeWhenDone(1); }
+
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+    if (message == WM_TIMER && wParam == ID_BULLETIN_RETRY_TIMER) {
+      retryWaiting();
+      result = 0;
+      return true;
+    }
     if (message != WM_CTLCOLORSTATIC) return false;
     int control = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
     if (control != IDC_BB_SUBJECT && control != IDC_BB_WRITER) return false;
@@ -78,6 +90,7 @@ class BulletinBoardDialog : public ModalDialog {
   }
 
   void onDestroy() override {
+    KillTimer(window(), ID_BULLETIN_RETRY_TIMER);
     if (whiteBrush_ != nullptr) DeleteObject(whiteBrush_);
     whiteBrush_ = nullptr;
   }
@@ -147,8 +160,43 @@ class BulletinBoardDialog : public ModalDialog {
 
   int firstSelected() const { return ListView_GetNextItem(list(), -1, LVNI_SELECTED); }
 
+  // While a change waits for keiji.dat, it is tried again a few times a
+  // second and no other change starts.
+  void startWaiting() {
+    if (!board_.waiting()) return;
+    HWND focused = GetFocus();
+    if (focused == item(IDC_BB_NEW) || focused == item(IDC_BB_DELETE)) focus(IDCANCEL);
+    enable(IDC_BB_NEW, false);
+    enable(IDC_BB_DELETE, false);
+    SetTimer(window(), ID_BULLETIN_RETRY_TIMER, kBulletinRetryMs, nullptr);
+  }
+
+  void retryWaiting() {
+    // Stopped meanwhile: a warning's own message loop must not try again.
+    KillTimer(window(), ID_BULLETIN_RETRY_TIMER);
+    DialogUi ui(window());
+    board_.retryWaiting(ui);
+    if (board_.waiting()) {
+      SetTimer(window(), ID_BULLETIN_RETRY_TIMER, kBulletinRetryMs, nullptr);
+      return;
+    }
+    enable(IDC_BB_NEW, true);
+    enable(IDC_BB_DELETE, true);
+    showPosts();
+    if (closeResult_ >= 0) close(closeResult_);
+  }
+
+  void closeWhenDone(int result) {
+    if (board_.waiting()) {
+      closeResult_ = result;
+    } else {
+      close(result);
+    }
+  }
+
   BulletinBoard board_;
   HBRUSH whiteBrush_ = nullptr;
+  int closeResult_ = -1;  // asked to close while a change waited
 };
 
 }  // namespace

@@ -45,14 +45,17 @@ class PostReader {
 // -1 when there is no usable count (missing, negative or too large to mean
 // anything): the reader then takes every record there is. A head that is
 // not a count at all is given back as the start of the first record.
+// `cut`: the bytes ended inside the head (an empty file, or one whose writer
+// has not yet put down the ",").
 template <typename Reader>
-long long readCount(Reader& reader) {
+long long readCount(Reader& reader, bool& cut) {
   std::string head;
   int c;
   while ((c = reader.get()) != kEnd && head.size() < 32 &&
          (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '+' || c == '-' || (c >= '0' && c <= '9'))) {
     head.push_back(static_cast<char>(c));
   }
+  cut = c == kEnd;
   std::size_t at = head.find_first_not_of(" \t\r\n");
   if (at == std::string::npos) at = head.size();
   bool negative = false;
@@ -85,35 +88,43 @@ int readField(Reader& reader, std::string& field, std::size_t limit, IsEnd isEnd
   return c;
 }
 
-// One record. False when the file ended before the subject's separator:
-// the bytes read are not a post.
+// How a record ended: the file ended before the subject's separator (the
+// bytes read are not a post), inside the record, or at its line end.
+enum class RecordEnd { kNone, kCut, kWhole };
+
 template <typename Reader>
-bool readPost(Reader& reader, BulletinPost& post) {
+RecordEnd readPost(Reader& reader, BulletinPost& post) {
   auto isSeparator = [](int c) { return c == kSeparator; };
-  if (readField(reader, post.subject, textLimit(kPostSubjectBytes), isSeparator) == kEnd) return false;
-  if (readField(reader, post.info, textLimit(kPostInfoBytes), isSeparator) == kEnd) return true;
-  if (readField(reader, post.writer, textLimit(kPostWriterBytes), isSeparator) == kEnd) return true;
+  if (readField(reader, post.subject, textLimit(kPostSubjectBytes), isSeparator) == kEnd) return RecordEnd::kNone;
+  if (readField(reader, post.info, textLimit(kPostInfoBytes), isSeparator) == kEnd) return RecordEnd::kCut;
+  if (readField(reader, post.writer, textLimit(kPostWriterBytes), isSeparator) == kEnd) return RecordEnd::kCut;
   // The time ends the record at its CR LF. A lone CR or LF ends it too, so
   // that a damaged line end does not swallow the next post.
   int end = readField(reader, post.writtenAt, textLimit(kPostTimeBytes), [](int c) { return c == '\r' || c == '\n'; });
   if (end == '\r') {
     int next = reader.get();
+    if (next == kEnd) return RecordEnd::kCut;  // its LF is still to come
     if (next != '\n') reader.giveBack(next);
   }
-  return true;
+  return end == kEnd ? RecordEnd::kCut : RecordEnd::kWhole;
 }
 
 template <typename Next>
-BulletinPosts readPosts(Next next) {
+BulletinImage readPosts(Next next) {
   PostReader<Next> reader(next);
-  BulletinPosts posts;
-  const long long count = readCount(reader);
+  BulletinImage image;
+  bool headCut = false;
+  const long long count = readCount(reader, headCut);
+  long long whole = 0;
   for (long long i = 0; count < 0 || i < count; ++i) {
     BulletinPost post;
-    if (!readPost(reader, post)) break;
-    posts.push_back(std::move(post));
+    const RecordEnd end = readPost(reader, post);
+    if (end == RecordEnd::kNone) break;
+    if (end == RecordEnd::kWhole) ++whole;
+    image.posts.push_back(std::move(post));
   }
-  return posts;
+  image.whole = !headCut && (count < 0 || whole >= count);
+  return image;
 }
 
 void appendField(std::string& out, const std::string& field, bool oneLine) {
@@ -146,25 +157,35 @@ std::string bulletinFileBytes(const BulletinPosts& posts) {
   return out;
 }
 
-BulletinPosts parseBulletinBoard(std::string_view bytes) {
+BulletinImage readBulletinImage(std::string_view bytes) {
   std::size_t at = 0;
   return readPosts([&]() { return at < bytes.size() ? static_cast<unsigned char>(bytes[at++]) : kEnd; });
 }
 
-BulletinRead readBulletinFile(const std::string& path, BulletinPosts& posts) {
+BulletinPosts parseBulletinBoard(std::string_view bytes) { return readBulletinImage(bytes).posts; }
+
+BulletinRead readBulletinSnapshot(const std::string& path, BulletinSnapshot& snapshot) {
   errno = 0;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return errno == ENOENT ? BulletinRead::kMissing : BulletinRead::kUnreadable;
-  std::FILE* f = file.get();
-  BulletinPosts read = readPosts([f]() {
-    int c = std::getc(f);
-    return c == EOF ? kEnd : c;
-  });
+  std::string bytes;
+  char chunk[8192];
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) bytes.append(chunk, n);
   // A read that broke off is not the file: taking it for the whole board
   // would lose the posts after the break at the next write.
-  if (std::ferror(f)) return BulletinRead::kUnreadable;
-  posts = std::move(read);
+  if (std::ferror(file.get())) return BulletinRead::kUnreadable;
+  BulletinImage image = readBulletinImage(bytes);
+  snapshot.bytes = std::move(bytes);
+  snapshot.posts = std::move(image.posts);
+  snapshot.whole = image.whole;
   return BulletinRead::kRead;
+}
+
+BulletinRead readBulletinFile(const std::string& path, BulletinPosts& posts) {
+  BulletinSnapshot snapshot;
+  const BulletinRead result = readBulletinSnapshot(path, snapshot);
+  if (result == BulletinRead::kRead) posts = std::move(snapshot.posts);
+  return result;
 }
 
 void loadBulletinBoard(const std::string& path, BulletinPosts& posts) { readBulletinFile(path, posts); }

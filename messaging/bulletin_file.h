@@ -36,6 +36,18 @@ std::string bulletinFileBytes(const BulletinPosts& posts);
 // limit (never half a double-byte character) and the rest of it skipped.
 BulletinPosts parseBulletinBoard(std::string_view bytes);
 
+// The posts of a keiji.dat image, and whether it is whole. A copy that
+// rewrites the file in place (older copies do, knowing nothing of
+// keiji.lck) leaves it empty, cut in its count, or with fewer whole records
+// (each ended by its line end) than its count until it is done; no copy
+// leaves it so when done (the last deletion leaves "0,"). A head that is no
+// count at all has nothing to fall short of.
+struct BulletinImage {
+  BulletinPosts posts;
+  bool whole = true;
+};
+BulletinImage readBulletinImage(std::string_view bytes);
+
 enum class BulletinRead {
   kRead,        // posts filled from the file
   kMissing,     // no keiji.dat: an empty board
@@ -45,6 +57,17 @@ enum class BulletinRead {
 // Reads keiji.dat at `path` into `posts`. On kMissing and kUnreadable the
 // posts are left as they were.
 BulletinRead readBulletinFile(const std::string& path, BulletinPosts& posts);
+
+// keiji.dat as one read found it: its bytes, to tell whether it changed
+// between two reads, and what they hold.
+struct BulletinSnapshot {
+  std::string bytes;
+  BulletinPosts posts;
+  bool whole = true;  // see BulletinImage
+};
+// Reads keiji.dat at `path`; on kMissing and kUnreadable `snapshot` is left
+// as it was.
+BulletinRead readBulletinSnapshot(const std::string& path, BulletinSnapshot& snapshot);
 
 // The dialog's reader: the posts of the file, or nothing changed (and no
 // message) when it does not open.

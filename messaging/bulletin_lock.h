@@ -11,7 +11,7 @@ namespace wabo {
 
 struct BulletinLockTiming {
   int waitMilliseconds = 2000;  // how long a change waits for its turn
-  long long staleSeconds = 60;  // a lock this old was left by a copy that died
+  long long staleSeconds = 60;  // a lock seen unchanged this long was left by a copy that died
 };
 
 // The lock file that belongs to the keiji.dat at `bulletinPath`.
@@ -20,8 +20,10 @@ std::string bulletinLockPath(const std::string& bulletinPath);
 class BulletinLock {
  public:
   // Waits for the lock for up to timing.waitMilliseconds; takes over a lock
-  // older than timing.staleSeconds. Gives up at once when no lock can be
-  // created although none is there (the folder is missing or read-only).
+  // that this copy has seen unchanged (contents and time stamp) for
+  // timing.staleSeconds of its own clock, over any number of waits. Gives up
+  // at once when no lock can be created although none is there (the folder
+  // is missing or read-only).
   BulletinLock(const std::string& lockPath, const BulletinLockTiming& timing);
   bool held() const { return lock_ && lock_->held(); }
 

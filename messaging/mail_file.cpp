@@ -84,11 +84,15 @@ bool isUsableMailId(std::string_view id) {
 }
 
 std::string mailFilePath(const std::string& mailFolder, const std::string& id, int slot) {
+  return mailFolderFile(mailFolder, id + static_cast<char>('0' + slot) + ".ml");
+}
+
+std::string mailFolderFile(const std::string& mailFolder, const std::string& name) {
   std::size_t sep = sjis::lastSeparator(mailFolder);
   char separator = (sep != std::string::npos && mailFolder[sep] == '/') ? '/' : '\\';
   std::string path = mailFolder;
   if (sep == std::string::npos || sep + 1 != mailFolder.size()) path += separator;
-  return path + id + static_cast<char>('0' + slot) + ".ml";
+  return path + name;
 }
 
 std::string mailFileBytes(std::string_view senderId, std::string_view text, std::string_view sentTime) {

@@ -27,6 +27,9 @@ bool isUsableMailId(std::string_view id);
 // ID with isUsableMailId first.
 std::string mailFilePath(const std::string& mailFolder, const std::string& id, int slot);
 
+// The path of the file `name` in `mailFolder`, joined as mailFilePath does.
+std::string mailFolderFile(const std::string& mailFolder, const std::string& name);
+
 // The bytes of a mail file. The sender ID is taken up to 29 bytes (0x01
 // bytes dropped, so it cannot end the field early); the text up to its
 // first NUL byte or 512 bytes, each byte plus one.

@@ -48,7 +48,7 @@ bool readyToShow(MailState& mail, const std::string& path, const std::string& by
   return true;
 }
 
-void showMail(MailPickupContext& ctx, const std::string& path, bool& minimised) {
+void showMail(MailPickupContext& ctx, const std::string& path, const std::string& bytes, bool& minimised) {
   MailState& mail = ctx.mail;
   ctx.shell.announce(senderName(ctx.list, mail.receivedMail.senderId) + msg::kMailArrived);
   if (minimised) {
@@ -56,7 +56,10 @@ void showMail(MailPickupContext& ctx, const std::string& path, bool& minimised) 
     minimised = false;
   }
   int result = ctx.shell.viewMail();
-  platform::removeFile(path);
+  // The same user on another PC may have shown and deleted this mail while
+  // the view was open here, and a new one may have taken its slot: only the
+  // file with the bytes shown goes, any other waits for the next pickup.
+  platform::removeIfHolds(path, bytes, kMailFileReadLimit);
   if (result == 2) {
     mail.mailRecipientId = mail.receivedMail.senderId;
     ctx.shell.composeMail();
@@ -90,7 +93,7 @@ void pickUpMail(MailPickupContext& ctx) {
     ParsedMail parsed = parseMailBytes(bytes);
     if (!readyToShow(mail, path, bytes, parsed.complete)) continue;
     mail.receivedMail = parsed.mail;
-    showMail(ctx, path, minimised);
+    showMail(ctx, path, bytes, minimised);
   }
 }
 

@@ -38,7 +38,9 @@ struct MailPickupContext {
 // what it holds and deleted, so a crashed sender never blocks a slot.
 constexpr int kIncompleteMailSeconds = 60;
 
-// Shows and deletes the mail waiting for userId. A pickup started while
+// Shows and deletes the mail waiting for userId; a file is deleted after its
+// view only while it still holds the bytes shown (the same user on another
+// PC may have taken the mail and a new one its slot). A pickup started while
 // another one is still showing something (a tick during 更新's message
 // box) does nothing, so no mail is shown twice.
 void pickUpMail(MailPickupContext& ctx);

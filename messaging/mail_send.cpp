@@ -1,6 +1,8 @@
 #include "messaging/mail_send.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <random>
 
 #include "board/board_save.h"
 #include "board/member_lookup.h"
@@ -18,6 +20,45 @@ int findRow(const MemberList& list, const std::string& id) { return id.empty() ?
 
 void warn(Ui& ui, const std::string& text) { ui.warn(text.c_str()); }
 
+// A name in the mail folder that no copy takes for a mail: every slot file
+// ends in a digit and ".ml", this one in ".tmp" (and so does its short 8.3
+// form). Random, so that senders on other PCs do not meet on it.
+std::string draftName() {
+  thread_local std::mt19937_64 random{(static_cast<unsigned long long>(std::random_device{}()) << 32) ^
+                                     std::random_device{}()};
+  char name[32];
+  std::snprintf(name, sizeof name, "~wabo%016llx.tmp", static_cast<unsigned long long>(random()));
+  return name;
+}
+
+// Writes the mail whole under a draft name; "" when it cannot be written
+// whole (nothing is left then).
+std::string writeDraft(const std::string& mailFolder, const std::string& bytes) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    std::string path = mailFolderFile(mailFolder, draftName());
+    if (path.size() >= kPathBytes) break;
+    platform::CreateResult made = platform::createNew(path, bytes);
+    if (made == platform::CreateResult::Created) return path;
+    if (made == platform::CreateResult::Failed) break;
+  }
+  return std::string();
+}
+
+// Moves the draft into the receiver's lowest free slot. A move never
+// replaces a file, so a sender that was quicker keeps its slot and this mail
+// takes the next one; and the slot file appears with the whole mail in it.
+MailSendResult publishDraft(const MailSendContext& ctx, const std::string& draft) {
+  const std::string& id = ctx.mail.mailRecipientId;
+  for (int slot = 0; slot < kMailSlotCount; ++slot) {
+    std::string path = mailFilePath(ctx.mailFolder, id, slot);
+    if (path.size() >= kPathBytes) return MailSendResult::CannotCreate;
+    platform::MoveResult moved = platform::moveToNewName(draft, path);
+    if (moved == platform::MoveResult::Moved) return MailSendResult::Sent;
+    if (moved == platform::MoveResult::Failed) return MailSendResult::CannotCreate;
+  }
+  return MailSendResult::SlotsFull;
+}
+
 }  // namespace
 
 MailSendResult sendMail(MailSendContext& ctx) {
@@ -32,29 +73,23 @@ MailSendResult sendMail(MailSendContext& ctx) {
     ctx.mainUi.warn(msg::kMailFolderNotFound);
     return MailSendResult::CannotCreate;
   }
-  // The file is written in one go as its slot is claimed, so the time is
-  // taken first; it becomes the program's write time only when sent.
+  // The time goes into the file before its slot is known; it becomes the
+  // program's write time only when sent.
   TimeTexts stamped = ctx.times;
   stampTimes(stamped);
-  std::string bytes = mailFileBytes(ctx.userId, ctx.mail.mailBody, stamped.writeTimeText);
-  for (int slot = 0; slot < kMailSlotCount; ++slot) {
-    std::string path = mailFilePath(ctx.mailFolder, id, slot);
-    if (path.size() >= kPathBytes) break;
-    // The slot's file is created only if no file has its name, so a sender
-    // that was quicker keeps its slot and this mail takes the next one.
-    platform::CreateResult claim = platform::createNew(path, bytes);
-    if (claim == platform::CreateResult::Created) {
-      ctx.times = stamped;
-      return MailSendResult::Sent;
-    }
-    if (claim == platform::CreateResult::Failed) break;
-    if (slot == kMailSlotCount - 1) {
-      warn(ctx.mainUi, msg::kMailSlotsFullBefore + id + msg::kMailSlotsFullAfter);
-      return MailSendResult::SlotsFull;
-    }
+  const std::string bytes = mailFileBytes(ctx.userId, ctx.mail.mailBody, stamped.writeTimeText);
+  const std::string draft = writeDraft(ctx.mailFolder, bytes);
+  const MailSendResult result = draft.empty() ? MailSendResult::CannotCreate : publishDraft(ctx, draft);
+  // Gone after the move; a draft that found no slot is not left behind.
+  if (!draft.empty()) platform::removeFile(draft);
+  if (result == MailSendResult::Sent) {
+    ctx.times = stamped;
+  } else if (result == MailSendResult::SlotsFull) {
+    warn(ctx.mainUi, msg::kMailSlotsFullBefore + id + msg::kMailSlotsFullAfter);
+  } else {
+    ctx.mainUi.warn(msg::kMailFolderNotFound);
   }
-  ctx.mainUi.warn(msg::kMailFolderNotFound);
-  return MailSendResult::CannotCreate;
+  return result;
 }
 
 bool sendToRecipientList(MailSendContext& ctx, Ui& dialogUi, const std::string& text,

@@ -22,9 +22,10 @@ struct MailSendContext {
 };
 
 // Sends mailBody to mailRecipientId (the ID as typed; the board is searched
-// ignoring letter case). A slot is claimed by creating its file exclusively,
-// so two senders at one moment end in different slots. Every result but
-// Sent is told through mainUi.
+// ignoring letter case). The mail is written whole under a name no copy
+// reads, then moved into its slot by a move that never replaces a file: the
+// slot file appears complete or not at all, and two senders at one moment
+// end in different slots. Every result but Sent is told through mainUi.
 MailSendResult sendMail(MailSendContext& ctx);
 
 // 送信 of the compose dialog with the typed text and receiver field: false

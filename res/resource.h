@@ -19,8 +19,9 @@
 #define IDC_MEMBER_LIST 100
 #define IDC_STATUS_BAR 3
 
-// Timer
+// Timers
 #define ID_REFRESH_TIMER 1
+#define ID_BULLETIN_RETRY_TIMER 1  // of the bulletin board dialog: a change waits for keiji.dat
 
 // Window messages of the program
 #define WM_WABO_TRAY 1024        // WM_USER: tray icon callback

@@ -88,6 +88,27 @@ TEST_F(MailPickup, HalfWrittenFileWaitsUntilWholeOrAMinuteUnchanged) {
   EXPECT_TRUE(mail.pending.empty());
 }
 
+// The same user on two PCs: while this copy shows a mail, the other shows it too and deletes it, and a new mail
+// takes the free slot. Only the file with the bytes shown is deleted; the new one waits for the next pickup.
+TEST_F(MailPickup, AfterTheViewOnlyTheMailThatWasShownIsDeleted) {
+  drop(0, "tanaka", "first");
+  drop(1, "tanaka", "stays");
+  duringView = [&] {
+    if (mail.receivedMail.body != "first") return;
+    std::filesystem::remove(slot(0));      // the other PC's pickup
+    drop(0, "stranger", "second");         // a sender takes the slot again
+  };
+  pickUp();
+  EXPECT_EQ(log, (Log{kFromTanaka, "view tanaka|first|t", kFromTanaka, "view tanaka|stays|t"}));
+  EXPECT_EQ(readFile(slot(0)), mailFileBytes("stranger", "second", "t"));
+  EXPECT_FALSE(exists(slot(1)));
+  // The other PC only deleted it: nothing to delete, nothing else touched.
+  duringView = [&] { std::filesystem::remove(slot(0)); };
+  pickUp();
+  EXPECT_EQ(log, (Log{"announce 不明さんからメールです！", "view stranger|second|t"}));
+  EXPECT_TRUE(wabo::testing::filesIn(mailFolder).empty());
+}
+
 TEST_F(MailPickup, OwnIdThatIsNoPlainNameReadsNothing) {
   std::filesystem::create_directory(folder.file("sub"));
   writeFile(folder.file("sub/x0.ml"), mailFileBytes("tanaka", "outside", "t"));

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "common/clock.h"
+#include "common/platform_file_faults.h"
 #include "messaging/mail_file.h"
 #include "messaging/mail_send.h"
 #include "tests/fake_ui.h"
@@ -105,6 +106,57 @@ TEST_F(MailSend, SendersRacingForTheSameSlotsAllArrive) {
     for (int n = 0; n < 10; ++n) arrived.insert(readFile(slot("yamada", n)));
     ASSERT_EQ(arrived, expected) << "round " << round;
   }
+}
+
+// An older copy that looks at a slot file the moment it appears shows whatever it holds and deletes it: a slot
+// file must appear whole or not at all, and nothing else of a send may look like a slot.
+TEST_F(MailSend, AReaderPollingTheFolderNeverSeesAnEmptyOrPartialSlotFile) {
+  std::atomic<bool> sending{true};
+  std::atomic<int> taken{0};
+  std::vector<std::string> partial;
+  std::thread receiver([&] {
+    while (sending) {
+      for (int n = 0; n < 10; ++n) {
+        std::string bytes;
+        if (!readMailFile(slot("yamada", n), bytes, kMailFileReadLimit)) continue;
+        if (!parseMailBytes(bytes).complete) partial.push_back(bytes);
+        std::remove(slot("yamada", n).c_str());
+        ++taken;
+      }
+    }
+  });
+  const std::string text(510, 'm');
+  for (int i = 0; i < 400; ++i) {
+    MailSendResult result;
+    while ((result = send("yamada", text)) == MailSendResult::SlotsFull) mainUi.warnings.clear();
+    EXPECT_EQ(result, MailSendResult::Sent);
+  }
+  sending = false;
+  receiver.join();
+  EXPECT_TRUE(partial.empty()) << partial.size() << " partial, e.g. " << partial[0].size() << " bytes";
+  for (const std::string& name : wabo::testing::filesIn(folder)) {
+    EXPECT_EQ(name.substr(0, 6), "yamada") << "left behind: " << name;
+    EXPECT_EQ(name.substr(name.size() - 3), ".ml") << "left behind: " << name;
+  }
+  EXPECT_GT(taken.load(), 0);
+}
+
+TEST_F(MailSend, AMailThatCannotBeWrittenWholeLeavesNoFileAndIsReported) {
+  platform::FileFaults full;
+  full.newFileBytes = 20;  // the share has room for 20 bytes of it
+  platform::setFileFaultsForTests(full);
+  EXPECT_EQ(send("yamada", std::string(100, 'x')), MailSendResult::CannotCreate);
+  platform::setFileFaultsForTests({});
+  EXPECT_EQ(mainUi.warnings, kFolderMissing);
+  EXPECT_TRUE(wabo::testing::filesIn(folder).empty());
+  EXPECT_EQ(times.writeTimeText, "") << "no send, no stamp";
+  // A slot's name too long for a path: nothing is left behind either.
+  const std::string longId(240, 'l');
+  list.addRow({longId, "長"});
+  mainUi.warnings.clear();
+  EXPECT_EQ(send(longId), MailSendResult::CannotCreate);
+  EXPECT_EQ(mainUi.warnings, kFolderMissing);
+  EXPECT_TRUE(wabo::testing::filesIn(folder).empty());
 }
 
 // A known and an unknown piece in one send, and the summary, are the end-to-end scenario's.

@@ -49,19 +49,54 @@ TEST_F(Coalescer, ABoardChangeWaitsItsSpreadAMailChangeDoesNot) {
   EXPECT_EQ(noSpread.wakeAt(), 10);
 }
 
-TEST_F(Coalescer, ChangesBeforeTheLookAndDuringItJoinOneNextLook) {
+TEST_F(Coalescer, BoardChangesBeforeTheLookAndDuringItJoinOneNextLook) {
   random = 100;
   co.noteChange(kBoardWork, 0);
-  co.noteChange(kMailWork, 50);
+  co.noteChange(kBoardWork, 50);
   EXPECT_EQ(co.wakeAt(), 100);  // the first change's spread counts
-  EXPECT_EQ(co.take(100), kBoardWork | kMailWork);
-  // Changes while it runs are kept, and wait for the gap after its start.
+  EXPECT_EQ(co.take(100), kBoardWork);
+  // Changes while it runs are kept: the board waits for the gap after its start, the mail only for the end.
   co.noteChange(kBoardWork, 110);
   co.noteChange(kMailWork, 120);
   EXPECT_FALSE(co.wakeAt()) << "one check at a time";
   co.finished({}, 130);
+  EXPECT_EQ(co.take(130), kMailWork);
+  co.finished({}, 140);
   EXPECT_EQ(co.take(349), kNoWatchWork);
-  EXPECT_EQ(co.take(350), kBoardWork | kMailWork);
+  EXPECT_EQ(co.take(350), kBoardWork);
+  // Both due at once: one look does both.
+  co.finished({}, 360);
+  co.noteChange(kMailWork, 2000);
+  co.noteChange(kBoardWork, 2000);
+  EXPECT_EQ(co.take(2100), kBoardWork | kMailWork);
+}
+
+// Only this copy reads its own mail slots: a mail has no crowd to spread and no burst of saves to wait out.
+TEST_F(Coalescer, AMailIsLookedForAtOnceWhateverTheBoardWaitsFor) {
+  random = 200;
+  co.noteChange(kBoardWork, 0);
+  co.noteChange(kMailWork, 10);
+  EXPECT_EQ(co.wakeAt(), 10);
+  EXPECT_EQ(co.take(10), kMailWork);
+  co.finished({}, 20);
+  EXPECT_EQ(co.wakeAt(), 200) << "the board keeps its spread";
+  EXPECT_EQ(co.take(199), kNoWatchWork);
+  EXPECT_EQ(co.take(200), kBoardWork);
+  co.finished({}, 210);
+  // Right after a look at the board, inside its gap.
+  EXPECT_EQ(cycle(kMailWork, 220), kMailWork);
+  // The mail file's own write record, come while its pickup showed it, and the pickup's deletion of it: one more
+  // look at once, and the next mail is not held back by them.
+  co.noteChange(kMailWork, 300);
+  EXPECT_EQ(co.take(300), kMailWork);
+  co.noteChange(kMailWork, 310);
+  co.finished({}, 900);
+  EXPECT_EQ(co.take(900), kMailWork);
+  co.finished({}, 905);
+  EXPECT_EQ(cycle(kMailWork, 1000), kMailWork);
+  EXPECT_EQ(co.gap(), 250) << "mail does not widen the board's gap";
+  co.noteChange(kBoardWork, 1010);
+  EXPECT_EQ(co.take(1210), kBoardWork);
 }
 
 TEST_F(Coalescer, ABusyProgramIsAskedAgainSoonerFirstThenOnceASecond) {

@@ -16,37 +16,52 @@ void WatchCoalescer::noteChange(unsigned work, WatchMillis now) {
     if (waitingForLock_) work |= kBoardWork;
     waitingForLock_ = false;
   }
-  work &= kBoardWork | kMailWork;
-  if (work == 0) return;
-  if (started_ && (running_ || now < lastStart_ + gap_)) changedInGap_ = true;
-  if (pending_ == 0) {
-    const WatchMillis spread = timing_.boardSpread > 0 && (work & kBoardWork)
-                                   ? static_cast<WatchMillis>(random_() % static_cast<std::uint32_t>(timing_.boardSpread + 1))
-                                   : 0;
-    notBefore_ = now + spread;
+  if ((work & kMailWork) && !(pending_ & kMailWork)) mailSince_ = now;
+  if (work & kBoardWork) {
+    const bool lookRunning = running_ && (runningWork_ & kBoardWork);
+    if (started_ && (lookRunning || now < lastStart_ + gap_)) changedInGap_ = true;
+    if (!(pending_ & kBoardWork)) {
+      const WatchMillis spread =
+          timing_.boardSpread > 0
+              ? static_cast<WatchMillis>(random_() % static_cast<std::uint32_t>(timing_.boardSpread + 1))
+              : 0;
+      notBefore_ = now + spread;
+    }
   }
-  pending_ |= work;
+  pending_ |= work & (kBoardWork | kMailWork);
+}
+
+WatchMillis WatchCoalescer::mailAt() const { return std::max(mailSince_, busyUntil_); }
+
+WatchMillis WatchCoalescer::boardAt() const {
+  WatchMillis at = std::max(notBefore_, busyUntil_);
+  return started_ ? std::max(at, lastStart_ + gap_) : at;
 }
 
 std::optional<WatchMillis> WatchCoalescer::wakeAt() const {
   if (pending_ == 0 || running_) return std::nullopt;
-  WatchMillis at = std::max(notBefore_, busyUntil_);
-  if (started_) at = std::max(at, lastStart_ + gap_);
-  return at;
+  if (!(pending_ & kBoardWork)) return mailAt();
+  if (!(pending_ & kMailWork)) return boardAt();
+  return std::min(mailAt(), boardAt());
 }
 
 unsigned WatchCoalescer::take(WatchMillis now) {
-  std::optional<WatchMillis> at = wakeAt();
-  if (!at || now < *at) return kNoWatchWork;
-  // A burst widens the gap after this start; a quiet gap narrows it again.
-  gap_ = changedInGap_ ? std::min(gap_ * 2, timing_.maxGap) : timing_.minGap;
-  changedInGap_ = false;
-  started_ = true;
-  lastStart_ = now;
+  if (pending_ == 0 || running_) return kNoWatchWork;
+  unsigned due = 0;
+  if ((pending_ & kMailWork) && now >= mailAt()) due |= kMailWork;
+  if ((pending_ & kBoardWork) && now >= boardAt()) due |= kBoardWork;
+  if (due == 0) return kNoWatchWork;
+  if (due & kBoardWork) {
+    // A burst widens the gap after this start; a quiet gap narrows it again.
+    gap_ = changedInGap_ ? std::min(gap_ * 2, timing_.maxGap) : timing_.minGap;
+    changedInGap_ = false;
+    started_ = true;
+    lastStart_ = now;
+  }
   running_ = true;
-  runningWork_ = pending_;
-  pending_ = 0;
-  return runningWork_;
+  runningWork_ = due;
+  pending_ &= ~due;
+  return due;
 }
 
 void WatchCoalescer::finished(const WatchOutcome& outcome, WatchMillis now) {
@@ -54,7 +69,8 @@ void WatchCoalescer::finished(const WatchOutcome& outcome, WatchMillis now) {
   running_ = false;
   if (outcome.busy) {
     // Nothing was done: the work waits, and changes that came meanwhile join it.
-    if (pending_ == 0) notBefore_ = now;
+    if ((runningWork_ & kBoardWork) && !(pending_ & kBoardWork)) notBefore_ = now;
+    if ((runningWork_ & kMailWork) && !(pending_ & kMailWork)) mailSince_ = now;
     pending_ |= runningWork_;
     busyUntil_ = now + busyDelay_;
     busyDelay_ = std::min(busyDelay_ * 2, timing_.maxBusyRetry);

@@ -3,12 +3,15 @@
 // many times a minute), and an office of a few hundred copies is woken by
 // every save. The coalescer turns the changes into few checks:
 //
-// - at most one check is running at a time, and the next one starts no
-//   sooner than a gap after the previous start (250 ms; while changes keep
-//   coming during the gaps, the gap doubles up to a second, and falls back
-//   once a gap passes quietly);
-// - a look at the board waits a random part of a few hundred ms, so that the
-//   copies of an office do not all read the board in the same instant;
+// - at most one check is running at a time;
+// - a look at the board starts no sooner than a gap after the previous one
+//   (250 ms; while board changes keep coming during the gaps, the gap
+//   doubles up to a second, and falls back once a gap passes quietly), and
+//   waits a random part of a few hundred ms, so that the copies of an office
+//   do not all read the board in the same instant;
+// - a mail pickup starts at once: only this copy reads its own mail slots,
+//   so there is no crowd to spread, and a pending look at the board keeps
+//   its own time;
 // - work refused because the program is busy (a check, a pickup or a dialog
 //   of its own is running) is tried again, sooner at first, then once a second;
 // - a look that found the board locked or unreadable waits for lock.dat to
@@ -62,12 +65,18 @@ class WatchCoalescer {
  private:
   WatchTiming timing_;
   std::function<std::uint32_t()> random_;
+  // When pending mail work is due (never before a busy program's retry).
+  WatchMillis mailAt() const;
+  // When a pending look at the board is due: its spread, the gap, the retry.
+  WatchMillis boardAt() const;
+
   unsigned pending_ = 0;
-  WatchMillis notBefore_ = 0;   // the pending batch's spread
+  WatchMillis notBefore_ = 0;   // the pending look at the board's spread
+  WatchMillis mailSince_ = 0;   // when the pending mail work came
   WatchMillis busyUntil_ = 0;
   WatchMillis busyDelay_;
-  bool started_ = false;
-  WatchMillis lastStart_ = 0;
+  bool started_ = false;        // a look at the board has started
+  WatchMillis lastStart_ = 0;   // ... last at this time
   WatchMillis gap_;
   bool changedInGap_ = false;
   bool running_ = false;

@@ -88,6 +88,45 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
   press(boardB, IDCANCEL);
 }
 
+// An older copy rewrites keiji.dat in place. While the file is cut short a
+// new post waits, shown on top, and is merged once the older copy is done;
+// a file that stays cut (its writer died) is taken as it is after two
+// seconds, and closing the dialog waits for that.
+TEST(Bulletin, APostWaitsForAnOlderCopyWritingTheFile) {
+  TwoPcs office(officeBoard());
+  ProgramCopy& a = office.a;
+  const std::string keiji = office.shared.file("keiji.dat");
+  const std::string rec1 = "朝礼\x01" "9時から\x01総務\x01" "2026/12/01 08:30\r\n",
+                    rec2 = "備品\x01" "発注済み\x01\x01" "2026/12/01 09:00\r\n",
+                    rec3 = "表彰式\x01" "15時\x01" "ソ連\x01" "2026/12/01 09:30\r\n";
+  writeFileBytes(keiji, "3," + rec1);  // the older copy has written one of its three posts
+  a.startSettled();
+  HWND board = open(a, CMD_BULLETIN, "掲示板");
+  ListViewProbe list(a.process(), GetDlgItem(board, IDC_BB_LIST));
+  EXPECT_EQ((std::vector<std::string>{"朝礼"}), list.columnTexts(0));
+  waitUntilGone(writePost(a, board, {"新規", "本文", "総務"}));
+  EXPECT_TRUE(waitUntil([&] { return list.columnTexts(0) == std::vector<std::string>{"新規", "朝礼"}; }));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(board, IDC_BB_NEW)));
+  EXPECT_EQ("3," + rec1, readFileBytes(keiji)) << "nothing merged onto the cut file";
+  writeFileBytes(keiji, "3," + rec1 + rec2 + rec3);  // done
+  EXPECT_TRUE(waitUntil([&] { return list.rowCount() == 4; }));
+  EXPECT_EQ((std::vector<std::string>{"新規", "朝礼", "備品", "表彰式"}), list.columnTexts(0));
+  EXPECT_EQ("4,新規\x01本文\x01総務\x01" + list.text(0, 3) + "\r\n" + rec1 + rec2 + rec3, readFileBytes(keiji));
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(GetDlgItem(board, IDC_BB_NEW)) != FALSE; }));
+
+  // Cut short for good: 閉じる right after the post closes the dialog once the post is in.
+  writeFileBytes(keiji, "9," + rec1 + rec2);
+  waitUntilGone(writePost(a, board, {"次", "", ""}));
+  const ULONGLONG posted = GetTickCount64();
+  pressButton(board, IDCANCEL);
+  waitUntilGone(board);
+  EXPECT_GE(GetTickCount64() - posted, 1500u);
+  const std::string written = readFileBytes(keiji);
+  EXPECT_EQ(0u, written.find("3,次\x01\x01\x01")) << written;
+  EXPECT_EQ(written.size() - rec1.size() - rec2.size(), written.find(rec1 + rec2));
+  EXPECT_EQ(nullptr, a.findDialog(kMessageCaption));
+}
+
 // An empty subject is refused and the new-post dialog closes; a mail folder
 // that is not there refuses the post, which does not stay in the list.
 TEST(Bulletin, EmptySubjectAndMissingMailFolder) {

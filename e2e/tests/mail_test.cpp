@@ -94,5 +94,73 @@ TEST(Mail, SentByOneCopyIsShownOnceByTheOtherAndAnsweredFromTheView) {
   office.closeBoth();
 }
 
+// The names in a folder that match `pattern` (e.g. "*.tmp").
+std::vector<std::string> namesIn(const std::string& folder, const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA(joinPath(folder, pattern).c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(h, &found));
+  FindClose(h);
+  return names;
+}
+
+// Mails K100 from `from` (K100 too) through the compose dialog.
+void mailToSelf(ProgramCopy& from, const std::string& text) {
+  HWND compose = open(from, CMD_MAIL, kComposeTitle);
+  fill(compose, {{IDC_MC_TEXT, text}, {IDC_MC_RECIPIENTS, "K100"}});
+  pressButton(compose, IDC_MC_SEND);
+  EXPECT_EQ("加藤 次郎さんにﾒｰﾙを送信しました", from.answerMessageBox());
+  waitUntilGone(compose);
+}
+
+// Its announcement answered, the view that follows it.
+HWND announcedView(ProgramCopy& copy) {
+  copy.postTick();
+  EXPECT_EQ("加藤 次郎さんからメールです！", copy.answerMessageBox());
+  return copy.waitForDialog(kViewTitle);
+}
+
+// The same user on two PCs: both show the mail; B closes its view first and
+// deletes it, and a new mail takes the slot while A's view is still open.
+// Closing A's view leaves the new mail, which A's next pickup shows. No
+// draft of a send stays behind, and a send never replaces a slot file.
+TEST(Mail, TheSameUserOnTwoPcsNeverDeletesAMailThatWasNotShown) {
+  TwoPcs office(officeOfTwo(), {"K100", "K100"}, 0);
+  ProgramCopy &a = office.a, &b = office.b;
+  office.startBoth();
+  const std::string slot0 = office.shared.file("K1000.ml");
+  mailToSelf(a, "最初の件");
+  ASSERT_TRUE(fileExists(slot0));
+  EXPECT_EQ((std::vector<std::string>{"K1000.ml"}), namesIn(office.shared.path(), "K100*"));
+  EXPECT_TRUE(namesIn(office.shared.path(), "*.tmp").empty());
+
+  HWND viewA = announcedView(a);
+  EXPECT_EQ("最初の件", controlText(viewA, IDC_MV_TEXT));
+  HWND viewB = announcedView(b);
+  EXPECT_EQ("最初の件", controlText(viewB, IDC_MV_TEXT));
+  press(viewB, IDOK);
+  ASSERT_TRUE(waitUntil([&] { return !fileExists(slot0); }));
+  mailToSelf(b, "次の件");
+  const std::string second = readFileBytes(slot0);
+  EXPECT_NE(std::string::npos, second.find("K100\x01")) << second;
+
+  press(viewA, IDOK);
+  ASSERT_TRUE(waitUntil([&] { return a.findDialog(kViewTitle) == nullptr; }));
+  viewA = announcedView(a);  // had A deleted it, nothing would be announced
+  EXPECT_EQ("次の件", controlText(viewA, IDC_MV_TEXT));
+  EXPECT_EQ(second, readFileOr(slot0));
+  press(viewA, IDOK);
+  EXPECT_TRUE(waitUntil([&] { return !fileExists(slot0); }));
+  // A slot file is never replaced: a mail finds slot 0 taken and goes to slot 1.
+  writeFileBytes(slot0, "taken");
+  mailToSelf(b, "三番目");
+  EXPECT_EQ("taken", readFileBytes(slot0));
+  EXPECT_EQ(0u, readFileOr(office.shared.file("K1001.ml")).find("K100\x01"));
+  EXPECT_TRUE(namesIn(office.shared.path(), "*.tmp").empty());
+  office.closeBoth();
+}
+
 }  // namespace
 }  // namespace e2e
