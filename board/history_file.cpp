@@ -40,13 +40,24 @@ void dropPartFirstLine(std::string& bytes) {
   bytes.erase(0, lf == std::string::npos ? bytes.size() : lf + 1);
 }
 
+// A file whose last line was cut short (a full disk, another program) gets
+// a line end first: the new lines must not run into that one.
+std::string afterLastLine(const std::string& bytesBefore, const std::string& lines) {
+  return bytesBefore.empty() || bytesBefore.back() == '\n' ? lines : "\r\n" + lines;
+}
+
 // Appends when the file stays within the limit; false with `full` set when
 // it would pass it (nothing written then).
-bool appendWithin(const std::string& path, const std::string& lines, bool& full) {
-  std::FILE* file = std::fopen(path.c_str(), "ab");
+bool appendWithin(const std::string& path, const std::string& newLines, bool& full) {
+  std::FILE* file = std::fopen(path.c_str(), "a+b");
   if (!file) return false;
   const long size = sizeOf(file);
+  std::string last;
+  if (size > 0 && std::fseek(file, -1, SEEK_END) == 0) last.assign(1, static_cast<char>(std::fgetc(file)));
+  const std::string lines = afterLastLine(last, newLines);
   full = size < 0 || static_cast<unsigned long>(size) + lines.size() > kHistoryMaxBytes;
+  // The writes of an append stream go to the end wherever it was read.
+  std::fseek(file, 0, SEEK_END);
   const bool written = !full && std::fwrite(lines.data(), 1, lines.size(), file) == lines.size();
   const bool flushed = std::fflush(file) == 0;
   return (std::fclose(file) == 0) && written && flushed;
@@ -86,7 +97,7 @@ bool appendHistory(const std::string& path, const std::string& lines) {
     kept = tailOf(file.get(), kHistoryMaxBytes / 2, cut);
     if (cut) dropPartFirstLine(kept);
   }
-  return writeFileReplacing(path, path + ".new", kept + lines);
+  return writeFileReplacing(path, path + ".new", kept + afterLastLine(kept, lines));
 }
 
 std::vector<HistoryEntry> parseHistory(std::string_view bytes, bool& cutAtStart) {

@@ -161,6 +161,16 @@ TEST(HistoryFile, TheReaderIsBoundedAndTrustsNoLine) {
   EXPECT_FALSE(readHistory(folder.file("none.his")).readable);
 }
 
+TEST(HistoryFile, ALastLineCutShortDoesNotSwallowTheNextOne) {
+  TempFolder folder;
+  const std::string path = folder.file("boad1.csv.his");
+  writeFile(path, "2026/12/07 09:00:00,u,PC,abe,一括,行き");  // a write that stopped half way
+  ASSERT_TRUE(appendHistory(path, "2026/12/07 09:01:00,u,PC,sato,追加,,,佐藤\r\n"));
+  EXPECT_EQ(readFile(path), "2026/12/07 09:00:00,u,PC,abe,一括,行き\r\n2026/12/07 09:01:00,u,PC,sato,追加,,,佐藤\r\n");
+  ASSERT_TRUE(appendHistory(path, "x\r\n"));
+  EXPECT_EQ(readHistory(path).entries.size(), 3u);
+}
+
 // Real saves on a board folder: the lines each save writes under the lock.
 struct HistorySaves : ::testing::Test, CommandFixture {
   void SetUp() override {
