@@ -58,8 +58,6 @@ inline constexpr char kResetSettingsDone[] = "初期化完了。次回起動時�
 // User settings dialogs
 inline constexpr char kMinutesOutOfRange[] = "更新時間の設定値が範囲外です";
 inline constexpr char kMinutesTooShortForSearch[] = "PC接続ｻｰﾁを自動実行する場合は、\n更新時間を10分以上で設定ください";
-inline constexpr char kFontSizeOutOfRange[] = "ﾌｫﾝﾄｻｲｽﾞの設定値が範囲外です\n8から48の間で設定してください";
-inline constexpr char kRowHeightOutOfRange[] = "行高さの設定値が範囲外です\n8から64の間で設定してください";
 
 // Mail
 inline constexpr char kMailRecipientNotFoundBefore[] = "送信先IDの[";
