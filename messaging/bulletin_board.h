@@ -42,4 +42,8 @@ class BulletinBoard {
   BulletinPosts posts_;
 };
 
+// A post's text as its row in the list shows it: each line break (CR LF, or
+// a CR or LF alone) one blank. The post itself keeps its line breaks.
+std::string listRowText(std::string_view text);
+
 }  // namespace wabo

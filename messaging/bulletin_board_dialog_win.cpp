@@ -120,10 +120,11 @@ class BulletinBoardDialog : public ModalDialog {
       LVITEMA item = {};
       item.mask = LVIF_TEXT;
       item.iItem = static_cast<int>(i);
-      item.pszText = const_cast<char*>(posts[i].subject.c_str());
+      const std::string subject = listRowText(posts[i].subject);
+      item.pszText = const_cast<char*>(subject.c_str());
       int row = static_cast<int>(SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-      setSubitem(row, 1, posts[i].info);
-      setSubitem(row, 2, posts[i].writer);
+      setSubitem(row, 1, listRowText(posts[i].info));
+      setSubitem(row, 2, listRowText(posts[i].writer));
       setSubitem(row, 3, posts[i].writtenAt);
     }
     SendMessageA(view, WM_SETREDRAW, TRUE, 0);

@@ -70,6 +70,43 @@ TEST(Resources, EveryNameIsDefinedAndNoNumberServesTwoDialogsControlsOrIcons) {
     EXPECT_EQ(icons.count(n), 1u) << "no picture for icon " << n;
 }
 
+// The lines of dialog `name` between its BEGIN and END.
+std::vector<std::string> dialogLines(const std::string& name) {
+  std::vector<std::string> lines;
+  bool in = false, body = false;
+  for (const std::string& line : scriptLines("res/wabo.rc")) {
+    if (!in) {
+      in = line.rfind(name + " DIALOGEX", 0) == 0;
+    } else if (!body) {
+      body = line.rfind("BEGIN", 0) == 0;
+    } else if (line.rfind("END", 0) == 0) {
+      break;
+    } else {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+// The line of control `id` in a dialog's lines; "" when there is none.
+std::string controlLine(const std::vector<std::string>& lines, const std::string& id) {
+  for (const std::string& line : lines)
+    if (std::regex_search(line, std::regex("[\\s,]" + id + "\\s*,"))) return line;
+  return "";
+}
+
+// The new-post dialog has no default button, so Enter in its one-line fields
+// posts nothing; the bulletin board's subject and writer are plain texts.
+TEST(Resources, NewPostHasNoDefaultButtonAndTheBoardsInformationTextsNoBorder) {
+  const std::vector<std::string> post = dialogLines("IDD_BULLETIN_NEW"), board = dialogLines("IDD_BULLETIN");
+  ASSERT_FALSE(controlLine(post, "IDC_BN_WRITE").empty());
+  for (const std::string& line : post) EXPECT_EQ(line.find("DEFPUSHBUTTON"), std::string::npos) << line;
+  for (const char* id : {"IDC_BB_SUBJECT", "IDC_BB_WRITER"}) {
+    const std::string line = controlLine(board, id);
+    EXPECT_TRUE(line.find("LTEXT") != std::string::npos && line.find("WS_BORDER") == std::string::npos) << line;
+  }
+}
+
 // Every item of menus 101, 295 and 340 reaches exactly one row; no row waits
 // for an item that no menu has; the rows ascend by command ID.
 TEST(CommandTable, EveryMenuItemHasExactlyOneRowInAscendingOrder) {
