@@ -38,6 +38,10 @@ class BulletinBoardDialog : public ModalDialog {
     return false;
   }
 
+  // Command 1 is Enter with no button focused: the board has no default
+  // button, so Enter ends nothing.
+  void onOk() override {}
+
   bool onNotify(NMHDR* header) override {
     if (header->idFrom != IDC_BB_LIST || header->code != NM_CLICK) return false;
     // The row clicked; moving the selection by keyboard leaves the display.
