@@ -63,8 +63,11 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       // The keys go to the list: arrows, Home and End, Enter, F2.
       if (shell.memberListView != nullptr) SetFocus(shell.memberListView);
       return 0;
-    case WM_MENUCHAR:
-      return onMenuChar(wParam, lParam);
+    case WM_MENUCHAR: {
+      LRESULT chosen = 0;
+      if (onMenuChar(wParam, lParam, chosen)) return chosen;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
       shell.menuOpen = message == WM_ENTERMENULOOP;

@@ -88,14 +88,14 @@ void editSelectedId() {
 
 // The quick-input items keep the texts made from their words, without a
 // mnemonic; in the open row menu the keys 1 and 2 choose them.
-LRESULT onMenuChar(WPARAM wParam, LPARAM lParam) {
+bool onMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const HMENU menu = reinterpret_cast<HMENU>(lParam);
   const WORD key = LOWORD(wParam);
   const UINT command = key == '1' ? CMD_QUICK_INPUT_1 : key == '2' ? CMD_QUICK_INPUT_2 : 0;
-  if (command == 0 || menu == nullptr || menu != rowMenu()) return MAKELRESULT(0, MNC_IGNORE);
+  if (command == 0 || menu == nullptr || menu != rowMenu()) return false;
   for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
-    if (GetMenuItemID(menu, i) == command) return MAKELRESULT(i, MNC_EXECUTE);
-  return MAKELRESULT(0, MNC_IGNORE);
+    if (GetMenuItemID(menu, i) == command) return result = MAKELRESULT(i, MNC_EXECUTE), true;
+  return false;
 }
 
 void onIdEdited() {

@@ -63,7 +63,8 @@ void onDestroy();                                // app/shutdown_win.cpp
 void onCommand(int id);                          // app/command_table_win.cpp
 LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
 void onIdEdited();                               // app/member_list_notify_win.cpp: WM_WABO_ID_EDITED
-LRESULT onMenuChar(WPARAM wParam, LPARAM lParam);  // app/member_list_notify_win.cpp: keys 1, 2 in the row menu
+// WM_MENUCHAR: keys 1 and 2 in the row menu; false leaves the key to the system.
+bool onMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result);  // app/member_list_notify_win.cpp
 
 // Commands of the keyboard alone (app/member_list_notify_win.cpp).
 void editSelectedId();          // F2: the in-place edit of the selected row's ID
