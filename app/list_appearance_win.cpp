@@ -1,4 +1,5 @@
 // The member list's colours and font, from the display settings.
+#include "app/list_font.h"
 #include "app/shell_win.h"
 
 namespace wabo {
@@ -12,7 +13,8 @@ void applyListColours() {
 }
 
 void replaceListFont() {
-  HFONT font = CreateFontA(app.local.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  const int height = listFontHeight(app.local.fontSize);
+  HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
   if (font == nullptr) return;  // keep the font the list has
   SendMessageA(shell.memberListView, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

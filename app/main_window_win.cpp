@@ -6,7 +6,9 @@
 #include "app/history_window_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
+#include "app/startup_failure.h"
 #include "common/limits.h"
+#include "common/messages.h"
 #include "common/platform_file.h"
 #include "common/sjis.h"
 #include "res/resource.h"
@@ -58,6 +60,15 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WABO_WATCH:
       onWatchWork(wParam, lParam);
       return 0;
+    case WM_SETFOCUS:
+      // The keys go to the list: arrows, Home and End, Enter, F2.
+      if (shell.memberListView != nullptr) SetFocus(shell.memberListView);
+      return 0;
+    case WM_MENUCHAR: {
+      LRESULT chosen = 0;
+      if (onMenuChar(wParam, lParam, chosen)) return chosen;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
       shell.menuOpen = message == WM_ENTERMENULOOP;
@@ -123,33 +134,55 @@ void loadSettings() {
   loadStartupSettings(app);
 }
 
+// Says why the program cannot start, with the system's text for `error`
+// (none for 0); the exit code.
+int failStartup(StartupStep step, DWORD error) {
+  char systemText[512] = {};
+  const DWORD n = error == 0 ? 0
+                             : FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                              error, 0, systemText, sizeof systemText, nullptr);
+  const std::string text = startupFailureText(step, error, std::string(systemText, n < sizeof systemText ? n : 0));
+  MessageBoxA(nullptr, text.c_str(), msg::kCaption, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+  return kStartupFailedExitCode;
+}
+
+int runMessageLoop(HWND window, HACCEL shortcuts) {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // The modeless search window takes its own keys (Tab, Enter, Esc).
+    if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
+    if (historyWindowMessage(message)) continue;
+    // The in-place ID edit takes its own keys (F2, Enter, Esc) while it is open.
+    if (shell.labelEditControl == nullptr && TranslateAcceleratorA(window, shortcuts, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
 int run(HINSTANCE instance, int showCommand) {
   shell.instanceHandle = instance;
   shell.rowPopupMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_ROW_POPUP));
-  if (!registerMainClass(instance)) return 1;
+  if (shell.rowPopupMenu == nullptr) return failStartup(StartupStep::kResources, GetLastError());
+  HACCEL shortcuts = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
+  if (shortcuts == nullptr) return failStartup(StartupStep::kResources, GetLastError());
+  if (!registerMainClass(instance)) return failStartup(StartupStep::kWindowClass, GetLastError());
   loadSettings();
 
   const LocalSettings& s = app.local;
   HWND window = CreateWindowExA(0, kClassName, kInitialTitle, WS_OVERLAPPEDWINDOW, s.windowLeft, s.windowTop,
                                 s.windowWidth, s.windowHeight, nullptr, nullptr, instance, nullptr);
-  if (window == nullptr) return 1;
+  if (window == nullptr) return failStartup(StartupStep::kMainWindow, GetLastError());
   ShowWindow(window, showCommand);
   UpdateWindow(window);
   // Nothing on screen waits for the watch; it starts before the first tick's
   // look at the board, so that no change falls between the two.
   syncFolderWatch();
 
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    // The modeless search window takes its own keys (Tab, Enter, Esc).
-    if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
-    if (historyWindowMessage(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  const int exitCode = runMessageLoop(window, shortcuts);
   // A search still running ends its probe's child; the exit waits for it a moment at most.
   endPcSearchAtExit(kSearchExitWaitMs);
-  return static_cast<int>(message.wParam);
+  return exitCode;
 }
 
 }  // namespace
@@ -159,6 +192,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   try {
     return wabo::run(instance, showCommand);
   } catch (...) {
-    return 1;
+    // Whatever it was, the program ends with a word rather than silently.
+    try {
+      return wabo::failStartup(wabo::StartupStep::kUnexpected, 0);
+    } catch (...) {
+      return wabo::kStartupFailedExitCode;
+    }
   }
 }

@@ -1,6 +1,6 @@
 // Notifications of the member list: the texts it draws, sorting by a header
 // click, the colours of the PC search marks, the in-place ID edit, double
-// and right clicks.
+// and right clicks, Enter; and the list's commands of the keyboard alone.
 #include <string>
 
 #include "app/board_dialogs_win.h"
@@ -54,13 +54,49 @@ void onDoubleClick() {
   if (memberList().firstSelected() >= 0) onCommand(CMD_DESTINATION_SELECTED);
 }
 
+HMENU rowMenu() { return GetSubMenu(shell.rowPopupMenu, 0); }
+
 void onRightClick(const NMITEMACTIVATE* click) {
   POINT point = click->ptAction;  // list-view client coordinates
   ClientToScreen(shell.mainWindow, &point);
-  TrackPopupMenu(GetSubMenu(shell.rowPopupMenu, 0), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+  TrackPopupMenu(rowMenu(), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
 }
 
 }  // namespace
+
+void showRowMenuAtSelection() {
+  HWND list = shell.memberListView;
+  POINT point = {0, 0};  // no row selected: the list's top left corner
+  const int row = memberList().firstSelected();
+  if (row >= 0) {
+    SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RECT label = {};
+    label.left = LVIR_LABEL;
+    if (SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&label)))
+      point = {label.left, label.bottom};
+  }
+  ClientToScreen(list, &point);
+  TrackPopupMenu(rowMenu(), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+}
+
+void editSelectedId() {
+  const int row = memberList().firstSelected();
+  if (row < 0) return;
+  SetFocus(shell.memberListView);
+  SendMessageA(shell.memberListView, LVM_EDITLABELA, static_cast<WPARAM>(row), 0);
+}
+
+// The quick-input items keep the texts made from their words, without a
+// mnemonic; in the open row menu the keys 1 and 2 choose them.
+bool onMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const HMENU menu = reinterpret_cast<HMENU>(lParam);
+  const WORD key = LOWORD(wParam);
+  const UINT command = key == '1' ? CMD_QUICK_INPUT_1 : key == '2' ? CMD_QUICK_INPUT_2 : 0;
+  if (command == 0 || menu == nullptr || menu != rowMenu()) return false;
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+    if (GetMenuItemID(menu, i) == command) return result = MAKELRESULT(i, MNC_EXECUTE), true;
+  return false;
+}
 
 void onIdEdited() {
   const PendingIdEdit edit = pendingIdEdit;
@@ -96,6 +132,7 @@ LRESULT onListNotify(NMHDR* header) {
       return FALSE;
     }
     case NM_DBLCLK:
+    case NM_RETURN:  // Enter on the list, as a double click
       onDoubleClick();
       return 0;
     case NM_RCLICK:

@@ -63,6 +63,12 @@ void onDestroy();                                // app/shutdown_win.cpp
 void onCommand(int id);                          // app/command_table_win.cpp
 LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
 void onIdEdited();                               // app/member_list_notify_win.cpp: WM_WABO_ID_EDITED
+// WM_MENUCHAR: keys 1 and 2 in the row menu; false leaves the key to the system.
+bool onMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result);  // app/member_list_notify_win.cpp
+
+// Commands of the keyboard alone (app/member_list_notify_win.cpp).
+void editSelectedId();          // F2: the in-place edit of the selected row's ID
+void showRowMenuAtSelection();  // Shift+F10, context-menu key: menu 295 below the selected row
 void onTimerTick();                              // app/refresh_win.cpp
 void onTrayCallback(WPARAM wParam, LPARAM lParam);  // app/tray_win.cpp
 void onSearchDone();                             // app/refresh_win.cpp

@@ -10,6 +10,9 @@ constexpr std::size_t kShortTextBytes = 30;   // IDs, names, short member fields
 constexpr std::size_t kLongTextBytes = 100;   // mobile, contact, schedule, other
 constexpr std::size_t kPathBytes = 256;       // paths, the all-members message
 constexpr std::size_t kQuickWordBytes = 32;   // quick-input words
+// The most a system call that hands back a path writes, its zero included
+// (MAX_PATH): the size of every buffer given to one that takes no size.
+constexpr std::size_t kSystemPathBytes = 260;
 
 // Longest text a field of the given buffer size holds in memory.
 constexpr std::size_t textLimit(std::size_t bufferBytes) { return bufferBytes - 1; }

@@ -55,11 +55,17 @@ inline constexpr char kCannotSearch[] = "このPCでは接続ｻｰﾁを使用�
 inline constexpr char kResetSettingsQuestion[] = "ﾕｰｻﾞｰ設定を初期化します！";
 inline constexpr char kResetSettingsDone[] = "初期化完了。次回起動時より有効です！";
 
+// Start-up that fails (no window yet)
+inline constexpr char kStartupFailed[] = "行き先表示ボードを起動できません";
+inline constexpr char kStartupResources[] = "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙのﾒﾆｭｰまたはｼｮｰﾄｶｯﾄｷｰを読み込めませんでした";
+inline constexpr char kStartupWindowClass[] = "ｳｨﾝﾄﾞｳｸﾗｽを登録できませんでした";
+inline constexpr char kStartupMainWindow[] = "ﾒｲﾝｳｨﾝﾄﾞｳを作成できませんでした";
+inline constexpr char kStartupUnexpected[] = "予期しないｴﾗｰが発生しました";
+inline constexpr char kSystemErrorNumber[] = "(ｴﾗｰ番号 ";
+
 // User settings dialogs
 inline constexpr char kMinutesOutOfRange[] = "更新時間の設定値が範囲外です";
 inline constexpr char kMinutesTooShortForSearch[] = "PC接続ｻｰﾁを自動実行する場合は、\n更新時間を10分以上で設定ください";
-inline constexpr char kFontSizeOutOfRange[] = "ﾌｫﾝﾄｻｲｽﾞの設定値が範囲外です\n8から48の間で設定してください";
-inline constexpr char kRowHeightOutOfRange[] = "行高さの設定値が範囲外です\n8から64の間で設定してください";
 
 // Mail
 inline constexpr char kMailRecipientNotFoundBefore[] = "送信先IDの[";

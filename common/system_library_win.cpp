@@ -48,7 +48,7 @@ LPITEMIDLIST browseForFolder(BROWSEINFOA* info) {
   return call != nullptr ? call(info) : nullptr;
 }
 
-BOOL pathFromIdList(LPCITEMIDLIST list, char* path) {
+BOOL pathFromIdList(LPCITEMIDLIST list, char (&path)[MAX_PATH]) {
   static const auto call = entry<decltype(&SHGetPathFromIDListA)>(kShell, "SHGetPathFromIDListA");
   return call != nullptr ? call(list, path) : FALSE;
 }

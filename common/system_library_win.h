@@ -19,7 +19,9 @@ BOOL shellNotifyIcon(DWORD message, NOTIFYICONDATAA* data);         // Shell_Not
 HINSTANCE shellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
                        const char* folder, int show);               // ShellExecuteA
 LPITEMIDLIST browseForFolder(BROWSEINFOA* info);                     // SHBrowseForFolderA
-BOOL pathFromIdList(LPCITEMIDLIST list, char* path);                 // SHGetPathFromIDListA
+// SHGetPathFromIDListA writes up to MAX_PATH bytes and takes no size: only a
+// buffer of that size can be given.
+BOOL pathFromIdList(LPCITEMIDLIST list, char (&path)[MAX_PATH]);     // SHGetPathFromIDListA
 void freeTaskMemory(void* memory);                                   // CoTaskMemFree
 BOOL getOpenFileName(OPENFILENAMEA* request);                        // GetOpenFileNameA
 BOOL getSaveFileName(OPENFILENAMEA* request);                        // GetSaveFileNameA

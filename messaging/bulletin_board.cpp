@@ -89,4 +89,15 @@ void BulletinBoard::make(Change change, Ui& ui, bool retry) {
   }
 }
 
+std::string listRowText(std::string_view text) {
+  // CR and LF are never trail bytes.
+  std::string row;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+    row += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+    if (crLf) ++i;
+  }
+  return row;
+}
+
 }  // namespace wabo

@@ -69,4 +69,8 @@ class BulletinBoard {
   std::optional<Change> waiting_;
 };
 
+// A post's text as its row in the list shows it: each line break (CR LF, or
+// a CR or LF alone) one blank. The post itself keeps its line breaks.
+std::string listRowText(std::string_view text);
+
 }  // namespace wabo

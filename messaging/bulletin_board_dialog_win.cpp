@@ -38,6 +38,10 @@ class BulletinBoardDialog : public ModalDialog {
     return false;
   }
 
+  // Command 1 is Enter with no button focused: the board has no default
+  // button, so Enter ends nothing.
+  void onOk() override {}
+
   bool onNotify(NMHDR* header) override {
     if (header->idFrom != IDC_BB_LIST || header->code != NM_CLICK) return false;
     // The row clicked; moving the selection by keyboard leaves the display.
@@ -133,10 +137,11 @@ class BulletinBoardDialog : public ModalDialog {
       LVITEMA item = {};
       item.mask = LVIF_TEXT;
       item.iItem = static_cast<int>(i);
-      item.pszText = const_cast<char*>(posts[i].subject.c_str());
+      const std::string subject = listRowText(posts[i].subject);
+      item.pszText = const_cast<char*>(subject.c_str());
       int row = static_cast<int>(SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-      setSubitem(row, 1, posts[i].info);
-      setSubitem(row, 2, posts[i].writer);
+      setSubitem(row, 1, listRowText(posts[i].info));
+      setSubitem(row, 2, listRowText(posts[i].writer));
       setSubitem(row, 3, posts[i].writtenAt);
     }
     SendMessageA(view, WM_SETREDRAW, TRUE, 0);

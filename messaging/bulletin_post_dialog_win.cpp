@@ -17,6 +17,10 @@ class BulletinPostDialog : public ModalDialog {
     return false;
   }
 
+  // Command 1 is Enter with no button focused: the dialog has no default
+  // button, and the texts typed so far stay.
+  void onOk() override {}
+
   bool onCommand(int control, int code) override {
     if (control != IDC_BN_WRITE || code != BN_CLICKED) return false;
     if (fields_.board != nullptr) {

@@ -71,9 +71,8 @@ std::string_view takeField(std::string_view bytes, std::size_t& at, bool& separa
 bool isUsableMailId(std::string_view id) {
   if (id.empty() || id.size() > kPathBytes) return false;
   if (!hasOnlyNameCharacters(id)) return false;
-  if (id.find("..") != std::string_view::npos) return false;
-  if (id.back() == '.' || id.back() == ' ') return false;
-  if (isDeviceName(id)) return false;
+  // Only the file names count: "con0.ml", "a.0.ml" and "a..b0.ml" are
+  // ordinary names in the mail folder, "con.x0.ml" and "com1.ml" are not.
   std::string name(id);
   for (int slot = 0; slot < kMailSlotCount; ++slot) {
     name.resize(id.size());

@@ -15,10 +15,12 @@ constexpr char kMailFieldSeparator = '\x01';
 
 // True if `id` can stand in a file name as it is: not empty, no path
 // separator or other character Windows refuses in names, no control
-// character, no "..", no trailing dot or blank, and neither the ID nor any
-// of its ten file names is a reserved device name (CON, PRN, AUX, NUL,
-// COM0-9, LPT0-9, with or without extension). Double-byte characters are
-// stepped over, so 表 (second byte '\') is an ordinary character.
+// character, no half double-byte character, and none of its ten file names
+// (ID + slot digit + ".ml") is a reserved device name (CON, PRN, AUX, NUL,
+// COM0-9, LPT0-9: the part before the first dot, blanks after it dropped).
+// Dots and blanks elsewhere are plain characters of the name, so "con",
+// "a.", "a " and "a..b" are usable. Double-byte characters are stepped
+// over, so 表 (second byte '\') is an ordinary character.
 bool isUsableMailId(std::string_view id);
 
 // The path of slot `slot` (0..9) of the receiver `id` in `mailFolder`. The

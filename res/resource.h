@@ -7,6 +7,9 @@
 #define IDM_ROW_POPUP 295
 #define IDM_TRAY_POPUP 340
 
+// Accelerators: the one table of keyboard shortcuts
+#define IDA_MAIN 102
+
 // Icons
 #define IDI_PROGRAM 128
 #define IDI_MEMBER_FIRST 201  // member icon n is IDI_MEMBER_FIRST + n, n = 0..69
@@ -221,6 +224,8 @@
 #define CMD_PC_NAME 40052
 #define CMD_PC_SEARCH 40053
 #define CMD_SHARED_LOCATION 40054
-#define CMD_HISTORY 40055
+#define CMD_EDIT_ID 40055   // keys only (F2): the in-place edit of the selected row's ID
+#define CMD_ROW_MENU 40056  // keys only (Shift+F10, context-menu key): menu 295 at the selected row
+#define CMD_HISTORY 40057
 #define CMD_FIRST 40001
-#define CMD_LAST 40055
+#define CMD_LAST 40057

@@ -8,9 +8,11 @@ namespace wabo {
 
 namespace {
 
+// "PC01 " is asked for as PC01; a blank inside still refuses the name.
 ProbeResult probeRow(SearchSite& site, const std::string& pcName) {
-  if (!isProbeablePcName(pcName)) return ProbeResult::NotConnected;
-  return site.probe(probeCommandLine(pcName));
+  const std::string_view name = probedPcName(pcName);
+  if (!isProbeablePcName(name)) return ProbeResult::NotConnected;
+  return site.probe(probeCommandLine(name));
 }
 
 }  // namespace

@@ -38,8 +38,9 @@ class SearchSite {
 };
 
 // One search: takes the row count once, clears every mark, then probes the
-// rows with a PC name in order until the stop flag is set. A name that cannot
-// stand as one argument is marked not connected without running anything. A
+// rows with a PC name in order until the stop flag is set. Blanks around a
+// name are dropped; a name that cannot then stand as one argument is marked
+// not connected without running anything. A
 // probe that cannot run warns, sets the stop flag and leaves its row unmarked.
 // Rows are addressed by index at each step, so after a reload the rest of the
 // indices read the new rows, and rows beyond the new count read as empty.

@@ -25,6 +25,13 @@ int markOf(ProbeResult result) {
   }
 }
 
+std::string_view probedPcName(std::string_view pcName) {
+  // ' ' is never a trail byte, so the ends can be looked at byte by byte.
+  while (!pcName.empty() && pcName.front() == ' ') pcName.remove_prefix(1);
+  while (!pcName.empty() && pcName.back() == ' ') pcName.remove_suffix(1);
+  return pcName;
+}
+
 bool isProbeablePcName(std::string_view pcName) {
   if (pcName.empty() || pcName.front() == '-' || pcName.front() == '/') return false;
   for (char c : pcName)

@@ -25,6 +25,10 @@ int markOf(ProbeResult result);
 constexpr char kProbeEndMarker[] = "END";
 constexpr std::size_t kProbeEndMarkerBytes = 4;  // with its zero byte
 
+// The PC name as the probe asks for it: without the blanks before and after
+// it, which the command line would drop as well. Nothing else is taken away.
+std::string_view probedPcName(std::string_view pcName);
+
 // True when `pcName` can stand as the one argument of the probe command: not
 // empty, not an option (a leading '-'), and free of blanks, quotes and control
 // characters, which would split it or add arguments of its own. Shift-JIS

@@ -9,6 +9,7 @@ namespace {
 
 // All black at start, kept for the life of the process.
 COLORREF customColours[16] = {};
+static_assert(sizeof customColours == 16 * sizeof(COLORREF), "ChooseColorA reads and writes 16 custom colours");
 
 }  // namespace
 

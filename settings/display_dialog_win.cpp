@@ -33,10 +33,6 @@ class DisplayDialog : public SwatchDialog {
     form.rowHeightText = fieldText(IDC_DISP_ROW_HEIGHT, kShortTextBytes);
     form.backgroundColour = swatchColour(IDC_DISP_BACK_SWATCH);
     form.textColour = swatchColour(IDC_DISP_TEXT_SWATCH);
-    if (const char* refusal = checkDisplayForm(form)) {
-      DialogUi(window()).warn(refusal);
-      return;
-    }
     fields_.form = form;
     close(0);
   }

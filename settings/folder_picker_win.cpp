@@ -8,6 +8,8 @@
 namespace wabo {
 namespace {
 
+static_assert(kSystemPathBytes == MAX_PATH, "the folder path buffer takes what SHGetPathFromIDListA writes");
+
 int CALLBACK onBrowserEvent(HWND browser, UINT event, LPARAM /*param*/, LPARAM initialFolder) {
   if (event == BFFM_INITIALIZED && initialFolder != 0)
     SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, initialFolder);
@@ -28,12 +30,12 @@ int pickFolder(HWND owner, const char* initialFolder, char* result, std::size_t 
 
   LPITEMIDLIST chosen = system::browseForFolder(&info);
   if (chosen == nullptr) return kFolderCancelled;
-  char path[kPathBytes] = {};
-  BOOL isFolder = system::pathFromIdList(chosen, path);
+  // The conversion writes up to MAX_PATH bytes: the buffer is that size.
+  const int answer = takeSystemFolderPath(
+      [chosen](char (&path)[kSystemPathBytes]) { return system::pathFromIdList(chosen, path) != FALSE; }, result,
+      resultSize);
   system::freeTaskMemory(chosen);
-  path[kPathBytes - 1] = '\0';
-  if (!isFolder) return kFolderCancelled;
-  return takeChosenFolder(path, result, resultSize);
+  return answer;
 }
 
 }  // namespace wabo

@@ -12,9 +12,11 @@ namespace {
 
 std::string unsignedText(int value) { return std::to_string(static_cast<std::uint32_t>(value)); }
 
-bool inRange(const std::string& text, int low, int high) {
-  long long value = plainNumber(text, UINT32_MAX);
-  return value >= low && value <= high;
+// The field's unsigned 32-bit value, as the int it is stored as; 0 for text
+// that is no unsigned number.
+int unsignedValue(const std::string& text) {
+  const long long value = plainNumber(text, UINT32_MAX);
+  return value < 0 ? 0 : static_cast<int>(static_cast<std::uint32_t>(value));
 }
 
 }  // namespace
@@ -30,17 +32,11 @@ DisplayForm displayFormFrom(const LocalSettings& settings) {
   return form;
 }
 
-const char* checkDisplayForm(const DisplayForm& form) {
-  if (!inRange(form.fontSizeText, kMinFontSize, kMaxFontSize)) return msg::kFontSizeOutOfRange;
-  if (!inRange(form.rowHeightText, kMinRowHeight, kMaxRowHeight)) return msg::kRowHeightOutOfRange;
-  return nullptr;
-}
-
 void storeDisplayForm(LocalSettings& settings, const DisplayForm& form) {
   settings.showIcons = form.showIcons == 1 ? 1 : 0;
   settings.showGridLines = form.showGridLines == 1 ? 1 : 0;
-  settings.fontSize = static_cast<int>(plainNumber(form.fontSizeText, UINT32_MAX));
-  settings.rowHeight = static_cast<int>(plainNumber(form.rowHeightText, UINT32_MAX));
+  settings.fontSize = unsignedValue(form.fontSizeText);
+  settings.rowHeight = unsignedValue(form.rowHeightText);
   settings.backgroundColour = form.backgroundColour;
   settings.textColour = form.textColour;
 }

@@ -20,16 +20,11 @@ struct DisplayForm {
   std::int32_t textColour = 0;
 };
 
-// A list font below 8 pixels cannot be read and one above 48 leaves a
-// handful of rows on the screen; a row below 8 pixels shows icons as dots
-// and one above 64 blows the 32-pixel pictures up past recognition.
-constexpr int kMinFontSize = 8, kMaxFontSize = 48;
-constexpr int kMinRowHeight = 8, kMaxRowHeight = 64;
-
+// The font size and row height are shown as unsigned numbers (a stored -14
+// as 4294967282) and taken back the same way, so OK keeps a value it did
+// not change. Any unsigned number is accepted; text that is none gives 0.
+// Where the list uses them, they are held to what it can show.
 DisplayForm displayFormFrom(const LocalSettings& settings);
-// nullptr when the form can be stored, else the message to show (the dialog
-// stays open).
-const char* checkDisplayForm(const DisplayForm& form);
 void storeDisplayForm(LocalSettings& settings, const DisplayForm& form);
 
 // Dialog 342, ｸｲｯｸ入力設定. No check: an empty word is accepted.

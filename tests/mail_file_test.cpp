@@ -42,12 +42,15 @@ TEST(MailFile, OverlongFieldsAreCutInWholeCharactersAndNeverSpillIntoTheNext) {
   EXPECT_EQ(mail.senderId + "|" + mail.body + "|" + mail.sentTime, "a|a|\xff\xfe");
 }
 
-TEST(MailId, OnlyPlainFileNamePartsAreUsable) {
-  for (const char* id : {"yamada", "a.b", "表示", "ソフト", "a b", "CONSOLE", "LPT10x"})
+TEST(MailId, OnlyIdsWhoseFileNamesAreOrdinaryNamesInTheFolderAreUsable) {
+  // con0.ml, a.0.ml, a 0.ml, a..b0.ml and ..0.ml are ordinary names.
+  for (const char* id : {"yamada", "a.b", "表示", "ソフト", "a b", "CONSOLE", "LPT10x", "con", "nul", "a.", "a ",
+                         "a..b", "..", "con ", "x.com1"})
     EXPECT_TRUE(isUsableMailId(id)) << id;
-  // Separators, what Windows refuses in names, devices (also as one of the
-  // ten slot names: COM + 1), control bytes, half characters, overlong.
-  const std::string refused[] = {"", "..", "a..b", "a\\b", "a/b", "C:x", "a*", "a|", "a.", "a ", "con", "nul.txt",
-                                 "lpt5.x", "CON .x", "COM", "tab\tid", "del\x7f", "a\x95", std::string(300, 'a')};
+  // Separators, what Windows refuses in names, file names that are devices
+  // (their part before the first dot: COM + 1, con.x + 0), control bytes,
+  // half characters, overlong.
+  const std::string refused[] = {"", "a\\b", "a/b", "C:x", "a*", "a|", "nul.txt", "lpt5.x", "CON .x", "COM",
+                                 "tab\tid", "del\x7f", "a\x95", std::string(300, 'a')};
   for (const std::string& id : refused) EXPECT_FALSE(isUsableMailId(id)) << id;
 }

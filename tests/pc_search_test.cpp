@@ -73,6 +73,15 @@ TEST_F(PcSearch, RowsAddedDuringTheSearchAreNotProbed) {
   EXPECT_EQ(log, Log{"PC-X"});
 }
 
+// The command line would drop blanks around a name: "PC01 " is PC01. Inside a name, or with an option or
+// nothing left after them, the name is still not run.
+TEST_F(PcSearch, BlanksAroundANameAreDroppedBeforeTheCheckAndTheProbe) {
+  names = {"PC01 ", "  PC02", " 表ソ ", "PC 03", " -x", "/? ", "   ", "PC\t04 "};
+  searchRows(*this, *this);
+  EXPECT_EQ(log, (Log{"PC01", "PC02", "表ソ"}));
+  EXPECT_EQ(marks, (std::vector<int>{2, 2, 2, 1, 1, 1, 1, 1}));
+}
+
 TEST_F(PcSearch, AThreadThatDoesNotStartOpensNoWindowAndLeavesNoSearchRunning) {
   FakeMemberList list;
   RecordingUi ui;

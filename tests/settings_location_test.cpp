@@ -3,6 +3,8 @@
 // "prog\WaboM.ini" is a file beside "prog" whose name holds a backslash.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "settings/folder_choice.h"
 #include "settings/local_settings.h"
 #include "settings/shared_settings.h"
@@ -58,4 +60,25 @@ TEST(FolderChoice, TakesAPathOnlyWhenItFitsWithItsTerminatingZero) {
   EXPECT_EQ(takeChosenFolder("x", nullptr, 16), kFolderCancelled);
   EXPECT_EQ(takeChosenFolder(std::string("a\0b", 3), result, sizeof result), kFolderCancelled);
   EXPECT_EQ(std::string(result), fifteen);
+}
+
+// The system's conversion of the browser's choice writes up to 259 bytes and a zero, whatever the caller's
+// buffer: it must land in the picker's own buffer (an overrun fails here under AddressSanitizer), and a path
+// too long for the caller's 256 bytes is refused, leaving the caller's buffer as it was.
+TEST(FolderChoice, TheLongestSystemPathFitsThePickersBufferAndIsRefusedWhenItDoesNotFitTheCallers) {
+  const auto systemWrites = [](std::size_t length) {
+    return [length](char* path) {
+      std::memset(path, 'p', length);
+      path[length] = '\0';
+      return true;
+    };
+  };
+  char result[kPathBytes] = "kept";
+  for (std::size_t n : {256u, 259u})
+    EXPECT_EQ(takeSystemFolderPath(systemWrites(n), result, sizeof result), kFolderCancelled) << n;
+  EXPECT_STREQ(result, "kept");
+  EXPECT_EQ(takeSystemFolderPath(systemWrites(255), result, sizeof result), kFolderChosen);
+  EXPECT_EQ(std::string(result), std::string(255, 'p'));
+  // A choice that is no file-system folder (a printer, the network) is cancelled.
+  EXPECT_EQ(takeSystemFolderPath([](char*) { return false; }, result, 8), kFolderCancelled);
 }

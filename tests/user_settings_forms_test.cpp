@@ -2,9 +2,11 @@
 // OK and what they store.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <tuple>
 
+#include "app/list_font.h"
 #include "common/messages.h"
 #include "settings/user_settings_forms.h"
 
@@ -47,20 +49,34 @@ TEST(AutoUpdateForm, StoresTheBoxesColoursAndTheMinutesAsTheirIntegerValue) {
             std::make_tuple(1, 0x00FF00, 0x0000FF));
 }
 
-TEST(DisplayForm, FontSizeAndRowHeightAreHeldToARangeTheListCanShow) {
-  const std::string font = msg::kFontSizeOutOfRange, row = msg::kRowHeightOutOfRange;
-  const auto check = [](const std::string& fontSize, const std::string& rowHeight) {
-    DisplayForm form = displayFormFrom(LocalSettings());
-    form.fontSizeText = fontSize, form.rowHeightText = rowHeight;
-    return refusal(checkDisplayForm(form));
-  };
-  const auto text = [](int n) { return std::to_string(n); };
-  EXPECT_EQ(check(text(kMinFontSize), text(kMinRowHeight)) + check(text(kMaxFontSize), text(kMaxRowHeight)), "");
-  EXPECT_EQ(check(text(kMinFontSize - 1), "16") + check(text(kMaxFontSize + 1), "16"), font + font);
-  EXPECT_EQ(check("12", text(kMinRowHeight - 1)) + check("12", text(kMaxRowHeight + 1)), row + row);
-  EXPECT_EQ(check("0", "0"), font) << "both wrong: the font size is named first";
-  // Text that is not an unsigned number is refused rather than taken as 0 or wrapped.
-  for (const char* typed : {"", "-12", "12px", "4294967308"}) EXPECT_EQ(check(typed, "16"), font) << typed;
+// The font size and row height take any unsigned number, as they always did; a value stored by hand or by an
+// older copy (a negative font size is the character height) is shown as an unsigned number and kept through OK.
+TEST(DisplayForm, AnyUnsignedNumberIsTakenAndAStoredValueComesBackUnchanged) {
+  LocalSettings settings;
+  const std::pair<int, std::string> stored[] = {{-14, "4294967282"}, {60, "60"}, {0, "0"}, {1000, "1000"}};
+  for (const auto& [value, shown] : stored) {
+    settings.fontSize = value, settings.rowHeight = value;
+    const DisplayForm form = displayFormFrom(settings);
+    EXPECT_EQ(form.fontSizeText + "|" + form.rowHeightText, shown + "|" + shown);
+    settings.fontSize = settings.rowHeight = 12;
+    storeDisplayForm(settings, form);
+    EXPECT_EQ(std::make_pair(settings.fontSize, settings.rowHeight), std::make_pair(value, value)) << shown;
+  }
+  // Blanks around the digits are taken; a sign, a unit, an empty field or a number past 32 bits give 0.
+  const std::pair<std::string, int> typed[] = {{" 20 ", 20}, {"4294967295", -1}, {"-12", 0},
+                                               {"12px", 0},  {"", 0},            {"4294967296", 0}};
+  for (const auto& [text, value] : typed) {
+    DisplayForm form = displayFormFrom(settings);
+    form.fontSizeText = text;
+    storeDisplayForm(settings, form);
+    EXPECT_EQ(settings.fontSize, value) << '"' << text << '"';
+  }
+}
+
+TEST(DisplayForm, TheListFontIsMadeWithinWhatTheListCanShowKeepingTheSignsMeaning) {
+  for (int kept : {-14, 60, 0, 12, -kMaxListFontPixels, kMaxListFontPixels}) EXPECT_EQ(listFontHeight(kept), kept);
+  EXPECT_EQ(listFontHeight(4000) + listFontHeight(INT_MAX), 2 * kMaxListFontPixels);
+  EXPECT_EQ(listFontHeight(-4000) + listFontHeight(INT_MIN), -2 * kMaxListFontPixels);
 }
 
 TEST(TextForms, KeepWholeCharactersWithinTheirBytesAndAUncProgramKeepsItsFolder) {

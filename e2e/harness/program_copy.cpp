@@ -69,6 +69,13 @@ void ProgramCopy::useBoardFolder(const BoardFolder& shared, SharedSettingsText s
 }
 
 void ProgramCopy::start() {
+  launch();
+  waitUntil([&] { return (mainWindow_ = findTopLevel(pid_, "ModelApp", nullptr)) || !running(); }, kStartTimeoutMs);
+  if (!mainWindow_)
+    throw HarnessError(running() ? "the main window did not appear" : "the program ended before showing its window");
+}
+
+void ProgramCopy::launch() {
   if (running()) throw HarnessError("the program copy is already running");
   stop();  // a restart in the same folder
   std::string exe = file(exeName_), commandLine = "\"" + exe + "\"";
@@ -82,9 +89,6 @@ void ProgramCopy::start() {
   process_ = info.hProcess;
   pid_ = info.dwProcessId;
   WaitForInputIdle(process_, kStartTimeoutMs);
-  waitUntil([&] { return (mainWindow_ = findTopLevel(pid_, "ModelApp", nullptr)) || !running(); }, kStartTimeoutMs);
-  if (!mainWindow_)
-    throw HarnessError(running() ? "the main window did not appear" : "the program ended before showing its window");
 }
 
 void ProgramCopy::startSettled() {

@@ -68,6 +68,9 @@ class ProgramCopy {
   // step of the test.
   void start();
   void startSettled();
+  // Starts the program and waits only until it is idle: for a start that
+  // shows a message box instead of its window.
+  void launch();
   bool running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   HANDLE process() const { return process_; }
   DWORD close();  // posts WM_CLOSE; the exit code

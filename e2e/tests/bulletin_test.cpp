@@ -66,6 +66,7 @@ TEST(Bulletin, PostsOfTwoCopiesBothSurvive) {
   // B shows the merged list, its own post on top and shown; the file holds all three.
   EXPECT_EQ((std::vector<std::string>{"備品", "表彰式", "朝礼"}), listB.columnTexts(0));
   EXPECT_EQ((std::vector<std::string>{"", "ソ連", "総務"}), listB.columnTexts(2));
+  EXPECT_EQ("本日15時 会議室にて", listB.text(1, 1)) << "the row shows the line break as a blank";
   EXPECT_TRUE(isStampTime(listB.text(0, 3)) && isStampTime(listB.text(1, 3))) << listB.text(0, 3);
   EXPECT_EQ(keijiOf(posts, listB), readFileBytes(keiji));
   EXPECT_EQ("備品", controlText(boardB, IDC_BB_SUBJECT));
@@ -125,6 +126,34 @@ TEST(Bulletin, APostWaitsForAnOlderCopyWritingTheFile) {
   EXPECT_EQ(0u, written.find("3,次\x01\x01\x01")) << written;
   EXPECT_EQ(written.size() - rec1.size() - rec2.size(), written.find(rec1 + rec2));
   EXPECT_EQ(nullptr, a.findDialog(kMessageCaption));
+}
+
+// 書込み is no default button: Enter in the subject or the writer field
+// (command 1) neither posts nor closes, and what was typed stays; Enter in
+// the text makes a new line.
+TEST(Bulletin, EnterInAOneLineFieldOfTheNewPostPostsNothing) {
+  ProgramCopy a;
+  a.writeBoard(officeBoard());
+  a.startSettled();
+  HWND board = open(a, CMD_BULLETIN, "掲示板");
+  pressButton(board, IDC_BB_NEW);
+  HWND form = a.waitForDialog("新規作成");
+  const Fields typed = {{IDC_BN_SUBJECT, "書きかけ"}, {IDC_BN_TEXT, ""}, {IDC_BN_WRITER, "総務"}};
+  fill(form, typed);
+  EXPECT_EQ(0, GetWindowLongA(GetDlgItem(form, IDC_BN_WRITE), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  // The keys arrive in the order posted: once the text has its new line, the
+  // two before it have been handled.
+  for (int field : {IDC_BN_SUBJECT, IDC_BN_WRITER, IDC_BN_TEXT}) {
+    ASSERT_TRUE(PostMessageA(GetDlgItem(form, field), WM_KEYDOWN, VK_RETURN, 0x1C0001));
+    ASSERT_TRUE(PostMessageA(GetDlgItem(form, field), WM_KEYUP, VK_RETURN, 0xC01C0001));
+  }
+  EXPECT_TRUE(waitUntil([&] { return controlTextOr(form, IDC_BN_TEXT) == "\r\n"; }))
+      << controlTextOr(form, IDC_BN_TEXT);
+  EXPECT_TRUE(isShown(form));
+  EXPECT_EQ((Fields{typed[0], {IDC_BN_TEXT, "\r\n"}, typed[2]}), shownFields(form, typed));
+  EXPECT_FALSE(a.hasFile("keiji.dat"));
+  press(form, IDCANCEL);
+  press(board, IDCANCEL);
 }
 
 // An empty subject is refused and the new-post dialog closes; a mail folder

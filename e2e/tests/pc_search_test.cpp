@@ -131,20 +131,21 @@ TEST(PcSearch, ConnectedNoNameAndSilentRowsGetMarks201AndTheirColours) {
   EXPECT_TRUE(waitUntil([&] { return rowColour(program, 0) == kBoardBackground; }));
 }
 
-// Answers of more than 4 KB, names that are not one argument, and a command
-// that writes nothing: one warning, and the search stops there.
+// Answers of more than 4 KB, names that are not one argument, a name with
+// blanks around it (asked for without them), and a command that writes
+// nothing: one warning, and the search stops there.
 TEST(PcSearch, LongAnswersUnsafeNamesAndACommandThatWritesNothing) {
   ProgramCopy program;
   startWithStandIn(program,
-                   {{"A01", "PC-BIG"}, {"B02", "PC-LONG"}, {"C03", "-a"}, {"D04", "PC X"}, {"E05", "PC-MUTE"},
-                    {"F06", "PC-ON"}},
+                   {{"A01", "PC-BIG"}, {"B02", "PC-LONG"}, {"B03", " PC-ON "}, {"C03", "-a"}, {"D04", "PC X"},
+                    {"E05", "PC-MUTE"}, {"F06", "PC-ON"}},
                    "PC-BIG bigfirst\r\nPC-LONG biglate\r\nPC-MUTE nothing\r\nPC-ON answer\r\n-a answer\r\n");
   program.postCommand(CMD_PC_SEARCH);
   EXPECT_EQ(kCannotSearch, program.answerMessageBox());
   ASSERT_TRUE(waitUntil([&] { return program.findDialog(kSearchTitle) == nullptr; }));
-  EXPECT_EQ(marksOf(program), (std::vector<int>{2, 1, 1, 1, 0, 0}));
-  EXPECT_EQ(probesRun(program),
-            (std::vector<std::string>{"nbtstat -a PC-BIG", "nbtstat -a PC-LONG", "nbtstat -a PC-MUTE"}));
+  EXPECT_EQ(marksOf(program), (std::vector<int>{2, 1, 2, 1, 1, 0, 0}));
+  EXPECT_EQ(probesRun(program), (std::vector<std::string>{"nbtstat -a PC-BIG", "nbtstat -a PC-LONG",
+                                                          "nbtstat -a PC-ON", "nbtstat -a PC-MUTE"}));
   EXPECT_TRUE(program.findDialog(kMessageCaption) == nullptr) << "one warning only";
 }
 
