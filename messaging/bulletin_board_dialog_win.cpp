@@ -76,7 +76,6 @@ class BulletinBoardDialog : public ModalDialog {
   }
 
   // A change still waiting for keiji.dat is made before the dialog goes.
-  void onOk() override { closeWhenDone(0); }
   void onCancel() override { closeWhenDone(1); }
 
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
