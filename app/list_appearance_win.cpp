@@ -12,7 +12,7 @@ void applyListColours() {
 }
 
 void replaceListFont() {
-  HFONT font = CreateFontA(app.local.fontSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  HFONT font = CreateFontA(scaled(app.local.fontSize), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
   if (font == nullptr) return;  // keep the font the list has
   SendMessageA(shell.memberListView, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
