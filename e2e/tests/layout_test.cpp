@@ -15,32 +15,6 @@
 namespace e2e {
 namespace {
 
-// The prefix's screen DPI for the programs started while this lives.
-class PrefixDpi {
- public:
-  explicit PrefixDpi(DWORD dpi) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
-                    nullptr);
-    DWORD type = 0, size = sizeof before_;
-    had_ = RegQueryValueExA(key_, "LogPixels", nullptr, &type, reinterpret_cast<BYTE*>(&before_), &size) ==
-           ERROR_SUCCESS;
-    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-  }
-  ~PrefixDpi() {
-    if (had_) {
-      RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), sizeof before_);
-    } else {
-      RegDeleteValueA(key_, "LogPixels");
-    }
-    RegCloseKey(key_);
-  }
-
- private:
-  HKEY key_ = nullptr;
-  DWORD before_ = 0;
-  bool had_ = false;
-};
-
 bool taking() { return GetEnvironmentVariableA("WABO_SCREENS", nullptr, 0) != 0; }
 
 struct Front {
@@ -221,7 +195,7 @@ TEST(ContactSheet, EveryDialogAndMessageBoxIsLaidOutAt96And144Dpi) {
     checkEveryWindow(static_cast<int>(dpi), faults);
   } else {
     for (DWORD dpi : {96u, 144u}) {
-      PrefixDpi screen(dpi);
+      ScreenDpi screen(dpi);
       checkEveryWindow(static_cast<int>(dpi), faults);
     }
   }
