@@ -16,7 +16,9 @@ set(ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 add_custom_command(
   OUTPUT ${ICON_DIR}/icon128.ico
   COMMAND ${ICONGEN_DIR}/icongen ${ICON_DIR}
-  DEPENDS icongen_host ${ICONGEN_SOURCES}
+  # The generator's own file too: a generator built anew (from sources
+  # changed after the icons were last drawn) draws them again.
+  DEPENDS icongen_host ${ICONGEN_DIR}/icongen ${ICONGEN_SOURCES}
   COMMENT "Drawing the program's icons")
 add_custom_target(icons DEPENDS ${ICON_DIR}/icon128.ico)
 

@@ -79,6 +79,22 @@ std::vector<DWORD> pixelsOf(HDC source, int x, int y, int width, int height) {
   return pixels;
 }
 
+// True when icon group `resource` of the program file holds a 32-bit image
+// of size x size pixels (RT_GROUP_ICON: 6-byte head, 14 bytes per image).
+bool hasIconImage(int resource, int size) {
+  HMODULE module = LoadLibraryExA(programFile().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) throw HarnessError("cannot open wabo.exe as a data file");
+  HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14));
+  HGLOBAL data = group != nullptr ? LoadResource(module, group) : nullptr;
+  const auto* bytes = data != nullptr ? static_cast<const unsigned char*>(LockResource(data)) : nullptr;
+  const DWORD length = group != nullptr ? SizeofResource(module, group) : 0;
+  bool found = false;
+  for (DWORD at = 6; bytes != nullptr && at + 14 <= length; at += 14)
+    found = found || (bytes[at] == size && bytes[at + 1] == size && bytes[at + 6] == 32);
+  FreeLibrary(module);
+  return found;
+}
+
 // Member icon `n` of the program file from its image of `imageSize` pixels,
 // drawn at `drawSize` on `background`.
 std::vector<DWORD> iconPicture(int n, int imageSize, int drawSize, COLORREF background) {
@@ -218,6 +234,7 @@ TEST(ScreenDpi, OneWaboMiniAt96And144ShowsScaledSizesAndStaysTheSame) {
     expectWithinAPixel(scaledTo144(kStoredRect), rectOf(program.mainWindow()), "window");
     const RECT row = program.list().itemRect(0, LVIR_BOUNDS);
     EXPECT_GE(row.bottom - row.top, 24);
+    EXPECT_TRUE(hasIconImage(IDI_MEMBER_FIRST + 3, 24));
     // Row 0 is A001 with icon 3: its own 24-pixel image, not the 32-pixel
     // one made smaller, within the colours of a 16-bit image list.
     const double own = iconOnScreenAgainst(program, 0, 3, 24, 24);
