@@ -10,6 +10,8 @@
 #include "app/shell_win.h"
 #include "board/columns.h"
 #include "board/history_view.h"
+#include "common/dpi_scale.h"
+#include "common/dpi_win.h"
 #include "common/platform_file.h"
 #include "common/sjis.h"
 #include "res/resource.h"
@@ -47,7 +49,7 @@ void makeColumns(HWND view) {
     LVCOLUMNA column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = c.width;
+    column.cx = scaledFor(view, c.width);
     column.pszText = const_cast<char*>(c.caption);
     column.iSubItem = i;
     SendMessageA(view, LVM_INSERTCOLUMNA, i++, reinterpret_cast<LPARAM>(&column));
@@ -120,9 +122,10 @@ void onInit(HWND w, HistoryWindow* state) {
   SetWindowLongPtrA(w, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
   *state->adopted = true;
   makeColumns(listOf(w));
+  // The size is kept in 96-DPI units, as the main window's.
   if (app.local.historyWindowWidth > 0 && app.local.historyWindowHeight > 0)
-    SetWindowPos(w, nullptr, 0, 0, app.local.historyWindowWidth, app.local.historyWindowHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(w, nullptr, 0, 0, scaledFor(w, app.local.historyWindowWidth),
+                 scaledFor(w, app.local.historyWindowHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   showFor(w, state->memberId);
 }
 
@@ -131,8 +134,9 @@ void onDestroy(HWND w) {
   SetWindowLongPtrA(w, DWLP_USER, 0);
   RECT rect = {};
   if (!IsIconic(w) && GetWindowRect(w, &rect)) {
-    app.local.historyWindowWidth = rect.right - rect.left;
-    app.local.historyWindowHeight = rect.bottom - rect.top;
+    const int dpi = windowDpi(w);
+    app.local.historyWindowWidth = unscaleFromDpi(rect.right - rect.left, dpi);
+    app.local.historyWindowHeight = unscaleFromDpi(rect.bottom - rect.top, dpi);
   }
   if (window == w) window = nullptr;
 }
@@ -146,7 +150,7 @@ INT_PTR handle(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       layout(w);
       return TRUE;
     case WM_GETMINMAXINFO:
-      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {320, 200};
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {scaledFor(w, 320), scaledFor(w, 200)};
       return TRUE;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);

@@ -13,7 +13,8 @@ void applyListColours() {
 }
 
 void replaceListFont() {
-  const int height = listFontHeight(app.local.fontSize);
+  // Held within the list's bounds before it is scaled to the screen.
+  const int height = scaled(listFontHeight(app.local.fontSize));
   HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
   if (font == nullptr) return;  // keep the font the list has

@@ -7,6 +7,8 @@
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "app/startup_failure.h"
+#include "common/dpi_scale.h"
+#include "common/dpi_win.h"
 #include "common/limits.h"
 #include "common/messages.h"
 #include "common/platform_file.h"
@@ -36,6 +38,9 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_DESTROY:
       onDestroy();
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_COMMAND:
       onCommand(LOWORD(wParam));
@@ -169,9 +174,12 @@ int run(HINSTANCE instance, int showCommand) {
   if (!registerMainClass(instance)) return failStartup(StartupStep::kWindowClass, GetLastError());
   loadSettings();
 
+  // The stored rectangle is in 96-DPI units, scaled to the screen's DPI.
   const LocalSettings& s = app.local;
-  HWND window = CreateWindowExA(0, kClassName, kInitialTitle, WS_OVERLAPPEDWINDOW, s.windowLeft, s.windowTop,
-                                s.windowWidth, s.windowHeight, nullptr, nullptr, instance, nullptr);
+  const int dpi = screenDpi();
+  HWND window = CreateWindowExA(0, kClassName, kInitialTitle, WS_OVERLAPPEDWINDOW, scaleToDpi(s.windowLeft, dpi),
+                                scaleToDpi(s.windowTop, dpi), scaleToDpi(s.windowWidth, dpi),
+                                scaleToDpi(s.windowHeight, dpi), nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return failStartup(StartupStep::kMainWindow, GetLastError());
   ShowWindow(window, showCommand);
   UpdateWindow(window);

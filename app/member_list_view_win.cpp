@@ -3,6 +3,7 @@
 // kept in list order in a ListRowStore, from which the list view takes what
 // it draws (LVN_GETDISPINFO) and the program reads them directly.
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/shell_win.h"
 #include "board/search_mark.h"
 #include "members/member_icons_win.h"
+#include "common/dpi_scale.h"
 #include "common/limits.h"
 #include "res/resource.h"
 
@@ -21,9 +23,10 @@ namespace {
 // the control in the middle of a double-byte character.
 constexpr int kReadBufferBytes = 1024;
 
-// Icons are square, rowHeight pixels; a hand-edited height is held to a
-// size an image list can be made with.
-int iconSize() { return std::clamp(app.local.rowHeight, 1, 256); }
+// Icons are square, rowHeight (96-DPI units) at the window's DPI; a
+// hand-edited height is held to a size an image list can be made with. At
+// 125, 150 and 200 % the icons' own 20, 24 and 32 pixel images fit exactly.
+int iconSize() { return std::clamp(scaled(std::clamp(app.local.rowHeight, 1, 256)), 1, 512); }
 
 ListRowStore rowTexts;
 
@@ -132,12 +135,16 @@ class ListViewMemberList : public MemberList {
     rowTexts.reorder(from);
   }
 
+  // Widths are 96-DPI units here and pixels on screen. A width read back
+  // that the member has not changed is the very number that was set.
   int columnWidth(int column) const override {
-    return static_cast<int>(send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    const int pixels = static_cast<int>(send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    return unscaleKeeping(pixels, widthSet(column), shell.dpi);
   }
 
   void setColumnWidth(int column, int width) override {
-    send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+    rememberWidth(column, width);
+    send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(scaled(width), 0));
   }
 
   ColumnOrder columnOrder() const override {
@@ -162,7 +169,8 @@ class ListViewMemberList : public MemberList {
     LVCOLUMNA col = {};
     col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     col.fmt = LVCFMT_LEFT;
-    col.cx = width;
+    col.cx = scaled(width);
+    rememberWidth(column, width);
     col.pszText = const_cast<char*>(caption.c_str());
     col.iSubItem = column;
     send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
@@ -179,7 +187,7 @@ class ListViewMemberList : public MemberList {
     return buffer;
   }
 
-  int fullScreenWidth() const override { return GetSystemMetrics(SM_CXFULLSCREEN); }
+  int fullScreenWidth() const override { return unscaleFromDpi(GetSystemMetrics(SM_CXFULLSCREEN), shell.dpi); }
 
   void rebuildAppearance() override {
     DWORD styles = LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP;
@@ -267,6 +275,14 @@ class ListViewMemberList : public MemberList {
 
   int bulkDepth_ = 0;
   bool shownBeforeBulk_ = false;  // the list was on screen when the bulk change began
+  std::array<int, kColumnCount> widthsSet_{};  // the last width (96-DPI units) given to each column
+
+  int widthSet(int column) const {
+    return column >= 0 && column < kColumnCount ? widthsSet_[static_cast<std::size_t>(column)] : 0;
+  }
+  void rememberWidth(int column, int width) {
+    if (column >= 0 && column < kColumnCount) widthsSet_[static_cast<std::size_t>(column)] = width;
+  }
 };
 
 }  // namespace

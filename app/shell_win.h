@@ -25,10 +25,14 @@ struct Shell {
   HWND searchProgressWindow = nullptr;
   std::atomic<int> searchStopRequested{0};  // 1 asks the search thread to stop before its next member
   bool menuOpen = false;              // a menu of the window is open (WM_ENTERMENULOOP .. WM_EXITMENULOOP)
+  int dpi = 96;                       // the main window's DPI; the program's sizes are 96-DPI units scaled to it
 };
 
 extern Shell shell;
 extern AppState app;
+
+// `value` in 96-DPI units as pixels of the main window.
+int scaled(int value);
 
 // The member list over the real list view, and message boxes owned by the
 // main window.
@@ -60,6 +64,7 @@ void relabelQuickInputs();
 void onCreate(HWND window);                      // app/window_create_win.cpp
 void onSize(WPARAM sizeType, int width, int height);  // app/window_layout_win.cpp
 void onDestroy();                                // app/shutdown_win.cpp
+void onDpiChanged(int dpi, const RECT& suggested);  // app/window_dpi_win.cpp: WM_DPICHANGED
 void onCommand(int id);                          // app/command_table_win.cpp
 LRESULT onListNotify(NMHDR* header);             // app/member_list_notify_win.cpp
 void onIdEdited();                               // app/member_list_notify_win.cpp: WM_WABO_ID_EDITED

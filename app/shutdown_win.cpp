@@ -2,19 +2,26 @@
 #include "app/history_window_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
+#include "common/dpi_scale.h"
 #include "res/resource.h"
 #include "settings/local_settings.h"
 
 namespace wabo {
 namespace {
 
+// Stored in 96-DPI units; a rectangle not moved keeps its stored numbers.
 void captureWindowRectangle() {
   RECT rect = {};
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
   GetWindowRect(shell.mainWindow, &rect);
   GetWindowPlacement(shell.mainWindow, &placement);
-  takeWindowRectangle(app.local, rect.left, rect.top, rect.right, rect.bottom, placement.showCmd == SW_SHOWNORMAL);
+  const LocalSettings& s = app.local;
+  const int left = unscaleKeeping(rect.left, s.windowLeft, shell.dpi);
+  const int top = unscaleKeeping(rect.top, s.windowTop, shell.dpi);
+  const int width = unscaleKeeping(rect.right - rect.left, s.windowWidth, shell.dpi);
+  const int height = unscaleKeeping(rect.bottom - rect.top, s.windowHeight, shell.dpi);
+  takeWindowRectangle(app.local, left, top, left + width, top + height, placement.showCmd == SW_SHOWNORMAL);
 }
 
 }  // namespace

@@ -20,20 +20,19 @@ void setPartIcon(int part, HICON icon) {
 }  // namespace
 
 void layoutStatusBar(int clientWidth) {
-  int rightEdges[3] = {clientWidth - 215, clientWidth - 125, clientWidth};
+  int rightEdges[3] = {clientWidth - scaled(215), clientWidth - scaled(125), clientWidth};
   SendMessageA(shell.statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
 }
 
 void showUpdateTime() {
-  static HICON icon = loadSmallIcon(IDI_UPDATE_TIME);
   setPartText(kUpdateTimePart, app.times.updateTimeText);
-  setPartIcon(kUpdateTimePart, icon);
+  setPartIcon(kUpdateTimePart, loadSmallIcon(IDI_UPDATE_TIME, scaled(16)));
 }
 
 void showAutoUpdateStatus() { setPartText(kAutoUpdatePart, app.local.autoUpdateStatusText); }
 
 void showAllMembersMessage() {
-  static HICON icon = loadSmallIcon(IDI_MESSAGE);
+  HICON icon = loadSmallIcon(IDI_MESSAGE, scaled(16));
   const std::string& message = app.board.allMembersMessage;
   if (message.empty()) {
     setPartIcon(kMessagePart, nullptr);

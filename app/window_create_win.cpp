@@ -4,6 +4,7 @@
 
 #include "app/list_columns.h"
 #include "app/shell_win.h"
+#include "common/dpi_win.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -36,6 +37,7 @@ void relabelQuickInputs() {
 
 void onCreate(HWND window) {
   shell.mainWindow = window;
+  shell.dpi = windowDpi(window);
   InitCommonControls();
   createChildWindows(window);
   applyListColours();

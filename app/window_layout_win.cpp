@@ -5,7 +5,7 @@
 namespace wabo {
 
 void onSize(WPARAM sizeType, int width, int height) {
-  MoveWindow(shell.memberListView, 0, 0, width, height - 20, TRUE);
+  MoveWindow(shell.memberListView, 0, 0, width, height - scaled(20), TRUE);
   layoutStatusBar(width);
   // The status bar places itself at the bottom from the parent's size.
   SendMessageA(shell.statusBar, WM_SIZE, sizeType, MAKELPARAM(width, height));

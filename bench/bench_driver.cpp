@@ -207,10 +207,18 @@ struct StartSeries {
   std::vector<double> wall, cpu;
 };
 
+// How a start is timed: to the painted window, or to the first answer to a
+// message posted at once (see StartedProgram).
+enum class StartMeasure { kPainted, kFirstAnswer };
+
 void startOnce(const std::string& exe, const std::string& arguments, const std::string& folder,
-               const char* windowClass, bool wabo, int expectedRows, StartSeries* series) {
+               const char* windowClass, bool wabo, int expectedRows, StartSeries* series,
+               StartMeasure measure = StartMeasure::kPainted) {
   bench::StartedProgram program;
-  double ms = program.startAndTimeToPainted(exe, folder, windowClass, arguments);
+  // Column 9 is the PC-Name column of the program and the last of the bare window's list.
+  double ms = measure == StartMeasure::kPainted
+                  ? program.startAndTimeToPainted(exe, folder, windowClass, arguments)
+                  : program.startAndTimeToFirstAnswer(exe, folder, windowClass, IDC_MEMBER_LIST, 9, arguments);
   double cpu = bench::memoryFromInside(program.process(), probeDllPath()).cpuMs;
   if (wabo) checkRowCount(program, "after the start", expectedRows);
   DWORD code = program.close();
@@ -230,12 +238,14 @@ void report(const char* name, const StartSeries& series) {
 
 // 1. Start to painted window, in turn: the bare window, wabo.exe with the
 // 500-row board, and for comparison wabo.exe with an empty board and the
-// bare window with an empty list view and status bar.
+// bare window with an empty list view and status bar. Then wabo.exe and the
+// bare window with controls again, timed to the first answer to a message
+// posted at once after launch.
 void measureStarts(const Paths& paths, const Folders& f, int runs) {
   const std::string empty = emptyBoard(paths);
   const std::string bareExe = join(f.bare, "bare_window.exe");
   const std::string waboExe = join(f.wabo, "wabo.exe");
-  StartSeries bare, bareControls, wabo, waboEmpty;
+  StartSeries bare, bareControls, wabo, waboEmpty, waboAnswer, bareAnswer;
   for (int i = 0; i <= runs; ++i) {  // run 0 of each warms the caches
     startOnce(bareExe, "", f.bare, kBareClass, false, 0, i > 0 ? &bare : nullptr);
     resetWaboFolder(paths, f);
@@ -244,11 +254,18 @@ void measureStarts(const Paths& paths, const Folders& f, int runs) {
     resetWaboFolder(paths, f);
     writeFile(join(f.wabo, "boad1.csv"), empty);
     startOnce(waboExe, "", f.wabo, kMainClass, true, 0, i > 0 ? &waboEmpty : nullptr);
+    resetWaboFolder(paths, f);
+    startOnce(waboExe, "", f.wabo, kMainClass, true, kBoardRows, i > 0 ? &waboAnswer : nullptr,
+              StartMeasure::kFirstAnswer);
+    startOnce(bareExe, "--controls", f.bare, kBareClass, false, 0, i > 0 ? &bareAnswer : nullptr,
+              StartMeasure::kFirstAnswer);
   }
   report("start_bare", bare);
   report("start_wabo", wabo);
   report("start_bare_controls", bareControls);
   report("start_wabo_empty", waboEmpty);
+  report("answer_wabo", waboAnswer);
+  report("answer_bare_controls", bareAnswer);
 }
 
 bool waitForUnchangedCheck(bench::StartedProgram& program) {

@@ -2,6 +2,8 @@
 
 #include <psapi.h>
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "harness/probes.h"
@@ -58,31 +60,71 @@ StartedProgram::~StartedProgram() {
   }
 }
 
-double StartedProgram::startAndTimeToPainted(const std::string& exe, const std::string& folder,
-                                             const char* windowClass, const std::string& arguments) {
+void StartedProgram::create(const std::string& exe, const std::string& folder, const std::string& arguments) {
   if (process_) throw std::runtime_error("program already started");
   std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-
-  const LONGLONG start = counterNow();
   if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &info))
     throw std::runtime_error("CreateProcessA failed for " + exe);
   process_ = info.hProcess;
   thread_ = info.hThread;
   pid_ = info.dwProcessId;
-  WaitForInputIdle(process_, kStartLimitMs);
+}
+
+void StartedProgram::waitForPainted(const std::string& exe, const char* windowClass, LONGLONG start) {
   for (;;) {
     if (!mainWindow_) mainWindow_ = e2e::findTopLevel(pid_, windowClass, nullptr);
-    if (mainWindow_ && windowTreePainted(mainWindow_)) return millisecondsSince(start);
+    if (mainWindow_ && windowTreePainted(mainWindow_)) return;
     if (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT)
       throw std::runtime_error(exe + " ended before showing its window");
     if (millisecondsSince(start) > kStartLimitMs)
       throw std::runtime_error(exe + ": no painted window within 30 s");
     Sleep(1);
   }
+}
+
+double StartedProgram::startAndTimeToPainted(const std::string& exe, const std::string& folder,
+                                             const char* windowClass, const std::string& arguments) {
+  const LONGLONG start = counterNow();
+  create(exe, folder, arguments);
+  WaitForInputIdle(process_, kStartLimitMs);
+  waitForPainted(exe, windowClass, start);
+  return millisecondsSince(start);
+}
+
+double StartedProgram::startAndTimeToFirstAnswer(const std::string& exe, const std::string& folder,
+                                                 const char* windowClass, int listId, int column,
+                                                 const std::string& arguments) {
+  const LONGLONG start = counterNow();
+  create(exe, folder, arguments);
+  HWND list = nullptr;
+  while (list == nullptr) {
+    if (!mainWindow_) mainWindow_ = e2e::findTopLevel(pid_, windowClass, nullptr);
+    if (mainWindow_) list = GetDlgItem(mainWindow_, listId);
+    if (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT)
+      throw std::runtime_error(exe + " ended before showing its list");
+    if (millisecondsSince(start) > kStartLimitMs) throw std::runtime_error(exe + ": no list within 30 s");
+    if (list == nullptr) Sleep(0);
+  }
+  // A width no column of either program has, posted (not sent): it waits in
+  // the queue behind every message posted before it.
+  constexpr int kMarkWidth = 37;
+  if (!PostMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(kMarkWidth, 0)))
+    throw std::runtime_error("cannot post to the list of " + exe);
+  double answered = -1;
+  while (answered < 0) {
+    DWORD_PTR width = 0;
+    if (!SendMessageTimeoutA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0, SMTO_NORMAL, 5000, &width))
+      throw std::runtime_error(exe + ": the list gave no answer within 5 s");
+    if (width == kMarkWidth) answered = millisecondsSince(start);
+    else if (millisecondsSince(start) > kStartLimitMs) throw std::runtime_error(exe + ": no answer within 30 s");
+    else Sleep(0);
+  }
+  waitForPainted(exe, windowClass, start);
+  return answered;
 }
 
 MemoryFigures StartedProgram::memory() const {

@@ -32,6 +32,17 @@ class StartedProgram {
   double startAndTimeToPainted(const std::string& exe, const std::string& folder,
                                const char* windowClass, const std::string& arguments = "");
 
+  // Starts `exe` as above and, as soon as its window of `windowClass` has
+  // its list view (control `listId`), posts it a change of the width of
+  // column `column` behind whatever the program has queued by then. Returns
+  // the milliseconds from just before CreateProcessA until the list answers
+  // with that width: the program has handled every message of its start
+  // that came before, as a member's first click would wait for them. Then
+  // waits until the window is painted, so that it closes as it does after
+  // the other measure.
+  double startAndTimeToFirstAnswer(const std::string& exe, const std::string& folder, const char* windowClass,
+                                   int listId, int column, const std::string& arguments = "");
+
   HANDLE process() const { return process_; }
   DWORD pid() const { return pid_; }
   HWND mainWindow() const { return mainWindow_; }
@@ -46,6 +57,9 @@ class StartedProgram {
   DWORD close();
 
  private:
+  void create(const std::string& exe, const std::string& folder, const std::string& arguments);
+  void waitForPainted(const std::string& exe, const char* windowClass, LONGLONG start);
+
   HANDLE process_ = nullptr;
   HANDLE thread_ = nullptr;
   DWORD pid_ = 0;

@@ -16,16 +16,23 @@ set(ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 add_custom_command(
   OUTPUT ${ICON_DIR}/icon128.ico
   COMMAND ${ICONGEN_DIR}/icongen ${ICON_DIR}
-  DEPENDS icongen_host ${ICONGEN_SOURCES}
+  # The generator's own file too: a generator built anew (from sources
+  # changed after the icons were last drawn) draws them again.
+  DEPENDS icongen_host ${ICONGEN_DIR}/icongen ${ICONGEN_SOURCES}
   COMMENT "Drawing the program's icons")
 add_custom_target(icons DEPENDS ${ICON_DIR}/icon128.ico)
+
+# The application manifest, made from its template with the version.
+include(${CMAKE_SOURCE_DIR}/cmake/manifest.cmake)
+set(MANIFEST_DIR ${CMAKE_BINARY_DIR}/manifest)
+wabo_manifest(${MANIFEST_DIR}/wabo.manifest)
 
 # res/wabo.rc is the one script compiled; it includes the subsystems' .rc
 # files and the layout header, so a change to any of them rebuilds it.
 set(RC_FILES ${CMAKE_SOURCE_DIR}/res/wabo.rc)
 file(GLOB RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 --include-dir ${ICON_DIR} --include-dir ${CMAKE_SOURCE_DIR}")
-set_source_files_properties(${RC_FILES} PROPERTIES OBJECT_DEPENDS "${ICON_DIR}/icon128.ico;${RC_PARTS}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 --include-dir ${ICON_DIR} --include-dir ${MANIFEST_DIR} --include-dir ${CMAKE_SOURCE_DIR}")
+set_source_files_properties(${RC_FILES} PROPERTIES OBJECT_DEPENDS "${ICON_DIR}/icon128.ico;${MANIFEST_DIR}/wabo.manifest;${RC_PARTS}")
 
 add_executable(wabo WIN32 ${SHELL_SOURCES} ${RC_FILES})
 add_dependencies(wabo icons)

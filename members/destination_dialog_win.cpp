@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "common/dialog_win.h"
+#include "common/dpi_win.h"
 #include "common/messages.h"
 #include "members/destination_form.h"
 #include "members/member_icons_win.h"
@@ -15,7 +16,7 @@ namespace wabo {
 namespace {
 
 constexpr char kNewMemberTitle[] = "新規ﾒﾝﾊﾞｰの追加";
-constexpr int kIconPixels = 32;
+constexpr int kIconUnits = 32;  // 96-DPI units
 constexpr UINT_PTR kFrameSubclassId = 1;
 
 // The field controls in the order of DestinationField.
@@ -39,7 +40,8 @@ LRESULT CALLBACK iconFrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM l
     HICON icon = reinterpret_cast<HICON>(data);
     HDC dc = GetDC(frame);
     if (dc != nullptr) {
-      if (icon != nullptr) DrawIconEx(dc, 0, 0, icon, kIconPixels, kIconPixels, 0, nullptr, DI_NORMAL);
+      const int size = scaledFor(frame, kIconUnits);
+      if (icon != nullptr) DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
       ReleaseDC(frame, dc);
     }
   }
@@ -53,7 +55,7 @@ class DestinationDialog : public ModalDialog {
  protected:
   bool onInit() override {
     const EditBuffers& edit = fields_.edit;
-    icon_ = loadMemberIcon(formIconNumber(edit), kIconPixels);
+    icon_ = loadMemberIcon(formIconNumber(edit), scaledFor(window(), kIconUnits));
     HWND frame = item(IDC_DEST_ICON);
     if (frame != nullptr)
       SetWindowSubclass(frame, iconFrameProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(icon_));

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "common/dialog_win.h"
+#include "common/dpi_win.h"
 #include "common/limits.h"
 #include "members/icon_form.h"
 #include "members/member_icons_win.h"
@@ -13,7 +14,7 @@
 namespace wabo {
 namespace {
 
-constexpr int kIconPixels = 32;
+constexpr int kIconUnits = 32;  // 96-DPI units
 
 class IconDialog : public ModalDialog {
  public:
@@ -24,7 +25,7 @@ class IconDialog : public ModalDialog {
     HWND list = item(IDC_ICON_LIST);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     // 16-bit colour without a mask: the icons are drawn onto the window colour.
-    images_ = createMemberIconList(kIconPixels, GetSysColor(COLOR_WINDOW));
+    images_ = createMemberIconList(scaledFor(window(), kIconUnits), GetSysColor(COLOR_WINDOW));
     if (images_ != nullptr) {
       SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images_));
     }

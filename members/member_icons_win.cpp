@@ -4,6 +4,8 @@
 // icon resources into one bitmap, which is added at once.
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <utility>
 
 #include "common/limits.h"
 #include "members/icon_directory.h"
@@ -65,8 +67,15 @@ HICON loadMemberIcon(int n, int size) {
   return static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(IDI_MEMBER_FIRST + n), IMAGE_ICON, size, size, 0));
 }
 
-HICON loadSmallIcon(int resource) {
-  return static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(resource), IMAGE_ICON, 16, 16, LR_SHARED));
+// LR_SHARED would hand back the first size loaded for every later size, so
+// each resource and size is loaded once here and kept.
+HICON loadSmallIcon(int resource, int size) {
+  static std::map<std::pair<int, int>, HICON> loaded;
+  auto found = loaded.find({resource, size});
+  if (found != loaded.end()) return found->second;
+  auto icon = static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(resource), IMAGE_ICON, size, size, 0));
+  if (icon != nullptr) loaded.emplace(std::make_pair(resource, size), icon);
+  return icon;
 }
 
 HIMAGELIST createMemberIconList(int size, COLORREF background) {

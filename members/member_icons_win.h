@@ -15,7 +15,8 @@ HIMAGELIST createMemberIconList(int size, COLORREF background);
 // nullptr for a number outside 0..69.
 HICON loadMemberIcon(int n, int size);
 
-// A small icon of the program file (16 x 16), shared: never destroyed.
-HICON loadSmallIcon(int resource);
+// A small icon of the program file at size x size pixels (16 at 96 DPI),
+// kept for the program's life: never destroyed by the caller.
+HICON loadSmallIcon(int resource, int size = 16);
 
 }  // namespace wabo

@@ -2,6 +2,7 @@
 #include "members/message_dialog_win.h"
 
 #include "common/dialog_win.h"
+#include "common/dpi_win.h"
 #include "common/messages.h"
 #include "members/member_icons_win.h"
 #include "members/message_form.h"
@@ -16,7 +17,7 @@ class MessageDialog : public ModalDialog {
 
  protected:
   bool onInit() override {
-    HICON icon = loadSmallIcon(IDI_MESSAGE);
+    HICON icon = loadSmallIcon(IDI_MESSAGE, scaledFor(window(), 16));
     if (icon != nullptr) SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     setText(IDC_MESSAGE_TEXT, fields_.message);
     focus(IDC_MESSAGE_TEXT);

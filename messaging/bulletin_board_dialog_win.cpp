@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/dialog_win.h"
+#include "common/dpi_win.h"
 #include "common/messages.h"
 #include "messaging/bulletin_board.h"
 #include "messaging/bulletin_post_dialog_win.h"
@@ -28,9 +29,10 @@ class BulletinBoardDialog : public ModalDialog {
  protected:
   bool onInit() override {
     whiteBrush_ = CreateSolidBrush(RGB(255, 255, 255));
-    HICON icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_BULLETIN), IMAGE_ICON, 16, 16, LR_SHARED));
-    if (icon != nullptr) SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    const int iconSize = scaledFor(window(), 16);
+    icon_ = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_BULLETIN), IMAGE_ICON, iconSize, iconSize, 0));
+    if (icon_ != nullptr) SendMessageA(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     makeColumns();
     board_.load();
     showPosts();
@@ -96,6 +98,8 @@ class BulletinBoardDialog : public ModalDialog {
     KillTimer(window(), ID_BULLETIN_RETRY_TIMER);
     if (whiteBrush_ != nullptr) DeleteObject(whiteBrush_);
     whiteBrush_ = nullptr;
+    if (icon_ != nullptr) DestroyIcon(icon_);
+    icon_ = nullptr;
   }
 
  private:
@@ -111,7 +115,7 @@ class BulletinBoardDialog : public ModalDialog {
       LVCOLUMNA column = {};
       column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
       column.fmt = LVCFMT_LEFT;
-      column.cx = kColumns[i].width;
+      column.cx = scaledFor(view, kColumns[i].width);  // 96-DPI units
       column.pszText = const_cast<char*>(kColumns[i].caption);
       column.iSubItem = i;
       SendMessageA(view, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
@@ -201,6 +205,7 @@ class BulletinBoardDialog : public ModalDialog {
   BulletinBoard board_;
   HBRUSH whiteBrush_ = nullptr;
   int closeResult_ = -1;  // asked to close while a change waited
+  HICON icon_ = nullptr;  // the title bar's, at the window's DPI
 };
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Icons: the icon generator run for real (every icon the resources name is
-// written as a valid .ico with a 32 and a 16 pixel image, the member icons
+// written as a valid .ico with an image of each size, the member icons
 // differ from each other, a second run writes the same bytes), and reading
 // an icon group directory that may be cut short.
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "members/icon_directory.h"
+#include "tools/icongen/icon_sizes.h"
 #include "tests/test_support.h"
 
 using namespace wabo;
@@ -42,13 +43,17 @@ TEST(IconGenerator, WritesValidDistinctIconsAndTheSameBytesOnEveryRun) {
   TempFolder out;
   ASSERT_TRUE(generate(out.file("a")));  // creates the folder itself
   ASSERT_TRUE(generate(out.file("b")));
-  std::vector<std::string> members[2];                       // the pixels of each member icon at 32 and 16
+  using icongen::kIconSizeCount;
+  using icongen::kIconSizes;
+  std::vector<std::string> members[kIconSizeCount];          // the pixels of each member icon at each size
   for (int n = 128; n <= 273; n = n == 128 ? 201 : n + 1) {  // the program icon, then 201..273
     const std::string name = "/icon" + std::to_string(n) + ".ico", b = readFile(out.file("a") + name);
-    ASSERT_GE(b.size(), 6u + 2 * 16) << name;
+    ASSERT_GE(b.size(), 6u + kIconSizeCount * 16) << name;
     EXPECT_EQ(readFile(out.file("b") + name), b) << name;
-    ASSERT_EQ(b.substr(0, 6), std::string("\0\0\1\0\2\0", 6)) << name << ": not an icon of two images";
-    for (std::uint32_t i = 0, e = 6, size = 32; i < 2; ++i, e += 16, size = 16) {
+    ASSERT_EQ(b.substr(0, 6), std::string("\0\0\1\0", 4) + static_cast<char>(kIconSizeCount) + '\0')
+        << name << ": not an icon of " << kIconSizeCount << " images";
+    for (std::uint32_t i = 0, e = 6; i < kIconSizeCount; ++i, e += 16) {
+      const std::uint32_t size = static_cast<std::uint32_t>(kIconSizes[i]);
       const std::uint32_t bytes = le(b, e + 8, 4), offset = le(b, e + 12, 4);
       EXPECT_EQ(le(b, e, 2) + (le(b, e + 6, 2) << 16), size * 0x101 + (32u << 16)) << name << ": size and depth";
       ASSERT_EQ(bytes, 40 + size * size * 4 + ((size + 31) / 32) * 4 * size) << name;

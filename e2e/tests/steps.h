@@ -115,6 +115,44 @@ inline void picture(const std::string& name, const RECT& r) {
 }
 inline void picture(const std::string& name, HWND window) { picture(name, windowRect(window)); }
 
+// The prefix's screen DPI (HKCU\Control Panel\Desktop LogPixels) for the
+// programs started while this lives; the value there before is put back at
+// the end.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                        &key_, nullptr) != ERROR_SUCCESS)
+      throw HarnessError("cannot open HKCU\\Control Panel\\Desktop");
+    DWORD type = 0, size = sizeof before_;
+    hadValue_ = RegQueryValueExA(key_, "LogPixels", nullptr, &type, reinterpret_cast<BYTE*>(&before_), &size) ==
+                    ERROR_SUCCESS &&
+                type == REG_DWORD;
+    set(dpi);
+  }
+  ~ScreenDpi() {
+    if (hadValue_) {
+      set(before_);
+    } else {
+      RegDeleteValueA(key_, "LogPixels");
+    }
+    RegCloseKey(key_);
+  }
+  ScreenDpi(const ScreenDpi&) = delete;
+  ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+ private:
+  void set(DWORD dpi) {
+    if (RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) !=
+        ERROR_SUCCESS)
+      throw HarnessError("cannot set LogPixels");
+  }
+
+  HKEY key_ = nullptr;
+  DWORD before_ = 0;
+  bool hadValue_ = false;
+};
+
 inline int rowOf(ProgramCopy& program, const std::string& id) {
   std::vector<std::string> ids = program.list().columnTexts(0);
   return static_cast<int>(std::find(ids.begin(), ids.end(), id) - ids.begin());

@@ -4,14 +4,15 @@
 //
 // writes <outdir>/icon128.ico (program), icon201.ico .. icon270.ico (the 70
 // member icons), icon271.ico (all-members message), icon272.ico (bulletin
-// board) and icon273.ico (update time). Every file holds a 32 x 32 and a
-// 16 x 16 image, 32-bit BGRA with alpha plus the 1-bit AND mask.
+// board) and icon273.ico (update time). Every file holds an image of each
+// size of icon_sizes.h (32, 24, 20 and 16 pixels square), 32-bit BGRA with
+// alpha plus the 1-bit AND mask.
 //
 // The pictures are made of a few vector shapes (circles, rectangles,
 // polygons, thick lines) given in a 32 x 32 unit square. Each shape is an
 // inside test; a pixel's coverage is the share of its 8 x 8 sub-samples
 // inside the shape, which gives the anti-aliasing. The same drawing is
-// rendered at both sizes, so the output depends on nothing but this file.
+// rendered at every size, so the output depends on nothing but this file.
 // Plain C++17 and the standard library only: it runs on the build host.
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "ico_file.h"
+#include "icon_sizes.h"
 #include "pictures.h"
 
 using namespace icongen;
@@ -35,11 +37,15 @@ std::vector<Draw> memberIcons() {
 }
 
 bool writeIcon(const std::string& dir, int number, const Draw& draw) {
-  Canvas big(32), small(16);
-  draw(big);
-  draw(small);
+  std::vector<Canvas> canvases;
+  for (int size : kIconSizes) canvases.emplace_back(size);
+  std::vector<const Canvas*> images;
+  for (Canvas& canvas : canvases) {
+    draw(canvas);
+    images.push_back(&canvas);
+  }
   std::string path = dir + "/icon" + std::to_string(number) + ".ico";
-  if (!writeIco(path, {&big, &small})) {
+  if (!writeIco(path, images)) {
     std::fprintf(stderr, "icongen: cannot write %s\n", path.c_str());
     return false;
   }
