@@ -17,6 +17,7 @@
 #include "app/board_reload.h"
 #include "board/board_file.h"
 #include "board/board_save.h"
+#include "board/history_file.h"
 #include "board/member_lookup.h"
 #include "board/row_edits.h"
 #include "common/clock.h"
@@ -72,6 +73,32 @@ bool isComplete(const FakeMemberList& list, const AppState& app, int processes) 
 long editNumber(const FakeMemberList& list, int p) {
   int row = list.findId(memberId(p));
   return row < 0 ? -1 : std::atol(list.text(row, 2, 30).c_str());
+}
+
+// The history beside the board: one line per completed save, in the boards'
+// order, so each member's edits follow one another 1, 2, 3 ... and each line
+// is whole (no two saves appended at once).
+bool historyHoldsEverySave(const std::string& boardPath, const std::vector<Counts>& each) {
+  const HistoryRead read = readHistory(historyPath(boardPath));
+  std::vector<long> last(each.size(), 0);
+  long lines = 0;
+  bool ok = read.readable && !read.cutAtStart;
+  for (const HistoryEntry& e : read.entries) {
+    ++lines;
+    const std::size_t p = static_cast<std::size_t>(std::atol(e.memberId.c_str() + 1));
+    const bool inOrder = e.memberId.size() > 1 && p < each.size() && e.memberId == memberId(static_cast<int>(p)) &&
+                         e.kind == "行き先変更" && e.column == "行き先" &&
+                         e.oldText == std::to_string(last[p]) && e.newText == std::to_string(last[p] + 1);
+    if (!inOrder) {
+      std::printf("history line %ld out of order: %s %s %s -> %s\n", lines, e.memberId.c_str(), e.kind.c_str(),
+                  e.oldText.c_str(), e.newText.c_str());
+      return false;
+    }
+    ++last[p];
+  }
+  for (std::size_t p = 0; p < each.size(); ++p) ok = ok && last[p] == each[p][kLastSaved];
+  std::printf("history lines: %ld, one per save: %s\n", lines, ok ? "yes" : "no");
+  return ok;
 }
 
 using Copy = BoardCopy;
@@ -211,6 +238,7 @@ int main(int argc, char** argv) {
   }
   const bool backupComplete = loadBoard(backup.list, backup.app) && isComplete(backup.list, backup.app, processes);
   const std::vector<std::string> files = filesIn(folder);  // lock.dat or a temporary file left would show here
+  const bool historyKept = historyHoldsEverySave(boardPath, each);
 
   for (int k = 0; k < kLastSaved; ++k) std::printf("%s: %ld\n", kLabels[k], total[k]);
   std::printf("refusal rate: %.2f%% of saves\n", 100.0 * static_cast<double>(total[kRefused]) / (processes * edits));
@@ -218,7 +246,8 @@ int main(int argc, char** argv) {
               complete ? "yes" : "no", lastEditsKept ? "yes" : "no", backupComplete ? "yes" : "no", files.size());
   for (const std::string& name : files) std::printf("  %s\n", name.c_str());
   ok = ok && total[kIncomplete] == 0 && total[kUnreported] == 0 && total[kLost] == 0 && lastEditsKept &&
-       backupComplete && files == std::vector<std::string>{"boad1.bak", "boad1.csv"} && total[kSaved] > 0 &&
+       backupComplete && historyKept && files == std::vector<std::string>{"boad1.bak", "boad1.csv", "boad1.csv.his"} &&
+       total[kSaved] > 0 &&
        total[kSaved] + total[kRefused] + total[kFailed] + total[kAbandoned] + total[kWithoutRow] == processes * edits;
   std::printf("result: %s\n", ok ? "PASS" : "FAIL");
   if (ok) std::filesystem::remove_all(folder);
