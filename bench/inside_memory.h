@@ -1,5 +1,5 @@
 // Memory counters of another process as that process itself sees them: the
-// driver loads memory_probe.dll into it and runs the probe on a thread there.
+// driver loads memory_probe.dll into it once and asks it through its channel.
 #pragma once
 #include <windows.h>
 

@@ -1,7 +1,6 @@
-// The block that the bench driver places in the program's memory for the
-// probe DLL, which fills it from inside the program's own process: memory
-// counters and CPU time.
-// Both sides are 64-bit builds of the same compiler.
+// What memory_probe.dll answers through its channel (e2e/inside/channel.h):
+// the program's memory counters and CPU time, filled from inside the
+// program's own process. Both sides are 64-bit builds of the same compiler.
 #pragma once
 #include <stdint.h>
 
@@ -16,6 +15,7 @@ struct Block {
   uint64_t cpuTime;       // user + kernel time of the process, 100 ns units
 };
 
-constexpr char kProbeFunction[] = "WaboBenchMemory";
+constexpr char kTag[] = "memoryprobe";
+constexpr uint32_t kReadMemory = 1;  // no request; the answer is a Block
 
 }  // namespace memoryprobe

@@ -1,9 +1,11 @@
-// The functions of the test-only insideprobe.dll, which the driver loads into
-// the running program and runs there on a thread of its own: under Wine
-// another process can neither read a program's menus nor see which files it
-// opens. The program itself has no test hooks.
+// What the test-only insideprobe.dll finds out inside the running program,
+// asked through its channel (probe_channel.h): under Wine another process
+// can neither read a program's menus nor see which files it opens. The
+// program itself has no test hooks.
 #pragma once
 #include <windows.h>
+
+#include <stdint.h>
 
 #include <string>
 #include <vector>
@@ -19,8 +21,16 @@ struct MenuItem {
   bool checked() const { return (state & MFS_CHECKED) != 0; }
 };
 
-// Every command item of the window's menu bar, depth first.
+// Every command item of the window's menu bar, depth first; throws when it
+// does not fit in the probe's answer.
 std::vector<MenuItem> readMenuBar(HANDLE process, HWND window);
+
+// The items that fit in `capacity` bytes of answer; `cut` when some did not.
+struct MenuRead {
+  std::vector<MenuItem> items;
+  bool cut = false;
+};
+MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity);
 // The item with this command ID; throws when the menu has none.
 const MenuItem& itemById(const std::vector<MenuItem>& items, UINT id);
 

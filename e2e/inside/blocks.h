@@ -1,23 +1,30 @@
-// The blocks that the driver places in the program's memory for the
-// functions of insideprobe.dll. Both sides are 64-bit builds of the same
-// compiler, so the layout is the same.
+// The requests and answers of insideprobe.dll, carried in the payload of its
+// channel (channel.h). Both sides are 64-bit builds of the same compiler, so
+// the layout is the same.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
 
 namespace inside {
 
-// WaboMenuProbe: the window whose menu bar to read, then room for the answer,
-// NUL-terminated text with one line per command item of the menu bar, depth
-// first (popups and separators left out): "id state|text\n".
-struct MenuBlock {
-  uint64_t window;
-  uint32_t capacity;  // bytes available in text, the final NUL included
-  char text[1];
-};
-constexpr size_t kMenuHeaderSize = offsetof(MenuBlock, text);
+constexpr char kInsideProbeTag[] = "insideprobe";
 
-// WaboCountOpens: counts the program's fopen calls on one file name.
+enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2 };
+
+// kReadMenu: the window whose menu bar to read. The answer is text with one
+// line per command item of the menu bar, depth first (popups and separators
+// left out): "id state|text\n", at most `capacity` bytes (and never more
+// than the channel holds). Status: 0 done, 1 no menu, 2 cut after the last
+// whole line that fitted.
+struct MenuRequest {
+  uint64_t window;
+  uint32_t capacity;
+};
+enum MenuStatus : uint32_t { kMenuDone = 0, kNoMenu = 1, kMenuCut = 2 };
+
+// kCountOpens: counts the program's fopen calls on one file name; the answer
+// is the same block with `count` filled. Status: 0 done, 1 the program
+// imports no fopen from msvcrt.dll.
 struct CountBlock {
   uint32_t reset;  // 1: count opens of `name` from now on, starting at 0
   uint32_t count;  // out: opens of `name` since the last reset

@@ -1,16 +1,19 @@
-// A test-only DLL that the driver loads into the running program and runs
-// there (CreateRemoteThread): under Wine another process can neither read a
-// program's menus nor see which files it opens, as the system itself opens
-// them. Nothing here changes what the program does.
+// A test-only DLL that the driver loads once into the running program and
+// then asks through its channel (channel.h): under Wine another process can
+// neither read a program's menus nor see which files it opens, as the system
+// itself opens them. Nothing here changes what the program does.
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
 
 #include "inside/blocks.h"
+#include "inside/channel.h"
+#include "inside/probe_server.h"
 
 namespace {
 
-// Appends a line for each command item of the menu; false when they do not fit.
+// Appends a line for each command item of the menu; false when they do not
+// fit (`used` then ends after the last whole line).
 bool dumpMenu(HMENU menu, char* out, size_t& used, size_t capacity) {
   for (int pos = 0, count = GetMenuItemCount(menu); pos < count; ++pos) {
     char text[512] = {};
@@ -67,21 +70,23 @@ bool redirectImport(const char* dll, const char* function, void* replacement, vo
   return false;
 }
 
-}  // namespace
-
-// Thread exit code: 0 done, 1 no menu, 2 the block is too small.
-extern "C" __declspec(dllexport) DWORD WINAPI WaboMenuProbe(LPVOID parameter) {
-  auto* block = static_cast<inside::MenuBlock*>(parameter);
-  HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(block->window)));
+uint32_t readMenu(char* payload, uint32_t& size) {
+  inside::MenuRequest request = {};
+  if (size < sizeof request) return inside::kNoMenu;
+  memcpy(&request, payload, sizeof request);
+  size = 0;
+  const size_t capacity = request.capacity < inside::kChannelPayload ? request.capacity : inside::kChannelPayload;
+  HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(request.window)));
+  if (!menu || !IsMenu(menu)) return inside::kNoMenu;
   size_t used = 0;
-  block->text[0] = '\0';
-  if (!menu || !IsMenu(menu)) return 1;
-  return dumpMenu(menu, block->text, used, block->capacity) ? 0 : 2;
+  const bool whole = dumpMenu(menu, payload, used, capacity);
+  size = static_cast<uint32_t>(used);
+  return whole ? inside::kMenuDone : inside::kMenuCut;
 }
 
-// Thread exit code: 0 done, 1 the program imports no fopen from msvcrt.dll.
-extern "C" __declspec(dllexport) DWORD WINAPI WaboCountOpens(LPVOID parameter) {
-  auto* block = static_cast<inside::CountBlock*>(parameter);
+uint32_t countOpens(char* payload, uint32_t& size) {
+  if (size != sizeof(inside::CountBlock)) return 1;
+  auto* block = reinterpret_cast<inside::CountBlock*>(payload);
   if (realFopen == nullptr && !redirectImport("msvcrt.dll", "fopen", reinterpret_cast<void*>(&countingFopen),
                                               reinterpret_cast<void**>(&realFopen)))
     return 1;
@@ -94,4 +99,19 @@ extern "C" __declspec(dllexport) DWORD WINAPI WaboCountOpens(LPVOID parameter) {
   return 0;
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+uint32_t answer(uint32_t command, char* payload, uint32_t& size) {
+  switch (command) {
+    case inside::kReadMenu: return readMenu(payload, size);
+    case inside::kCountOpens: return countOpens(payload, size);
+    default: return inside::kUnknownCommand;
+  }
+}
+
+}  // namespace
+
+// Nothing but the start of the channel's thread, which runs once the loader is done.
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+  if (reason != DLL_PROCESS_ATTACH) return TRUE;
+  DisableThreadLibraryCalls(module);
+  return inside::startProbeServer(inside::kInsideProbeTag, answer) ? TRUE : FALSE;
+}
