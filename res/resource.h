@@ -25,6 +25,7 @@
 // Timers
 #define ID_REFRESH_TIMER 1
 #define ID_BULLETIN_RETRY_TIMER 1  // of the bulletin board dialog: a change waits for keiji.dat
+#define ID_OVERDUE_TIMER 2         // of the main window: once a minute the overdue rows are looked at again
 
 // Window messages of the program
 #define WM_WABO_TRAY 1024        // WM_USER: tray icon callback
@@ -107,6 +108,7 @@
 #define IDC_DISP_BACK_PICK 1027
 #define IDC_DISP_TEXT_SWATCH 1044
 #define IDC_DISP_TEXT_PICK 1028
+#define IDC_DISP_MARK_OVERDUE 1210  // rows whose return time has passed stand out
 // Dialog 342 (quick input words)
 #define IDC_QI_WORD1 1059
 #define IDC_QI_WORD2 1095

@@ -11,6 +11,8 @@ constexpr std::size_t kAddedLineBytes = 512;
 constexpr int kAddedMaxLines = 64;
 constexpr char kHistoryWindowName[] = "変更履歴=";
 constexpr long long kLargestWindowSide = 10000;
+// Written only when the marking of overdue rows is off; "=1" or no line is on.
+constexpr char kOverdueMarkingName[] = "戻り予定の強調=";
 
 // "w,h" of two numbers from 0 to 10000; false for anything else.
 bool readSize(const std::string& text, int& width, int& height) {
@@ -30,6 +32,7 @@ std::string addedSectionBytes(const LocalSettings& s) {
   if (s.historyWindowWidth > 0 && s.historyWindowHeight > 0)
     lines += std::string(kHistoryWindowName) + std::to_string(s.historyWindowWidth) + "," +
              std::to_string(s.historyWindowHeight) + "\r\n";
+  if (!s.markOverdueRows) lines += std::string(kOverdueMarkingName) + "0\r\n";
   if (lines.empty()) return lines;
   return std::string(kAddedSectionHeader) + "\r\n" + lines;
 }
@@ -44,6 +47,9 @@ void readAddedSection(PositionalReader& in, LocalSettings& s) {
       inSection = true;
     } else if (inSection && line.rfind(kHistoryWindowName, 0) == 0) {
       readSize(line.substr(sizeof kHistoryWindowName - 1), s.historyWindowWidth, s.historyWindowHeight);
+    } else if (inSection && line.rfind(kOverdueMarkingName, 0) == 0) {
+      const std::string value = line.substr(sizeof kOverdueMarkingName - 1);
+      if (value == "0" || value == "1") s.markOverdueRows = value == "1";
     }
     line.clear();
   }

@@ -17,6 +17,7 @@ class DisplayDialog : public SwatchDialog {
     const DisplayForm& form = fields_.form;
     setChecked(IDC_DISP_SHOW_ICONS, form.showIcons == 1);
     setChecked(IDC_DISP_GRID_LINES, form.showGridLines == 1);
+    setChecked(IDC_DISP_MARK_OVERDUE, form.markOverdueRows);
     setText(IDC_DISP_FONT_SIZE, form.fontSizeText);
     setText(IDC_DISP_ROW_HEIGHT, form.rowHeightText);
     addSwatch(IDC_DISP_BACK_SWATCH, IDC_DISP_BACK_PICK, form.backgroundColour);
@@ -29,6 +30,7 @@ class DisplayDialog : public SwatchDialog {
     DisplayForm form;
     form.showIcons = isChecked(IDC_DISP_SHOW_ICONS) ? 1 : 0;
     form.showGridLines = isChecked(IDC_DISP_GRID_LINES) ? 1 : 0;
+    form.markOverdueRows = isChecked(IDC_DISP_MARK_OVERDUE);
     form.fontSizeText = fieldText(IDC_DISP_FONT_SIZE, kShortTextBytes);
     form.rowHeightText = fieldText(IDC_DISP_ROW_HEIGHT, kShortTextBytes);
     form.backgroundColour = swatchColour(IDC_DISP_BACK_SWATCH);

@@ -38,6 +38,7 @@ struct LocalSettings {
   // The section added at the end of the file (settings/added_section.h).
   int historyWindowWidth = 0;   // size of the change history window; 0: as first shown
   int historyWindowHeight = 0;
+  bool markOverdueRows = true;  // rows whose return time has passed stand out (app/overdue_rows.h)
 
   // Held beside the file, not stored in it.
   int autoUpdateEnabled = 0;

@@ -29,6 +29,7 @@ DisplayForm displayFormFrom(const LocalSettings& settings) {
   form.rowHeightText = unsignedText(settings.rowHeight);
   form.backgroundColour = settings.backgroundColour;
   form.textColour = settings.textColour;
+  form.markOverdueRows = settings.markOverdueRows;
   return form;
 }
 
@@ -39,6 +40,7 @@ void storeDisplayForm(LocalSettings& settings, const DisplayForm& form) {
   settings.rowHeight = unsignedValue(form.rowHeightText);
   settings.backgroundColour = form.backgroundColour;
   settings.textColour = form.textColour;
+  settings.markOverdueRows = form.markOverdueRows;
 }
 
 QuickInputForm quickInputFormFrom(const LocalSettings& settings) {

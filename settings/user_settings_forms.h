@@ -18,6 +18,7 @@ struct DisplayForm {
   std::string rowHeightText;  // control 1060
   std::int32_t backgroundColour = 0;  // working copies of the two swatches
   std::int32_t textColour = 0;
+  bool markOverdueRows = true;  // control IDC_DISP_MARK_OVERDUE
 };
 
 // The font size and row height are shown as unsigned numbers (a stored -14

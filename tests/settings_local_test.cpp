@@ -147,3 +147,27 @@ TEST_F(LocalSettingsFile, TheAddedSectionStaysBehindThePositionalLines) {
                                   std::string(5000, 'z') + "\r\n変更履歴=300,200\r\n");
   EXPECT_EQ(std::make_pair(junk.historyWindowWidth, junk.historyWindowHeight), std::make_pair(300, 200));
 }
+
+// The marking of overdue rows is on unless the added section says "=0"; the
+// 25 positional lines read the same whether the section follows them or not.
+TEST_F(LocalSettingsFile, TheOverdueMarkingIsStoredOnlyWhenOffAndLeavesThePositionalLinesAlone) {
+  const std::string plain = written(unusual());
+  LocalSettings off = unusual();
+  off.markOverdueRows = false;
+  const std::string bytes = written(off);
+  ASSERT_EQ(bytes.substr(0, plain.size()), plain);
+  EXPECT_EQ(bytes.substr(plain.size()), "[追加設定]\r\n戻り予定の強調=0\r\n");
+  EXPECT_FALSE(read(bytes).markOverdueRows);
+  EXPECT_TRUE(read(plain).markOverdueRows) << "a file without the section: on";
+  // Read with and without the section, every positional value is the same:
+  // written back without the section, the two give the same bytes.
+  LocalSettings withSection = read(bytes + "変更履歴=640,480\r\n"), withoutSection = read(plain);
+  withSection.markOverdueRows = true, withSection.historyWindowWidth = withSection.historyWindowHeight = 0;
+  EXPECT_EQ(written(withSection), written(withoutSection));
+  EXPECT_EQ(written(withSection), plain);
+  // Only 0 and 1 are read; anything else keeps what was there.
+  EXPECT_TRUE(read(plain + "[追加設定]\r\n戻り予定の強調=1\r\n", off).markOverdueRows);
+  for (const char* value : {"", "2", "00", "0 ", "off"})
+    EXPECT_FALSE(read(plain + "[追加設定]\r\n戻り予定の強調=" + value + "\r\n", off).markOverdueRows) << value;
+  EXPECT_TRUE(read(plain + "戻り予定の強調=0\r\n").markOverdueRows) << "before the header it is not the setting";
+}

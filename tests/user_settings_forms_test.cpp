@@ -73,6 +73,16 @@ TEST(DisplayForm, AnyUnsignedNumberIsTakenAndAStoredValueComesBackUnchanged) {
   }
 }
 
+TEST(DisplayForm, TheOverdueMarkingGoesThroughTheFormBothWays) {
+  LocalSettings settings;
+  DisplayForm form = displayFormFrom(settings);
+  EXPECT_TRUE(form.markOverdueRows);
+  form.markOverdueRows = false;
+  storeDisplayForm(settings, form);
+  EXPECT_FALSE(settings.markOverdueRows);
+  EXPECT_FALSE(displayFormFrom(settings).markOverdueRows);
+}
+
 TEST(DisplayForm, TheListFontIsMadeWithinWhatTheListCanShowKeepingTheSignsMeaning) {
   for (int kept : {-14, 60, 0, 12, -kMaxListFontPixels, kMaxListFontPixels}) EXPECT_EQ(listFontHeight(kept), kept);
   EXPECT_EQ(listFontHeight(4000) + listFontHeight(INT_MAX), 2 * kMaxListFontPixels);
