@@ -1,5 +1,6 @@
 // The member list's colours and font, from the display settings.
 #include "app/list_font.h"
+#include "app/row_tip_win.h"
 #include "app/shell_win.h"
 
 namespace wabo {
@@ -12,15 +13,30 @@ void applyListColours() {
   SendMessageA(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(static_cast<COLORREF>(app.local.textColour)));
 }
 
-void replaceListFont() {
+namespace {
+
+HFONT createListFont(int weight) {
   // Held within the list's bounds before it is scaled to the screen.
   const int height = scaled(listFontHeight(app.local.fontSize));
-  HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
+  return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
+}
+
+void replace(HFONT& kept, HFONT font) {
+  if (kept != nullptr) DeleteObject(kept);
+  kept = font;
+}
+
+}  // namespace
+
+void replaceListFont() {
+  HFONT font = createListFont(FW_NORMAL);
   if (font == nullptr) return;  // keep the font the list has
   SendMessageA(shell.memberListView, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (shell.listFont != nullptr) DeleteObject(shell.listFont);
-  shell.listFont = font;
+  replace(shell.listFont, font);
+  // Without a bold face the overdue rows are drawn in the list's colours.
+  replace(shell.listBoldFont, createListFont(FW_BOLD));
+  fitRowTip();
 }
 
 }  // namespace wabo

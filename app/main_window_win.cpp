@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/history_window_win.h"
+#include "app/overdue_draw_win.h"
+#include "app/row_tip_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "app/startup_failure.h"
@@ -47,11 +49,13 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_NOTIFY: {
       NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      if (header != nullptr && header->idFrom == IDC_MEMBER_LIST) return onListNotify(header);
+      if (header == nullptr || answerRowTip(header)) return 0;
+      if (header->idFrom == IDC_MEMBER_LIST) return onListNotify(header);
       return 0;
     }
     case WM_TIMER:
-      onTimerTick();
+      if (wParam == ID_OVERDUE_TIMER) lookAtOverdueRows();
+      else onTimerTick();
       return 0;
     case WM_WABO_TRAY:
       onTrayCallback(wParam, lParam);
@@ -95,6 +99,8 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = dispatchMessage(window, message, wParam, lParam);
   if (message == WM_COMMAND || message == WM_TIMER || message == WM_WABO_ID_EDITED) syncFolderWatch();
+  // Shown, hidden into the tray, minimised, restored, or the marking switched.
+  if (message == WM_WINDOWPOSCHANGED || message == WM_COMMAND) syncOverdueTimer();
   return result;
 }
 

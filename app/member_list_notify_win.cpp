@@ -6,6 +6,7 @@
 #include "app/board_dialogs_win.h"
 #include "app/id_edit_command.h"
 #include "app/list_columns.h"
+#include "app/overdue_draw_win.h"
 #include "app/shell_win.h"
 #include "board/columns.h"
 #include "board/search_mark.h"
@@ -18,12 +19,17 @@ namespace {
 constexpr int kLabelEditBytes = 64;
 
 LRESULT onCustomDraw(NMLVCUSTOMDRAW* draw) {
-  if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+    beginOverduePaint();
+    return CDRF_NOTIFYITEMDRAW;
+  }
   if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
     auto state = static_cast<UINT>(
         SendMessageA(shell.memberListView, LVM_GETITEMSTATE, draw->nmcd.dwItemSpec, LVIS_STATEIMAGEMASK));
     auto background = markBackground(markOfItemState(state), app.local.connectedColour, app.local.notConnectedColour);
     if (background) draw->clrTextBk = static_cast<COLORREF>(*background);
+    if (drawOverdueRow(draw, static_cast<COLORREF>(background.value_or(app.local.backgroundColour))))
+      return CDRF_NEWFONT;
   }
   return CDRF_DODEFAULT;
 }

@@ -1,6 +1,7 @@
 // Timer 1, the 更新 command and the end of a PC search over the real main
 // window. What they decide is in app/refresh_cycle.cpp.
 #include "app/board_dialogs_win.h"
+#include "app/overdue_draw_win.h"
 #include "app/refresh_cycle.h"
 #include "app/shell_win.h"
 #include "res/resource.h"
@@ -32,7 +33,10 @@ RefreshContext& shellRefreshContext() {
   return context;
 }
 
-void onTimerTick() { runRefreshTick(shellRefreshContext()); }
+void onTimerTick() {
+  runRefreshTick(shellRefreshContext());
+  lookAtOverdueRows();
+}
 
 void onManualRefresh() { runManualRefresh(shellRefreshContext()); }
 

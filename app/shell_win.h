@@ -19,6 +19,7 @@ struct Shell {
   HWND memberListView = nullptr;      // control 100
   HWND statusBar = nullptr;           // control 3
   HFONT listFont = nullptr;
+  HFONT listBoldFont = nullptr;       // the same face in bold, for the overdue rows
   HIMAGELIST iconImageList = nullptr;
   HMENU rowPopupMenu = nullptr;       // menu 295, kept until exit
   HWND labelEditControl = nullptr;

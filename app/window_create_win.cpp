@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/list_columns.h"
+#include "app/row_tip_win.h"
 #include "app/shell_win.h"
 #include "common/dpi_win.h"
 #include "res/resource.h"
@@ -41,6 +42,7 @@ void onCreate(HWND window) {
   InitCommonControls();
   createChildWindows(window);
   applyListColours();
+  createRowTip();
   replaceListFont();
   createColumns(memberList(), app);
   reloadBoard();  // directly, without a check: the first tick reports a missing file

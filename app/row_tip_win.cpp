@@ -1,0 +1,94 @@
+// The tip over the member list: while the pointer rests on a row, a
+// tooltip in the list's font shows the whole row (app/row_tip.h). One tool
+// covers the list; when the pointer moves to another row the tip shown is
+// taken away, and the next one asks for that row's text.
+#include "app/row_tip_win.h"
+
+#include <string>
+
+#include "app/row_tip.h"
+#include "res/resource.h"
+
+namespace wabo {
+namespace {
+
+constexpr UINT_PTR kListSubclassId = 1;
+constexpr int kTipWidth = 480;           // 96-DPI units; longer lines wrap
+constexpr int kTipShownMs = 30 * 1000;   // long enough to read a long note
+
+HWND tip = nullptr;
+int rowUnderPointer = -1;
+std::string tipText;   // the text the tip shows: it reads it after the notification
+std::wstring tipTextW;
+
+int rowAt(POINT point) {
+  LVHITTESTINFO hit = {};
+  hit.pt = point;
+  const auto row = static_cast<int>(SendMessageA(shell.memberListView, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  return (hit.flags & LVHT_ONITEM) != 0 ? row : -1;
+}
+
+LRESULT CALLBACK listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_MOUSEMOVE) {
+    const int row = rowAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    if (row != rowUnderPointer && tip != nullptr) SendMessageA(tip, TTM_POP, 0, 0);
+    rowUnderPointer = row;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(list, listProc, kListSubclassId);
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// The text of the row under the pointer now.
+const std::string& currentTipText() {
+  POINT point = {};
+  GetCursorPos(&point);
+  ScreenToClient(shell.memberListView, &point);
+  tipText = rowTipText(memberList(), rowAt(point), app.board.columnNames);
+  return tipText;
+}
+
+}  // namespace
+
+void createRowTip() {
+  tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, shell.mainWindow, nullptr,
+                        shell.instanceHandle, nullptr);
+  if (tip == nullptr) return;
+  TTTOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = shell.mainWindow;
+  tool.uId = reinterpret_cast<UINT_PTR>(shell.memberListView);
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipShownMs);
+  SetWindowSubclass(shell.memberListView, listProc, kListSubclassId, 0);
+  fitRowTip();
+}
+
+void fitRowTip() {
+  if (tip == nullptr) return;
+  SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, scaled(kTipWidth));
+  SendMessageA(tip, WM_SETFONT, reinterpret_cast<WPARAM>(shell.listFont), FALSE);
+}
+
+bool answerRowTip(NMHDR* header) {
+  if (tip == nullptr || header->hwndFrom != tip) return false;
+  if (header->code == TTN_GETDISPINFOA) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    info->hinst = nullptr;
+    info->lpszText = const_cast<char*>(currentTipText().c_str());
+  } else if (header->code == TTN_GETDISPINFOW) {
+    const std::string& text = currentTipText();
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    tipTextW.assign(n > 0 ? n : 1, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &tipTextW[0], n);
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+    info->hinst = nullptr;
+    info->lpszText = &tipTextW[0];
+  }
+  return true;
+}
+
+}  // namespace wabo
