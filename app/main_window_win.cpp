@@ -54,8 +54,7 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     }
     case WM_TIMER:
-      if (wParam == ID_OVERDUE_TIMER) lookAtOverdueRows();
-      else onTimerTick();
+      onTimer(wParam);
       return 0;
     case WM_WABO_TRAY:
       onTrayCallback(wParam, lParam);

@@ -38,6 +38,11 @@ void onTimerTick() {
   lookAtOverdueRows();
 }
 
+void onTimer(WPARAM timerId) {
+  if (timerId == ID_OVERDUE_TIMER) lookAtOverdueRows();
+  else onTimerTick();
+}
+
 void onManualRefresh() { runManualRefresh(shellRefreshContext()); }
 
 void onSearchDone() {

@@ -75,6 +75,7 @@ bool onMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result);  // app/member_l
 // Commands of the keyboard alone (app/member_list_notify_win.cpp).
 void editSelectedId();          // F2: the in-place edit of the selected row's ID
 void showRowMenuAtSelection();  // Shift+F10, context-menu key: menu 295 below the selected row
+void onTimer(WPARAM timerId);                    // app/refresh_win.cpp: timer 1 or the overdue look
 void onTimerTick();                              // app/refresh_win.cpp
 void onTrayCallback(WPARAM wParam, LPARAM lParam);  // app/tray_win.cpp
 void onSearchDone();                             // app/refresh_win.cpp
