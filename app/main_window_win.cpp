@@ -162,6 +162,7 @@ int runMessageLoop(HWND window, HACCEL shortcuts) {
     // The modeless search window takes its own keys (Tab, Enter, Esc).
     if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
     if (historyWindowMessage(message)) continue;
+    relayToRowTip(message);
     // The in-place ID edit takes its own keys (F2, Enter, Esc) while it is open.
     if (shell.labelEditControl == nullptr && TranslateAcceleratorA(window, shortcuts, &message)) continue;
     TranslateMessage(&message);

@@ -1,7 +1,9 @@
 // The tip over the member list: while the pointer rests on a row, a
 // tooltip in the list's font shows the whole row (app/row_tip.h). One tool
 // covers the list; when the pointer moves to another row the tip shown is
-// taken away, and the next one asks for that row's text.
+// taken away, and the next one asks for that row's text. The message loop
+// hands the tooltip the list's mouse messages: a subclass of the list would
+// put every one of the list's messages (500 inserts at a load) through it.
 #include "app/row_tip_win.h"
 
 #include <string>
@@ -12,7 +14,6 @@
 namespace wabo {
 namespace {
 
-constexpr UINT_PTR kListSubclassId = 1;
 constexpr int kTipWidth = 480;           // 96-DPI units; longer lines wrap
 constexpr int kTipShownMs = 30 * 1000;   // long enough to read a long note
 
@@ -26,17 +27,6 @@ int rowAt(POINT point) {
   hit.pt = point;
   const auto row = static_cast<int>(SendMessageA(shell.memberListView, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
   return (hit.flags & LVHT_ONITEM) != 0 ? row : -1;
-}
-
-LRESULT CALLBACK listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (message == WM_MOUSEMOVE) {
-    const int row = rowAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-    if (row != rowUnderPointer && tip != nullptr) SendMessageA(tip, TTM_POP, 0, 0);
-    rowUnderPointer = row;
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(list, listProc, kListSubclassId);
-  }
-  return DefSubclassProc(list, message, wParam, lParam);
 }
 
 // The text of the row under the pointer now.
@@ -57,13 +47,12 @@ void createRowTip() {
   if (tip == nullptr) return;
   TTTOOLINFOA tool = {};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = shell.mainWindow;
   tool.uId = reinterpret_cast<UINT_PTR>(shell.memberListView);
   tool.lpszText = LPSTR_TEXTCALLBACKA;
   SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipShownMs);
-  SetWindowSubclass(shell.memberListView, listProc, kListSubclassId, 0);
   fitRowTip();
 }
 
@@ -71,6 +60,18 @@ void fitRowTip() {
   if (tip == nullptr) return;
   SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, scaled(kTipWidth));
   SendMessageA(tip, WM_SETFONT, reinterpret_cast<WPARAM>(shell.listFont), FALSE);
+}
+
+void relayToRowTip(const MSG& message) {
+  if (tip == nullptr || message.hwnd != shell.memberListView || message.message < WM_MOUSEFIRST ||
+      message.message > WM_MOUSELAST)
+    return;
+  if (message.message == WM_MOUSEMOVE) {
+    const int row = rowAt({static_cast<short>(LOWORD(message.lParam)), static_cast<short>(HIWORD(message.lParam))});
+    if (row != rowUnderPointer) SendMessageA(tip, TTM_POP, 0, 0);
+    rowUnderPointer = row;
+  }
+  SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 bool answerRowTip(NMHDR* header) {
