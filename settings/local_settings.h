@@ -38,6 +38,8 @@ struct LocalSettings {
   // The section added at the end of the file (settings/added_section.h).
   int historyWindowWidth = 0;   // size of the change history window; 0: as first shown
   int historyWindowHeight = 0;
+  // Members whose next change of destination this copy tells (app/return_watch.h), by ID.
+  std::vector<std::string> returnWatchIds;
 
   // Held beside the file, not stored in it.
   int autoUpdateEnabled = 0;
