@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/history_window_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "app/startup_failure.h"
 #include "common/dpi_scale.h"
 #include "common/dpi_win.h"
 #include "common/limits.h"
+#include "common/modeless_win.h"
 #include "common/messages.h"
 #include "common/platform_file.h"
 #include "common/sjis.h"
@@ -51,7 +51,8 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     }
     case WM_TIMER:
-      onTimerTick();
+      if (wParam == ID_NOTICE_TIMER) onNoticeTimer();
+      else onTimerTick();
       return 0;
     case WM_WABO_TRAY:
       onTrayCallback(wParam, lParam);
@@ -95,6 +96,8 @@ LRESULT dispatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = dispatchMessage(window, message, wParam, lParam);
   if (message == WM_COMMAND || message == WM_TIMER || message == WM_WABO_ID_EDITED) syncFolderWatch();
+  // A load on the way may have seen a watched member's destination change.
+  if (!app.returnNotices.empty()) showReturnNotices();
   return result;
 }
 
@@ -154,9 +157,8 @@ int failStartup(StartupStep step, DWORD error) {
 int runMessageLoop(HWND window, HACCEL shortcuts) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    // The modeless search window takes its own keys (Tab, Enter, Esc).
-    if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
-    if (historyWindowMessage(message)) continue;
+    // The windows that stay open take their own keys (Tab, Enter, Esc, ...).
+    if (ModelessWindow::takeMessage(message)) continue;
     // The in-place ID edit takes its own keys (F2, Enter, Esc) while it is open.
     if (shell.labelEditControl == nullptr && TranslateAcceleratorA(window, shortcuts, &message)) continue;
     TranslateMessage(&message);

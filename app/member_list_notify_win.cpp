@@ -7,6 +7,7 @@
 #include "app/id_edit_command.h"
 #include "app/list_columns.h"
 #include "app/shell_win.h"
+#include "app/watch_command.h"
 #include "board/columns.h"
 #include "board/search_mark.h"
 #include "res/resource.h"
@@ -56,10 +57,20 @@ void onDoubleClick() {
 
 HMENU rowMenu() { return GetSubMenu(shell.rowPopupMenu, 0); }
 
+// Menu 295 at `point` (screen), its check item 戻ったら知らせる set for the
+// selected row first.
+void openRowMenu(POINT point) {
+  HMENU menu = rowMenu();
+  const WatchItemState watch = watchItemState(memberList(), app);
+  EnableMenuItem(menu, CMD_WATCH_RETURN, MF_BYCOMMAND | (watch.enabled ? MF_ENABLED : MF_GRAYED));
+  CheckMenuItem(menu, CMD_WATCH_RETURN, MF_BYCOMMAND | (watch.checked ? MF_CHECKED : MF_UNCHECKED));
+  TrackPopupMenu(menu, 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+}
+
 void onRightClick(const NMITEMACTIVATE* click) {
   POINT point = click->ptAction;  // list-view client coordinates
   ClientToScreen(shell.mainWindow, &point);
-  TrackPopupMenu(rowMenu(), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+  openRowMenu(point);
 }
 
 }  // namespace
@@ -76,7 +87,7 @@ void showRowMenuAtSelection() {
       point = {label.left, label.bottom};
   }
   ClientToScreen(list, &point);
-  TrackPopupMenu(rowMenu(), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+  openRowMenu(point);
 }
 
 void editSelectedId() {
