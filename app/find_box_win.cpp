@@ -27,6 +27,25 @@ void selectRow(int row) {
   SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
+// Below the main window's right end, where it hides no row; moved up into
+// the screen when there is no room below.
+void placeBelowMainWindow(HWND box) {
+  RECT main = {}, own = {};
+  GetWindowRect(shell.mainWindow, &main);
+  GetWindowRect(box, &own);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(shell.mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const int width = own.right - own.left, height = own.bottom - own.top;
+  int x = main.right - width, y = main.bottom;
+  if (x + width > work.right) x = work.right - width;
+  if (x < work.left) x = work.left;
+  if (y + height > work.bottom) y = work.bottom - height;
+  if (y < work.top) y = work.top;
+  SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 class FindBox : public ModelessWindow {
  public:
   std::string foundId;  // the ID of the row found last; "" for none
@@ -35,6 +54,7 @@ class FindBox : public ModelessWindow {
 
  protected:
   bool onInit() override {
+    placeBelowMainWindow(window());
     SendMessageA(item(IDC_FIND_TEXT), EM_LIMITTEXT, kFindTextBytes - 2, 0);
     SetFocus(item(IDC_FIND_TEXT));
     return false;

@@ -64,4 +64,14 @@ unsigned OpenCounter::call(bool reset) const {
   return request.count;
 }
 
+TrayNotices trayNotices(HANDLE process) {
+  inside::NoticeBlock request = {};
+  const ProbeAnswer answer = askInside(process, inside::kTrayNotices, &request, sizeof request);
+  if (answer.status != 0 || answer.payload.size() != sizeof request)
+    throw HarnessError("the tray notice probe failed with code " + std::to_string(answer.status));
+  answer.payload.copy(reinterpret_cast<char*>(&request), sizeof request);
+  request.text[sizeof request.text - 1] = '\0';
+  return {request.count, request.text};
+}
+
 }  // namespace e2e

@@ -47,4 +47,12 @@ class OpenCounter {
   std::string fileName_;
 };
 
+// The balloons the program asks the tray icon to show, from the first call
+// on: how many since then and the last one's text.
+struct TrayNotices {
+  unsigned count = 0;
+  std::string lastText;  // Shift-JIS
+};
+TrayNotices trayNotices(HANDLE process);
+
 }  // namespace e2e
