@@ -18,7 +18,8 @@ AppState::operator ShownBoard() {
 }
 
 void noteWatchedMembers(AppState& app, const std::vector<MemberRow>& rows) {
-  for (ReturnNotice& notice : app.returnWatch.observe(rows)) app.returnNotices.push_back(std::move(notice));
+  for (ReturnNotice& notice : app.returnWatch.observe(rows, app.board.currentBoardPath))
+    app.returnNotices.push_back(std::move(notice));
   app.local.returnWatchIds = app.returnWatch.ids();
 }
 

@@ -15,60 +15,72 @@ bool isStorableWatchId(const std::string& id) {
 }
 
 void ReturnWatch::restore(const std::vector<std::string>& ids) {
-  ids_.clear();
-  seen_.clear();
+  watched_.clear();
   for (const std::string& id : ids)
-    if (ids_.size() < kMaxWatchedMembers && isStorableWatchId(id) && !isWatched(id)) ids_.push_back(id);
+    if (watched_.size() < kMaxWatchedMembers && isStorableWatchId(id) && indexOf(id, "") == watched_.size())
+      watched_.push_back({id});
 }
 
-std::size_t ReturnWatch::indexOf(const std::string& id) const {
-  for (std::size_t i = 0; i < ids_.size(); ++i)
-    if (sjis::equalsIgnoreCase(ids_[i], id)) return i;
-  return ids_.size();
+std::vector<std::string> ReturnWatch::ids() const {
+  std::vector<std::string> ids;
+  for (const Watched& w : watched_) ids.push_back(w.id);
+  return ids;
 }
 
-bool ReturnWatch::isWatched(const std::string& id) const { return indexOf(id) < ids_.size(); }
+// A member whose board is not known yet matches any board.
+std::size_t ReturnWatch::indexOf(const std::string& id, const std::string& board) const {
+  for (std::size_t i = 0; i < watched_.size(); ++i)
+    if (sjis::equalsIgnoreCase(watched_[i].id, id) && (watched_[i].board.empty() || watched_[i].board == board))
+      return i;
+  return watched_.size();
+}
 
-WatchChange ReturnWatch::toggle(const std::string& id, const std::string& destination) {
-  const std::size_t at = indexOf(id);
-  if (at < ids_.size()) {
-    seen_.erase(ids_[at]);
-    ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(at));
+bool ReturnWatch::isWatched(const std::string& id, const std::string& board) const {
+  return indexOf(id, board) < watched_.size();
+}
+
+WatchChange ReturnWatch::toggle(const std::string& id, const std::string& destination, const std::string& board) {
+  const std::size_t at = indexOf(id, board);
+  if (at < watched_.size()) {
+    watched_.erase(watched_.begin() + static_cast<std::ptrdiff_t>(at));
     return WatchChange::kRemoved;
   }
   if (!isStorableWatchId(id)) return WatchChange::kNotStorable;
-  if (ids_.size() >= kMaxWatchedMembers) return WatchChange::kFull;
-  ids_.push_back(id);
-  seen_[id] = destination;
+  if (watched_.size() >= kMaxWatchedMembers) return WatchChange::kFull;
+  watched_.push_back({id, board, true, destination});
   return WatchChange::kAdded;
 }
 
-std::vector<ReturnNotice> ReturnWatch::observe(const std::vector<MemberRow>& rows) {
+namespace {
+
+// The first row with the ID counts, as for every lookup by ID.
+const MemberRow* rowOf(const std::vector<MemberRow>& rows, const std::string& id) {
+  for (const MemberRow& row : rows)
+    if (sjis::equalsIgnoreCase(row.texts[kIdColumn], id)) return &row;
+  return nullptr;
+}
+
+}  // namespace
+
+std::vector<ReturnNotice> ReturnWatch::observe(const std::vector<MemberRow>& rows, const std::string& board) {
   std::vector<ReturnNotice> notices;
-  std::vector<std::string> kept;
-  for (const std::string& id : ids_) {
-    // The first row with the ID counts, as for every lookup by ID.
-    const MemberRow* found = nullptr;
-    for (const MemberRow& row : rows)
-      if (sjis::equalsIgnoreCase(row.texts[kIdColumn], id)) {
-        found = &row;
-        break;
-      }
-    if (found == nullptr) {
-      seen_.erase(id);
+  std::vector<Watched> kept;
+  for (Watched& w : watched_) {
+    if (!w.board.empty() && w.board != board) {
+      kept.push_back(std::move(w));
       continue;
     }
+    const MemberRow* found = rowOf(rows, w.id);
+    if (found == nullptr) continue;  // left the board
     const std::string& now = found->texts[kDestinationColumn];
-    const auto was = seen_.find(id);
-    if (was != seen_.end() && was->second != now) {
+    if (w.seenKnown && w.destination != now) {
       notices.push_back({found->texts[kNameColumn], now});
-      seen_.erase(was);
       continue;
     }
-    seen_[id] = now;
-    kept.push_back(id);
+    w.board = board, w.seenKnown = true, w.destination = now;
+    kept.push_back(std::move(w));
   }
-  ids_ = std::move(kept);
+  watched_ = std::move(kept);
   return notices;
 }
 

@@ -1,12 +1,13 @@
-// "Tell me when they are back": the members this copy watches, by ID, and
-// the destination it last saw for each. The first load that shows a
-// watched member's destination changed yields one notice and ends the
-// watch; a member no longer on the board is dropped. The IDs are kept in
-// WaboM.ini (LocalSettings::returnWatchIds); what was seen is not, so after
-// a start the first load sets what counts as unchanged.
+// "Tell me when they are back": the members this copy watches, by ID, each
+// with the board file it is on and the destination last seen there. The
+// first load of that board that shows the member's destination changed
+// yields one notice and ends the watch; a member no longer on that board
+// is dropped. Loads of other boards leave the member alone. Only the IDs
+// are kept in WaboM.ini (LocalSettings::returnWatchIds): after a start, a
+// member belongs to the first board loaded, whose load sets what counts as
+// unchanged.
 #pragma once
 #include <cstddef>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,22 +38,29 @@ class ReturnWatch {
  public:
   // Takes the IDs read from WaboM.ini; what was seen starts unknown.
   void restore(const std::vector<std::string>& ids);
-  const std::vector<std::string>& ids() const { return ids_; }
-  bool isWatched(const std::string& id) const;
+  std::vector<std::string> ids() const;
+  // Whether `id` on board file `board` is watched.
+  bool isWatched(const std::string& id, const std::string& board) const;
 
-  // Starts watching `id`, whose destination is now `destination`, or stops
-  // watching it when it is watched already.
-  WatchChange toggle(const std::string& id, const std::string& destination);
+  // Starts watching `id` on board file `board`, whose destination is now
+  // `destination`, or stops watching it when it is watched already.
+  WatchChange toggle(const std::string& id, const std::string& destination, const std::string& board);
 
-  // The rows of a load: the notices of the watched members whose
-  // destination changed since the last load (in the order of the watched
-  // list); those and the members not found are no longer watched.
-  std::vector<ReturnNotice> observe(const std::vector<MemberRow>& rows);
+  // The rows of a load of board file `board`: the notices of the members
+  // watched there whose destination changed since the last load (in the
+  // order of the watched list); those and the members not found are no
+  // longer watched.
+  std::vector<ReturnNotice> observe(const std::vector<MemberRow>& rows, const std::string& board);
 
  private:
-  std::size_t indexOf(const std::string& id) const;
-  std::vector<std::string> ids_;
-  std::map<std::string, std::string> seen_;  // by ID as stored: the destination last seen
+  struct Watched {
+    std::string id;
+    std::string board;        // "" until the first load after a start
+    bool seenKnown = false;
+    std::string destination;  // the one last seen
+  };
+  std::size_t indexOf(const std::string& id, const std::string& board) const;
+  std::vector<Watched> watched_;
 };
 
 }  // namespace wabo

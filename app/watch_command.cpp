@@ -9,13 +9,15 @@ namespace wabo {
 WatchItemState watchItemState(const MemberList& list, const AppState& app) {
   const int row = list.firstSelected();
   if (row < 0) return {};
-  return {true, app.returnWatch.isWatched(cellText(list, row, kIdColumn))};
+  return {true, app.returnWatch.isWatched(cellText(list, row, kIdColumn), app.board.currentBoardPath)};
 }
 
 void toggleReturnWatch(const MemberList& list, AppState& app, Ui& ui) {
   const int row = list.firstSelected();
   if (row < 0) return;
-  switch (app.returnWatch.toggle(cellText(list, row, kIdColumn), cellText(list, row, kDestinationColumn))) {
+  const WatchChange change = app.returnWatch.toggle(cellText(list, row, kIdColumn),
+                                                    cellText(list, row, kDestinationColumn), app.board.currentBoardPath);
+  switch (change) {
     case WatchChange::kFull:
       ui.warn(msg::kWatchListFull);
       break;

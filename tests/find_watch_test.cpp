@@ -77,6 +77,8 @@ TEST(FindMatching, NextAndPreviousWrapAroundAndTryTheStartingRowLast) {
 
 // ---------------------------------------------------------- the watch
 
+const std::string kBoard = "boad1.csv";
+
 MemberRow row(const std::string& id, const std::string& name, const std::string& destination) {
   MemberRow r;
   r.texts[kIdColumn] = id, r.texts[kNameColumn] = name, r.texts[kDestinationColumn] = destination;
@@ -85,49 +87,65 @@ MemberRow row(const std::string& id, const std::string& name, const std::string&
 
 TEST(ReturnWatch, TheFirstChangeSeenGivesOneNoticeAndEndsTheWatch) {
   ReturnWatch watch;
-  EXPECT_EQ(watch.toggle("a1", "会議"), WatchChange::kAdded);
-  EXPECT_TRUE(watch.isWatched("A1")) << "IDs ignore the case of letters, as every lookup";
-  EXPECT_TRUE(watch.observe({row("A1", "田中", "会議")}).empty()) << "unchanged";
-  const auto notices = watch.observe({row("x", "x", "x"), row("A1", "田中", "出社")});
+  EXPECT_EQ(watch.toggle("a1", "会議", kBoard), WatchChange::kAdded);
+  EXPECT_TRUE(watch.isWatched("A1", kBoard)) << "IDs ignore the case of letters, as every lookup";
+  EXPECT_TRUE(watch.observe({row("A1", "田中", "会議")}, kBoard).empty()) << "unchanged";
+  const auto notices = watch.observe({row("x", "x", "x"), row("A1", "田中", "出社")}, kBoard);
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(returnNoticeText(notices[0]), "田中さんの行き先が「出社」になりました");
-  EXPECT_FALSE(watch.isWatched("a1"));
+  EXPECT_FALSE(watch.isWatched("a1", kBoard));
   EXPECT_TRUE(watch.ids().empty());
-  EXPECT_TRUE(watch.observe({row("A1", "田中", "帰宅")}).empty()) << "once only";
+  EXPECT_TRUE(watch.observe({row("A1", "田中", "帰宅")}, kBoard).empty()) << "once only";
   // An empty destination is a change too.
-  watch.toggle("A1", "帰宅");
-  EXPECT_EQ(watch.observe({row("A1", "田中", "")}).size(), 1u);
+  watch.toggle("A1", "帰宅", kBoard);
+  EXPECT_EQ(watch.observe({row("A1", "田中", "")}, kBoard).size(), 1u);
 }
 
 TEST(ReturnWatch, MembersThatLeaveAreDroppedAndTheFirstRowWithAnIdCounts) {
   ReturnWatch watch;
-  watch.toggle("A1", "会議");
-  watch.toggle("B2", "外出");
-  EXPECT_TRUE(watch.observe({row("B2", "鈴木", "外出")}).empty());
+  watch.toggle("A1", "会議", kBoard);
+  watch.toggle("B2", "外出", kBoard);
+  EXPECT_TRUE(watch.observe({row("B2", "鈴木", "外出")}, kBoard).empty());
   EXPECT_EQ(watch.ids(), std::vector<std::string>({"B2"})) << "A1 left the board";
   // Back on the board later, A1 is no longer watched.
-  EXPECT_TRUE(watch.observe({row("A1", "田中", "出社"), row("B2", "鈴木", "外出")}).empty());
-  EXPECT_FALSE(watch.isWatched("A1"));
+  EXPECT_TRUE(watch.observe({row("A1", "田中", "出社"), row("B2", "鈴木", "外出")}, kBoard).empty());
+  EXPECT_FALSE(watch.isWatched("A1", kBoard));
   // Two rows with one ID: the first decides.
-  EXPECT_TRUE(watch.observe({row("b2", "鈴木", "外出"), row("B2", "別人", "出社")}).empty());
-  const auto notices = watch.observe({row("B2", "鈴木", "出社"), row("B2", "別人", "外出")});
+  EXPECT_TRUE(watch.observe({row("b2", "鈴木", "外出"), row("B2", "別人", "出社")}, kBoard).empty());
+  const auto notices = watch.observe({row("B2", "鈴木", "出社"), row("B2", "別人", "外出")}, kBoard);
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(notices[0].name, "鈴木");
 }
 
+TEST(ReturnWatch, LoadsOfAnotherBoardLeaveTheMemberAlone) {
+  ReturnWatch watch;
+  watch.toggle("A1", "会議", kBoard);
+  EXPECT_TRUE(watch.observe({row("Z9", "他", "x")}, "boad2.csv").empty());
+  EXPECT_TRUE(watch.isWatched("A1", kBoard)) << "not dropped: it was never on board 2";
+  EXPECT_FALSE(watch.isWatched("A1", "boad2.csv"));
+  // An A1 of board 2 is another member.
+  EXPECT_TRUE(watch.observe({row("A1", "同名", "出社")}, "boad2.csv").empty());
+  EXPECT_EQ(watch.toggle("A1", "出社", "boad2.csv"), WatchChange::kAdded);
+  const auto notices = watch.observe({row("A1", "田中", "出社")}, kBoard);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].name, "田中");
+  EXPECT_TRUE(watch.isWatched("A1", "boad2.csv"));
+  EXPECT_FALSE(watch.isWatched("A1", kBoard));
+}
+
 TEST(ReturnWatch, TwentyAtMostAndTheSecondChoiceStopsTheWatch) {
   ReturnWatch watch;
-  for (int i = 0; i < 20; ++i) ASSERT_EQ(watch.toggle("M" + std::to_string(i), ""), WatchChange::kAdded);
-  EXPECT_EQ(watch.toggle("M20", ""), WatchChange::kFull);
+  for (int i = 0; i < 20; ++i) ASSERT_EQ(watch.toggle("M" + std::to_string(i), "", kBoard), WatchChange::kAdded);
+  EXPECT_EQ(watch.toggle("M20", "", kBoard), WatchChange::kFull);
   EXPECT_EQ(watch.ids().size(), 20u);
-  EXPECT_FALSE(watch.isWatched("M20"));
-  EXPECT_EQ(watch.toggle("m5", ""), WatchChange::kRemoved);
-  EXPECT_EQ(watch.toggle("M20", ""), WatchChange::kAdded);
+  EXPECT_FALSE(watch.isWatched("M20", kBoard));
+  EXPECT_EQ(watch.toggle("m5", "", kBoard), WatchChange::kRemoved);
+  EXPECT_EQ(watch.toggle("M20", "", kBoard), WatchChange::kAdded);
   EXPECT_EQ(watch.ids().back(), "M20");
-  EXPECT_EQ(watch.toggle("", ""), WatchChange::kNotStorable);
-  watch.toggle("M20", "");
-  EXPECT_EQ(watch.toggle("a,b", ""), WatchChange::kNotStorable);
-  EXPECT_EQ(watch.toggle("a\nb", ""), WatchChange::kNotStorable);
+  EXPECT_EQ(watch.toggle("", "", kBoard), WatchChange::kNotStorable);
+  watch.toggle("M20", "", kBoard);
+  EXPECT_EQ(watch.toggle("a,b", "", kBoard), WatchChange::kNotStorable);
+  EXPECT_EQ(watch.toggle("a\nb", "", kBoard), WatchChange::kNotStorable);
   EXPECT_EQ(watch.ids().size(), 19u);
 }
 
@@ -139,8 +157,8 @@ TEST(ReturnWatch, RestoredIdsTakeTheFirstLoadAsWhatCountsAsUnchanged) {
   ASSERT_EQ(watch.ids().size(), 20u) << "doubles, empty and unstorable IDs are left out; twenty at most";
   EXPECT_EQ(watch.ids()[0], "A1");
   EXPECT_EQ(watch.ids()[1], "M0");
-  EXPECT_TRUE(watch.observe({row("A1", "田中", "会議")}).empty()) << "nothing was seen before the first load";
-  EXPECT_EQ(watch.observe({row("A1", "田中", "出社")}).size(), 1u);
+  EXPECT_TRUE(watch.observe({row("A1", "田中", "会議")}, kBoard).empty()) << "nothing was seen before the first load";
+  EXPECT_EQ(watch.observe({row("A1", "田中", "出社")}, kBoard).size(), 1u);
 }
 
 // ------------------------------------------- the loads and the row menu
@@ -175,7 +193,7 @@ TEST(ReturnWatchCommand, AFullListIsToldAndChangesNothing) {
   RecordingUi ui;
   f.writeBoard(boardBytes(1, {"Z9,0,新人,会議,,,,,,,"}, ""));
   ASSERT_TRUE(loadBoard(f.list, f.app));
-  for (int i = 0; i < 20; ++i) f.app.returnWatch.toggle("M" + std::to_string(i), "");
+  for (int i = 0; i < 20; ++i) f.app.returnWatch.toggle("M" + std::to_string(i), "", kBoard);
   f.list.rows[0].selected = true;
   toggleReturnWatch(f.list, f.app, ui);
   EXPECT_EQ(ui.warnings, std::vector<std::string>({msg::kWatchListFull}));
