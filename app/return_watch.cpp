@@ -3,15 +3,12 @@
 #include "board/columns.h"
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "settings/added_section.h"
 
 namespace wabo {
 
 std::string returnNoticeText(const ReturnNotice& notice) {
   return notice.name + msg::kReturnNoticeMiddle + notice.destination + msg::kReturnNoticeEnd;
-}
-
-bool isStorableWatchId(const std::string& id) {
-  return !id.empty() && id.find_first_of(",\r\n") == std::string::npos;
 }
 
 void ReturnWatch::restore(const std::vector<std::string>& ids) {

@@ -31,9 +31,6 @@ enum class WatchChange {
   kNotStorable,  // an empty ID, or one with a comma or a line break
 };
 
-// An ID that the list in WaboM.ini can hold: not empty, no ',', CR or LF.
-bool isStorableWatchId(const std::string& id);
-
 class ReturnWatch {
  public:
   // Takes the IDs read from WaboM.ini; what was seen starts unknown.

@@ -48,13 +48,17 @@ std::string idLine(const std::vector<std::string>& ids) {
   std::string line;
   std::size_t count = 0;
   for (const std::string& id : ids) {
-    if (id.empty() || id.find_first_of(",\r\n") != std::string::npos || count == kMaxWatchedMembers) continue;
+    if (!isStorableWatchId(id) || count == kMaxWatchedMembers) continue;
     line += (count++ == 0 ? "" : ",") + sjis::cut(id, textLimit(kShortTextBytes));
   }
   return line;
 }
 
 }  // namespace
+
+bool isStorableWatchId(const std::string& id) {
+  return !id.empty() && id.find_first_of(",\r\n") == std::string::npos;
+}
 
 std::string addedSectionBytes(const LocalSettings& s) {
   std::string lines;
