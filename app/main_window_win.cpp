@@ -157,10 +157,11 @@ int failStartup(StartupStep step, DWORD error) {
 int runMessageLoop(HWND window, HACCEL shortcuts) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    // The windows that stay open take their own keys (Tab, Enter, Esc, ...).
-    if (ModelessWindow::takeMessage(message)) continue;
-    // The in-place ID edit takes its own keys (F2, Enter, Esc) while it is open.
+    // The shortcuts work in every window of the program; only the in-place
+    // ID edit takes its own keys (F2, Enter, Esc) while it is open.
     if (shell.labelEditControl == nullptr && TranslateAcceleratorA(window, shortcuts, &message)) continue;
+    // The windows that stay open take their own keys (Tab, Enter, Esc, F3).
+    if (ModelessWindow::takeMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
