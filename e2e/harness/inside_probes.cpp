@@ -18,8 +18,9 @@ ProbeAnswer askInside(HANDLE process, uint32_t command, const void* request, siz
 
 }  // namespace
 
-MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity) {
-  const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), capacity};
+MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity, HMENU menu) {
+  const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), capacity,
+                                       reinterpret_cast<unsigned long long>(menu)};
   const ProbeAnswer answer = askInside(process, inside::kReadMenu, &request, sizeof request);
   if (answer.status == inside::kNoMenu) throw HarnessError("the window has no menu");
   const std::string& text = answer.payload;
@@ -40,6 +41,15 @@ MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity) {
 std::vector<MenuItem> readMenuBar(HANDLE process, HWND window) {
   MenuRead read = readMenu(process, window, inside::kChannelPayload);
   if (read.cut) throw HarnessError("the menu bar did not fit in the probe's answer");
+  return read.items;
+}
+
+std::vector<MenuItem> readPopupMenu(HANDLE process, HWND popup) {
+  DWORD_PTR menu = 0;
+  if (!SendMessageTimeoutA(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu) || menu == 0)
+    throw HarnessError("the open popup menu gives no menu");
+  MenuRead read = readMenu(process, nullptr, inside::kChannelPayload, reinterpret_cast<HMENU>(menu));
+  if (read.cut) throw HarnessError("the popup menu did not fit in the probe's answer");
   return read.items;
 }
 

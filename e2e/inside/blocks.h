@@ -11,7 +11,7 @@ constexpr char kInsideProbeTag[] = "insideprobe";
 
 enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2, kTrayNotices = 3 };
 
-// kReadMenu: the window whose menu bar to read. The answer is text with one
+// kReadMenu: the window whose menu bar to read, or a menu itself. The answer is text with one
 // line per command item of the menu bar, depth first (popups and separators
 // left out): "id state|text\n", at most `capacity` bytes (and never more
 // than the channel holds). Status: 0 done, 1 no menu, 2 cut after the last
@@ -19,6 +19,7 @@ enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2, kTrayNotices = 3 };
 struct MenuRequest {
   uint64_t window;
   uint32_t capacity;
+  uint64_t menu;  // not 0: this menu (an open popup's) instead of the window's menu bar
 };
 enum MenuStatus : uint32_t { kMenuDone = 0, kNoMenu = 1, kMenuCut = 2 };
 

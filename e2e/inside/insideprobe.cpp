@@ -121,7 +121,8 @@ uint32_t readMenu(char* payload, uint32_t& size) {
   memcpy(&request, payload, sizeof request);
   size = 0;
   const size_t capacity = request.capacity < inside::kChannelPayload ? request.capacity : inside::kChannelPayload;
-  HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(request.window)));
+  HMENU menu = request.menu != 0 ? reinterpret_cast<HMENU>(static_cast<uintptr_t>(request.menu))
+                                 : GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(request.window)));
   if (!menu || !IsMenu(menu)) return inside::kNoMenu;
   size_t used = 0;
   const bool whole = dumpMenu(menu, payload, used, capacity);

@@ -17,6 +17,19 @@ namespace {
 
 const char kFindTitle[] = "ﾒﾝﾊﾞｰ検索";
 
+// The item 戻ったら知らせる of the row menu as it opens for the selected row
+// (Shift+F10's command); the menu is closed again with Esc.
+MenuItem watchItem(ProgramCopy& program) {
+  program.postCommand(CMD_ROW_MENU);
+  HWND popup = nullptr;
+  if (!waitUntil([&] { return (popup = popupMenu(program)) != nullptr; }))
+    throw HarnessError("the row menu does not open");
+  const MenuItem item = itemById(readPopupMenu(program.process(), popup), CMD_WATCH_RETURN);
+  Keyboard(program.mainWindow()).press(VK_ESCAPE);
+  if (!waitUntil([&] { return popupMenu(program) == nullptr; })) throw HarnessError("the row menu stays open");
+  return item;
+}
+
 bool foundRowBecomes(ProgramCopy& program, const std::string& id) {
   return waitUntil([&] { return selectedRows(program) == std::vector<int>{rowOf(program, id)}; });
 }
@@ -97,7 +110,9 @@ TEST(ReturnWatch, ACopyTellsWithinTwoSecondsThatAWatchedMemberIsBackAndForgetsTh
   EXPECT_EQ(0u, before.count);
   office.a.list().setItemState(-1, LVIS_SELECTED, 0);
   office.a.list().setItemState(rowOf(office.a, "K100"), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_FALSE(watchItem(office.a).checked());
   office.a.postCommand(CMD_WATCH_RETURN);
+  EXPECT_TRUE(watchItem(office.a).checked());
   // A change of another member tells nothing.
   office.a.postCommand(CMD_QUICK_INPUT_2);
   ASSERT_TRUE(boardGets(office.board(), "A001,3,青木 花子,帰宅,"));
@@ -114,6 +129,7 @@ TEST(ReturnWatch, ACopyTellsWithinTwoSecondsThatAWatchedMemberIsBackAndForgetsTh
   EXPECT_EQ(1u, seen.count);
   EXPECT_EQ("加藤 次郎さんの行き先が「出社」になりました", seen.lastText);
   EXPECT_EQ("出社", destinationOf(office.a, "K100"));
+  EXPECT_FALSE(watchItem(office.a).checked()) << "the check is cleared";
   if (std::getenv("WABO_SCREENS") != nullptr) Sleep(3000);  // Wine shows the balloon a moment later
   // Wine's tray and its balloon are at the top left of the screen.
   const RECT main = windowRect(office.a.mainWindow());

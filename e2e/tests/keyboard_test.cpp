@@ -17,8 +17,6 @@ namespace {
 
 const char kDestinationTitle[] = "行き先の変更";
 
-// The program's open popup menu; null while there is none.
-HWND popupMenu(ProgramCopy& program) { return findTopLevel(GetProcessId(program.process()), "#32768", nullptr); }
 
 // Start, rows by the arrow keys, Home and End; Enter opens the destination
 // dialog of the row, filled with Tab and typing and saved with Enter;

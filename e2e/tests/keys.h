@@ -72,4 +72,9 @@ inline bool selectionBecomes(ProgramCopy& program, int row) {
   return waitUntil([&] { return selectedRows(program) == std::vector<int>{row}; });
 }
 
+// The program's open popup menu; null while there is none.
+inline HWND popupMenu(ProgramCopy& program) {
+  return findTopLevel(GetProcessId(program.process()), "#32768", nullptr);
+}
+
 }  // namespace e2e
