@@ -162,7 +162,7 @@ TEST(ReturnWatch, TheWatchedListIsKeptInWaboMIniOverARestart) {
   EXPECT_NE(std::string::npos, settings.find("[追加設定]\r\n戻ったら知らせる=m005\r\n")) << settings;
 
   program.startSettled();
-  (void)trayNotices(program.process());
+  EXPECT_EQ(0u, trayNotices(program.process()).count) << "the start itself tells nothing";
   program.writeBoard(officeBoard(25010611, "出社"));
   program.postTick();
   ASSERT_TRUE(program.waitForUpdateTime(kReloaded));
