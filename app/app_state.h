@@ -3,7 +3,9 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
+#include "app/return_watch.h"
 #include "board/board_state.h"
 #include "board/edit_buffers.h"
 #include "board/shown_board.h"
@@ -38,6 +40,10 @@ struct AppState {
   MailState mail;
   // Set while a quick input saves: the history calls its change 一括.
   bool quickInputSaving = false;
+  // The members watched for their next change of destination, and the
+  // notices that loads found and the shell has not shown yet.
+  ReturnWatch returnWatch;
+  std::vector<ReturnNotice> returnNotices;
 
   // The part the board operations work on (board/shown_board.h); its reload
   // is loadBoard (app/board_reload.h).

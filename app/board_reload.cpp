@@ -17,6 +17,12 @@ AppState::operator ShownBoard() {
           quickInputSaving};
 }
 
+void noteWatchedMembers(AppState& app, const std::vector<MemberRow>& rows) {
+  for (ReturnNotice& notice : app.returnWatch.observe(rows, app.board.currentBoardPath))
+    app.returnNotices.push_back(std::move(notice));
+  app.local.returnWatchIds = app.returnWatch.ids();
+}
+
 bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder lock) {
   list.rebuildAppearance();
   BoardFile file;
@@ -42,6 +48,7 @@ bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout, LockHolder 
     for (int column = 1; column < kColumnCount; ++column)
       if (!row.texts[column].empty()) list.setText(index, column, row.texts[column]);
   }
+  noteWatchedMembers(app, file.rows);
   board.allMembersMessage = file.allMembersMessage;
   board.fileSeen = file.fileSeen;
   board.contentSeen = {true, std::move(file.rows), std::move(file.columnNames), std::move(file.allMembersMessage)};

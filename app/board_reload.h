@@ -21,4 +21,8 @@ enum class ColumnLayout {
 bool loadBoard(MemberList& list, AppState& app, ColumnLayout layout = ColumnLayout::kKeepShown,
                LockHolder lock = LockHolder::kAnotherCopy);
 
+// The rows of a load as the return watch sees them: its notices wait in
+// app.returnNotices for the shell, and WaboM.ini's list follows the watch.
+void noteWatchedMembers(AppState& app, const std::vector<MemberRow>& rows);
+
 }  // namespace wabo

@@ -4,6 +4,7 @@
 #include "app/board_menu.h"
 #include "app/board_reload.h"
 #include "app/board_switch.h"
+#include "app/find_box_win.h"
 #include "app/shell_win.h"
 #include "res/resource.h"
 
@@ -49,6 +50,7 @@ class ShellBoardSwitchView : public BoardSwitchView {
 
 bool reloadBoard() {
   const bool loaded = loadBoard(memberList(), app);
+  if (loaded) reselectFoundRow();
   showAllMembersMessage();
   return loaded;
 }

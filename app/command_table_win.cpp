@@ -4,6 +4,7 @@
 #include "app/board_commands.h"
 #include "app/board_dialogs_win.h"
 #include "app/bulletin_command_win.h"
+#include "app/find_box_win.h"
 #include "app/history_window_win.h"
 #include "app/mail_commands_win.h"
 #include "app/settings_commands_win.h"

@@ -9,10 +9,7 @@ namespace wabo {
 // Command 変更履歴: the selected row's member (the whole board when no row
 // is selected). An open window is brought forward and shows that member.
 void openHistoryWindow();
-// Closes the window, keeping its size for WaboM.ini: at hiding into the tray
-// and at exit.
-void closeHistoryWindow();
-// The window's own keys (Tab, Esc) from the message loop; true when taken.
-bool historyWindowMessage(MSG& message);
+// It is one of the windows that stay open (common/modeless_win.h): closed
+// at hiding into the tray and at exit, when it keeps its size for WaboM.ini.
 
 }  // namespace wabo

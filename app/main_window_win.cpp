@@ -12,6 +12,7 @@
 #include "common/dpi_scale.h"
 #include "common/dpi_win.h"
 #include "common/limits.h"
+#include "common/modeless_win.h"
 #include "common/messages.h"
 #include "common/platform_file.h"
 #include "common/sjis.h"
@@ -100,6 +101,8 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND || message == WM_TIMER || message == WM_WABO_ID_EDITED) syncFolderWatch();
   // Shown, hidden into the tray, minimised, restored, or the marking switched.
   if (message == WM_WINDOWPOSCHANGED || message == WM_COMMAND) syncOverdueTimer();
+  // A load on the way may have seen a watched member's destination change.
+  if (!app.returnNotices.empty()) showReturnNotices();
   return result;
 }
 
@@ -159,12 +162,12 @@ int failStartup(StartupStep step, DWORD error) {
 int runMessageLoop(HWND window, HACCEL shortcuts) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    // The modeless search window takes its own keys (Tab, Enter, Esc).
-    if (shell.searchProgressWindow != nullptr && IsDialogMessageA(shell.searchProgressWindow, &message)) continue;
-    if (historyWindowMessage(message)) continue;
     relayToRowTip(message);
-    // The in-place ID edit takes its own keys (F2, Enter, Esc) while it is open.
+    // The shortcuts work in every window of the program; only the in-place
+    // ID edit takes its own keys (F2, Enter, Esc) while it is open.
     if (shell.labelEditControl == nullptr && TranslateAcceleratorA(window, shortcuts, &message)) continue;
+    // The windows that stay open take their own keys (Tab, Enter, Esc, F3).
+    if (ModelessWindow::takeMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

@@ -8,8 +8,10 @@
 #include "app/list_columns.h"
 #include "app/overdue_draw_win.h"
 #include "app/shell_win.h"
+#include "app/watch_command.h"
 #include "board/columns.h"
 #include "board/search_mark.h"
+#include "common/modeless_win.h"
 #include "res/resource.h"
 
 namespace wabo {
@@ -62,15 +64,33 @@ void onDoubleClick() {
 
 HMENU rowMenu() { return GetSubMenu(shell.rowPopupMenu, 0); }
 
+// Menu 295 at `point` (screen), its check item 戻ったら知らせる set for the
+// selected row first.
+void openRowMenu(POINT point) {
+  HMENU menu = rowMenu();
+  const WatchItemState watch = watchItemState(memberList(), app);
+  EnableMenuItem(menu, CMD_WATCH_RETURN, MF_BYCOMMAND | (watch.enabled ? MF_ENABLED : MF_GRAYED));
+  CheckMenuItem(menu, CMD_WATCH_RETURN, MF_BYCOMMAND | (watch.checked ? MF_CHECKED : MF_UNCHECKED));
+  TrackPopupMenu(menu, 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+}
+
 void onRightClick(const NMITEMACTIVATE* click) {
   POINT point = click->ptAction;  // list-view client coordinates
   ClientToScreen(shell.mainWindow, &point);
-  TrackPopupMenu(rowMenu(), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+  openRowMenu(point);
 }
 
 }  // namespace
 
+// The list's own keys (F2, Shift+F10, the menu key) come through the
+// shortcuts of every window; typed in a window that stays open they belong
+// to that window, not to the board behind it.
+namespace {
+bool listKeysBelongElsewhere() { return ModelessWindow::isOneOf(GetActiveWindow()); }
+}  // namespace
+
 void showRowMenuAtSelection() {
+  if (listKeysBelongElsewhere()) return;
   HWND list = shell.memberListView;
   POINT point = {0, 0};  // no row selected: the list's top left corner
   const int row = memberList().firstSelected();
@@ -82,10 +102,11 @@ void showRowMenuAtSelection() {
       point = {label.left, label.bottom};
   }
   ClientToScreen(list, &point);
-  TrackPopupMenu(rowMenu(), 0, point.x, point.y, 0, shell.mainWindow, nullptr);
+  openRowMenu(point);
 }
 
 void editSelectedId() {
+  if (listKeysBelongElsewhere()) return;
   const int row = memberList().firstSelected();
   if (row < 0) return;
   SetFocus(shell.memberListView);

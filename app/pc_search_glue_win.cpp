@@ -15,9 +15,8 @@ class ShellSearchLauncher : public PcSearchLauncher {
   bool startSearch() override { return startPcSearchThread(searchTargets()); }
   void openProgressWindow() override {
     ProgressWindowSetup setup{static_cast<COLORREF>(app.local.connectedColour),
-                              static_cast<COLORREF>(app.local.notConnectedColour), &shell.searchStopRequested,
-                              &shell.searchProgressWindow};
-    shell.searchProgressWindow = openSearchProgressWindow(shell.instanceHandle, shell.mainWindow, setup);
+                              static_cast<COLORREF>(app.local.notConnectedColour), &shell.searchStopRequested};
+    openSearchProgressWindow(shell.mainWindow, setup);
   }
 };
 

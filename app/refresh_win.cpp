@@ -5,6 +5,7 @@
 #include "app/refresh_cycle.h"
 #include "app/shell_win.h"
 #include "res/resource.h"
+#include "search/pc_search_win.h"
 
 namespace wabo {
 namespace {
@@ -40,6 +41,7 @@ void onTimerTick() {
 
 void onTimer(WPARAM timerId) {
   if (timerId == ID_OVERDUE_TIMER) lookAtOverdueRows();
+  else if (timerId == ID_NOTICE_TIMER) onNoticeTimer();
   else onTimerTick();
 }
 
@@ -47,8 +49,7 @@ void onManualRefresh() { runManualRefresh(shellRefreshContext()); }
 
 void onSearchDone() {
   // The user may have closed the window already; then there is nothing to destroy.
-  if (shell.searchProgressWindow != nullptr) DestroyWindow(shell.searchProgressWindow);
-  shell.searchProgressWindow = nullptr;
+  closeSearchProgressWindow();
   shell.searchStopRequested = 0;
   endPcSearch(app.main);
 }

@@ -13,6 +13,7 @@ void loadStartupSettings(AppState& app) {
   loadLocalSettings(app.local, main.programFolder, main.windowsFolder);
   loadSharedSettings(app.shared, sharedSettingsPath(main.programFolder, app.local.sharedSettingsFolder));
 
+  app.returnWatch.restore(app.local.returnWatchIds);
   app.board.currentBoardPath = app.shared.boardPaths[app.boardIndex()];
   if (app.shared.pcSearchAllowed == 0) app.local.autoPcSearch = 0;
   if (app.shared.mailFolder.empty()) app.shared.mailFolder = main.programFolder;

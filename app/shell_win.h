@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <string>
 
 #include "app/app_state.h"
 #include "board/member_list.h"
@@ -23,7 +24,6 @@ struct Shell {
   HIMAGELIST iconImageList = nullptr;
   HMENU rowPopupMenu = nullptr;       // menu 295, kept until exit
   HWND labelEditControl = nullptr;
-  HWND searchProgressWindow = nullptr;
   std::atomic<int> searchStopRequested{0};  // 1 asks the search thread to stop before its next member
   bool menuOpen = false;              // a menu of the window is open (WM_ENTERMENULOOP .. WM_EXITMENULOOP)
   int dpi = 96;                       // the main window's DPI; the program's sizes are 96-DPI units scaled to it
@@ -88,6 +88,16 @@ void hideIntoTray();     // 40046, app/tray_win.cpp
 void showFromTray();     // 40047
 void exitFromTray();     // 40048
 void runPcSearchCommand();  // 40053, app/pc_search_glue_win.cpp
+void onWatchReturn();       // 40059, app/return_notice_win.cpp
+
+// A balloon of the tray icon with `text` (app/tray_win.cpp). While the
+// window is shown, the icon is put there for the notice and taken away
+// again by timer ID_NOTICE_TIMER (onNoticeTimer).
+void showTrayNotice(const std::string& text);
+void onNoticeTimer();
+// The notices that loads of the board left in app.returnNotices, shown and
+// cleared (app/return_notice_win.cpp).
+void showReturnNotices();
 
 // Where the refresh cycle hands over to mail (app/refresh_hooks_win.cpp) and
 // to the PC search (app/pc_search_glue_win.cpp).

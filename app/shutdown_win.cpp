@@ -1,8 +1,8 @@
 // WM_DESTROY: stop, then write this PC's settings as they stand now.
-#include "app/history_window_win.h"
 #include "app/settings_lifetime.h"
 #include "app/shell_win.h"
 #include "common/dpi_scale.h"
+#include "common/modeless_win.h"
 #include "res/resource.h"
 #include "settings/local_settings.h"
 
@@ -27,8 +27,9 @@ void captureWindowRectangle() {
 }  // namespace
 
 void onDestroy() {
-  // Its size goes into the settings written below.
-  closeHistoryWindow();
+  // The windows that stay open go first: the history window's size goes
+  // into the settings written below.
+  ModelessWindow::closeAll();
   stopFolderWatch();
   // The list view would destroy an attached image list once more when it goes.
   SendMessageA(shell.memberListView, LVM_SETIMAGELIST, LVSIL_SMALL, 0);

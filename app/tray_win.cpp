@@ -3,9 +3,11 @@
 // window is hidden.
 #include <cstddef>
 #include <cstring>
+#include <string>
 
-#include "app/history_window_win.h"
 #include "app/shell_win.h"
+#include "common/modeless_win.h"
+#include "common/sjis.h"
 #include "common/system_library_win.h"
 #include "res/resource.h"
 
@@ -22,6 +24,10 @@ static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + 64, 
 
 NOTIFYICONDATAA trayIconData;
 bool iconInTray = false;
+// The icon was put there only to carry a notice while the window is shown.
+bool iconForNoticeOnly = false;
+// How long such an icon stays after its notice.
+constexpr UINT kNoticeIconMs = 20000;
 
 bool addTrayIcon() {
   std::memset(&trayIconData, 0, sizeof trayIconData);
@@ -41,6 +47,8 @@ void removeTrayIcon() {
   trayIconData.uID = ID_TRAY_ICON;
   system::shellNotifyIcon(NIM_DELETE, &trayIconData);
   iconInTray = false;
+  iconForNoticeOnly = false;
+  KillTimer(shell.mainWindow, ID_NOTICE_TIMER);
 }
 
 void showMainWindow() {
@@ -68,14 +76,12 @@ void openTrayMenu() {
 }  // namespace
 
 void hideIntoTray() {
-  // A running search goes on without its window.
-  if (shell.searchProgressWindow != nullptr) {
-    DestroyWindow(shell.searchProgressWindow);
-    shell.searchProgressWindow = nullptr;
-  }
-  closeHistoryWindow();
+  // The windows that stay open go; a running search goes on without its window.
+  ModelessWindow::closeAll();
   // Without an icon there would be no way back to a hidden window.
   if (!iconInTray && !addTrayIcon()) return;
+  iconForNoticeOnly = false;
+  KillTimer(shell.mainWindow, ID_NOTICE_TIMER);
   ShowWindow(shell.mainWindow, SW_HIDE);
 }
 
@@ -101,6 +107,29 @@ void onTrayCallback(WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
+}
+
+void showTrayNotice(const std::string& text) {
+  if (!iconInTray) {
+    if (!addTrayIcon()) return;
+    iconForNoticeOnly = true;
+  }
+  if (iconForNoticeOnly) SetTimer(shell.mainWindow, ID_NOTICE_TIMER, kNoticeIconMs, nullptr);
+  // The balloon needs the record's second layout, which has its texts.
+  NOTIFYICONDATAA notice = trayIconData;
+  notice.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  notice.uFlags = NIF_INFO;
+  notice.dwInfoFlags = NIIF_INFO;
+  notice.uTimeout = kNoticeIconMs;
+  const std::string shown = sjis::cut(text, sizeof notice.szInfo - 1);
+  std::memcpy(notice.szInfo, shown.c_str(), shown.size() + 1);
+  std::memcpy(notice.szInfoTitle, kTrayTip, sizeof kTrayTip);
+  system::shellNotifyIcon(NIM_MODIFY, &notice);
+}
+
+void onNoticeTimer() {
+  KillTimer(shell.mainWindow, ID_NOTICE_TIMER);
+  if (iconForNoticeOnly) removeTrayIcon();
 }
 
 UINT taskbarCreatedMessage() {

@@ -12,8 +12,10 @@ namespace wabo {
 namespace {
 
 void createChildWindows(HWND window) {
+  // The selection stays visible while the find box has the focus.
+  constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | LVS_SHOWSELALWAYS;
   shell.memberListView =
-      CreateWindowExA(0, "SysListView32", "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS, 0, 0, 0, 0, window,
+      CreateWindowExA(0, "SysListView32", "", kListStyle, 0, 0, 0, 0, window,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MEMBER_LIST)), shell.instanceHandle, nullptr);
   shell.statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP | SBT_TOOLTIPS, nullptr,
                                         window, IDC_STATUS_BAR);

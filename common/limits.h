@@ -37,6 +37,8 @@ constexpr int kColumnCount = 10;
 constexpr int kColumnNameCount = 8;
 constexpr int kMemberIconCount = 70;
 constexpr int kDestinationSlots = 20;
+// Members one copy watches for their next change of destination.
+constexpr std::size_t kMaxWatchedMembers = 20;
 
 // Mail
 constexpr int kMailSlotCount = 10;               // slots 0..9 per receiver

@@ -81,6 +81,13 @@ inline constexpr char kMailSendFailed[] = "ﾒｰﾙ送信に失敗しました"
 // The receiver field holds 998 bytes: a longer selection would lose IDs.
 inline constexpr char kMailTooManyRecipients[] = "選択したﾒﾝﾊﾞｰが多すぎます。選択を減らしてください";
 
+// Find box and the watch for a member's return
+inline constexpr char kFindNoMatch[] = "見つかりません";
+inline constexpr char kReturnNoticeMiddle[] = "さんの行き先が「";
+inline constexpr char kReturnNoticeEnd[] = "」になりました";
+inline constexpr char kWatchListFull[] = "戻ったら知らせるﾒﾝﾊﾞｰは20人までです ";
+inline constexpr char kWatchIdNotStorable[] = "このIDは戻ったら知らせるに登録できません ";
+
 // Administrator settings
 inline constexpr char kAffectsEveryone[] = "この変更は全てのメンバーに影響します\n実行しますか？";
 // Wabo.ini could not be written: nothing of the change is kept.

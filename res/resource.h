@@ -24,8 +24,9 @@
 
 // Timers
 #define ID_REFRESH_TIMER 1
+#define ID_NOTICE_TIMER 2          // of the main window: the tray icon that carried a notice goes
 #define ID_BULLETIN_RETRY_TIMER 1  // of the bulletin board dialog: a change waits for keiji.dat
-#define ID_OVERDUE_TIMER 2         // of the main window: once a minute the overdue rows are looked at again
+#define ID_OVERDUE_TIMER 3         // of the main window: once a minute the overdue rows are looked at again
 
 // Window messages of the program
 #define WM_WABO_TRAY 1024        // WM_USER: tray icon callback
@@ -58,6 +59,7 @@
 #define IDD_BULLETIN_NEW 331
 #define IDD_MAIL_RECIPIENTS 341
 #define IDD_HISTORY 350
+#define IDD_FIND 351
 
 // Controls of dialog 103 (delete ID) and 104 (target ID)
 #define IDC_DELETE_ID 1009
@@ -158,6 +160,10 @@
 #define IDC_HISTORY_SCOPE 1200
 #define IDC_HISTORY_LIST 1201
 #define IDC_HISTORY_NOTE 1202
+#define IDC_FIND_TEXT 1220
+#define IDC_FIND_NEXT 1221
+#define IDC_FIND_PREVIOUS 1222
+#define IDC_FIND_NOTE 1223
 // Dialog 344 (PC search legend)
 #define IDC_SP_CONNECTED 1100
 #define IDC_SP_NOT_CONNECTED 1101
@@ -229,5 +235,7 @@
 #define CMD_EDIT_ID 40055   // keys only (F2): the in-place edit of the selected row's ID
 #define CMD_ROW_MENU 40056  // keys only (Shift+F10, context-menu key): menu 295 at the selected row
 #define CMD_HISTORY 40057
+#define CMD_FIND 40058          // ﾒﾝﾊﾞｰ検索 and Ctrl+F: the find box
+#define CMD_WATCH_RETURN 40059  // 戻ったら知らせる in menu 295
 #define CMD_FIRST 40001
-#define CMD_LAST 40057
+#define CMD_LAST 40059

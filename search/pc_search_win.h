@@ -40,11 +40,13 @@ struct ProgressWindowSetup {
   COLORREF connectedColour;
   COLORREF notConnectedColour;
   std::atomic<int>* stopFlag;  // 中止 sets it to 1
-  HWND* handleSlot;            // searchProgressWindow: emptied when the window goes
 };
 
 // Opens the legend window 344, modeless and visible, owned by `owner`; the
-// focus is on 中止. Null when it cannot be made.
-HWND openSearchProgressWindow(HINSTANCE instance, HWND owner, const ProgressWindowSetup& setup);
+// focus is on 中止. False when it cannot be made. It is one of the windows
+// that stay open (common/modeless_win.h).
+bool openSearchProgressWindow(HWND owner, const ProgressWindowSetup& setup);
+// At the end of the search (the user may have closed it already).
+void closeSearchProgressWindow();
 
 }  // namespace wabo

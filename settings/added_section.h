@@ -14,6 +14,10 @@ struct LocalSettings;
 
 inline constexpr char kAddedSectionHeader[] = "[追加設定]";
 
+// An ID that the line of watched members can hold: not empty, no ',', CR
+// or LF. Other IDs are never written there.
+bool isStorableWatchId(const std::string& id);
+
 // The section's bytes (CR LF lines), or "" when every value is its default.
 std::string addedSectionBytes(const LocalSettings& settings);
 

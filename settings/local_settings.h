@@ -39,6 +39,8 @@ struct LocalSettings {
   int historyWindowWidth = 0;   // size of the change history window; 0: as first shown
   int historyWindowHeight = 0;
   bool markOverdueRows = true;  // rows whose return time has passed stand out (app/overdue_rows.h)
+  // Members whose next change of destination this copy tells (app/return_watch.h), by ID.
+  std::vector<std::string> returnWatchIds;
 
   // Held beside the file, not stored in it.
   int autoUpdateEnabled = 0;

@@ -171,3 +171,36 @@ TEST_F(LocalSettingsFile, TheOverdueMarkingIsStoredOnlyWhenOffAndLeavesThePositi
     EXPECT_FALSE(read(plain + "[追加設定]\r\n戻り予定の強調=" + value + "\r\n", off).markOverdueRows) << value;
   EXPECT_TRUE(read(plain + "戻り予定の強調=0\r\n").markOverdueRows) << "before the header it is not the setting";
 }
+
+// The watched members' IDs: one line, written only when there are any,
+// read back bounded in count and length; IDs the line cannot hold are
+// never written.
+TEST_F(LocalSettingsFile, TheWatchedMembersAreOneLineOfTheAddedSection) {
+  const std::string plain = written(unusual());
+  LocalSettings watching = unusual();
+  watching.returnWatchIds = {"A1", "田中ソ表", "b,c", "", "d\r\ne", "Z9"};
+  const std::string bytes = written(watching);
+  ASSERT_EQ(bytes.substr(0, plain.size()), plain);
+  EXPECT_EQ(bytes.substr(plain.size()), "[追加設定]\r\n戻ったら知らせる=A1,田中ソ表,Z9\r\n");
+  EXPECT_EQ(read(bytes).returnWatchIds, std::vector<std::string>({"A1", "田中ソ表", "Z9"}));
+  // Both added lines together, in either order.
+  watching.historyWindowWidth = 640, watching.historyWindowHeight = 480;
+  const LocalSettings both = read(plain + "[追加設定]\r\n戻ったら知らせる=A1\r\n変更履歴=640,480\r\n");
+  EXPECT_EQ(both.returnWatchIds, std::vector<std::string>({"A1"}));
+  EXPECT_EQ(both.historyWindowWidth, 640);
+  // Twenty IDs of the longest kind fit the line and read back whole.
+  LocalSettings full = unusual();
+  for (int i = 0; i < 25; ++i) full.returnWatchIds.push_back(std::string(27, 'x') + static_cast<char>('a' + i % 26));
+  const LocalSettings fullBack = read(written(full));
+  ASSERT_EQ(fullBack.returnWatchIds.size(), 20u);
+  EXPECT_EQ(fullBack.returnWatchIds.back(), full.returnWatchIds[19]);
+  // A hostile line: empty pieces passed over, long IDs cut in whole
+  // characters, the count bounded.
+  std::string hostile = plain + "[追加設定]\r\n戻ったら知らせる=,,a,";
+  for (int i = 0; i < 40; ++i) hostile += "," + std::string(14, 'x') + "表表";
+  const LocalSettings cut = read(hostile + "\r\n");
+  ASSERT_EQ(cut.returnWatchIds.size(), 20u);
+  EXPECT_EQ(cut.returnWatchIds[0], "a");
+  EXPECT_EQ(cut.returnWatchIds[1], std::string(14, 'x') + "表表");
+  EXPECT_TRUE(read(plain + "戻ったら知らせる=A1\r\n").returnWatchIds.empty()) << "before the header";
+}

@@ -18,8 +18,9 @@ ProbeAnswer askInside(HANDLE process, uint32_t command, const void* request, siz
 
 }  // namespace
 
-MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity) {
-  const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), capacity};
+MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity, HMENU menu) {
+  const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), capacity,
+                                       reinterpret_cast<unsigned long long>(menu)};
   const ProbeAnswer answer = askInside(process, inside::kReadMenu, &request, sizeof request);
   if (answer.status == inside::kNoMenu) throw HarnessError("the window has no menu");
   const std::string& text = answer.payload;
@@ -43,6 +44,15 @@ std::vector<MenuItem> readMenuBar(HANDLE process, HWND window) {
   return read.items;
 }
 
+std::vector<MenuItem> readPopupMenu(HANDLE process, HWND popup) {
+  DWORD_PTR menu = 0;
+  if (!SendMessageTimeoutA(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu) || menu == 0)
+    throw HarnessError("the open popup menu gives no menu");
+  MenuRead read = readMenu(process, nullptr, inside::kChannelPayload, reinterpret_cast<HMENU>(menu));
+  if (read.cut) throw HarnessError("the popup menu did not fit in the probe's answer");
+  return read.items;
+}
+
 const MenuItem& itemById(const std::vector<MenuItem>& items, UINT id) {
   for (const MenuItem& item : items)
     if (item.id == id) return item;
@@ -62,6 +72,16 @@ unsigned OpenCounter::call(bool reset) const {
     throw HarnessError("the open counter failed with code " + std::to_string(answer.status));
   answer.payload.copy(reinterpret_cast<char*>(&request), sizeof request);
   return request.count;
+}
+
+TrayNotices trayNotices(HANDLE process) {
+  inside::NoticeBlock request = {};
+  const ProbeAnswer answer = askInside(process, inside::kTrayNotices, &request, sizeof request);
+  if (answer.status != 0 || answer.payload.size() != sizeof request)
+    throw HarnessError("the tray notice probe failed with code " + std::to_string(answer.status));
+  answer.payload.copy(reinterpret_cast<char*>(&request), sizeof request);
+  request.text[sizeof request.text - 1] = '\0';
+  return {request.count, request.text};
 }
 
 }  // namespace e2e

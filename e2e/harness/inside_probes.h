@@ -30,7 +30,10 @@ struct MenuRead {
   std::vector<MenuItem> items;
   bool cut = false;
 };
-MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity);
+// (`menu` not null: that menu instead of the window's menu bar.)
+MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity, HMENU menu = nullptr);
+// The command items of the popup menu open in window `popup` (class #32768).
+std::vector<MenuItem> readPopupMenu(HANDLE process, HWND popup);
 // The item with this command ID; throws when the menu has none.
 const MenuItem& itemById(const std::vector<MenuItem>& items, UINT id);
 
@@ -46,5 +49,13 @@ class OpenCounter {
   HANDLE process_;
   std::string fileName_;
 };
+
+// The balloons the program asks the tray icon to show, from the first call
+// on: how many since then and the last one's text.
+struct TrayNotices {
+  unsigned count = 0;
+  std::string lastText;  // Shift-JIS
+};
+TrayNotices trayNotices(HANDLE process);
 
 }  // namespace e2e

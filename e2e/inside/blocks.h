@@ -9,9 +9,9 @@ namespace inside {
 
 constexpr char kInsideProbeTag[] = "insideprobe";
 
-enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2 };
+enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2, kTrayNotices = 3 };
 
-// kReadMenu: the window whose menu bar to read. The answer is text with one
+// kReadMenu: the window whose menu bar to read, or a menu itself. The answer is text with one
 // line per command item of the menu bar, depth first (popups and separators
 // left out): "id state|text\n", at most `capacity` bytes (and never more
 // than the channel holds). Status: 0 done, 1 no menu, 2 cut after the last
@@ -19,6 +19,7 @@ enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2 };
 struct MenuRequest {
   uint64_t window;
   uint32_t capacity;
+  uint64_t menu;  // not 0: this menu (an open popup's) instead of the window's menu bar
 };
 enum MenuStatus : uint32_t { kMenuDone = 0, kNoMenu = 1, kMenuCut = 2 };
 
@@ -29,6 +30,16 @@ struct CountBlock {
   uint32_t reset;  // 1: count opens of `name` from now on, starting at 0
   uint32_t count;  // out: opens of `name` since the last reset
   char name[260];  // a file name without folder, compared without regard to case
+};
+
+// kTrayNotices: from the first request on, records the balloon texts the
+// program gives the tray icon (Shell_NotifyIconA with NIF_INFO, which the
+// program finds through GetProcAddress). The answer is the same block with
+// the count of balloons since then and the last one's text. Status: 0 done,
+// 1 the program imports no GetProcAddress from kernel32.dll.
+struct NoticeBlock {
+  uint32_t count;  // out
+  char text[256];  // out: the last balloon's text
 };
 
 }  // namespace inside

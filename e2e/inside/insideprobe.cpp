@@ -1,7 +1,7 @@
 // A test-only DLL that the driver loads once into the running program and
 // then asks through its channel (channel.h): under Wine another process can
-// neither read a program's menus nor see which files it opens, as the system
-// itself opens them. Nothing here changes what the program does.
+// neither read a program's menus nor see which files it opens or which
+// balloon it gives the tray, as the system itself sees them. Nothing here changes what the program does.
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
@@ -70,13 +70,59 @@ bool redirectImport(const char* dll, const char* function, void* replacement, vo
   return false;
 }
 
+using ShellNotifyIcon = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+using GetProc = FARPROC(WINAPI*)(HMODULE, LPCSTR);
+GetProc realGetProcAddress = nullptr;
+ShellNotifyIcon realShellNotifyIcon = nullptr;
+CRITICAL_SECTION noticeLock;
+uint32_t noticeCount = 0;
+char lastNotice[256];
+
+// Notes the balloon text of each call and passes the call on unchanged.
+BOOL WINAPI recordingShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+  if (data != nullptr && (data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAA_V2_SIZE) {
+    EnterCriticalSection(&noticeLock);
+    ++noticeCount;
+    lstrcpynA(lastNotice, data->szInfo, sizeof lastNotice);
+    LeaveCriticalSection(&noticeLock);
+  }
+  return realShellNotifyIcon(message, data);
+}
+
+// Hands out the recorder for Shell_NotifyIconA, everything else as it is.
+FARPROC WINAPI recordingGetProcAddress(HMODULE module, LPCSTR name) {
+  FARPROC found = realGetProcAddress(module, name);
+  if (found != nullptr && HIWORD(reinterpret_cast<uintptr_t>(name)) != 0 && strcmp(name, "Shell_NotifyIconA") == 0) {
+    realShellNotifyIcon = reinterpret_cast<ShellNotifyIcon>(reinterpret_cast<void*>(found));
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&recordingShellNotifyIcon));
+  }
+  return found;
+}
+
+uint32_t trayNotices(char* payload, uint32_t& size) {
+  if (size != sizeof(inside::NoticeBlock)) return 1;
+  if (realGetProcAddress == nullptr) {
+    InitializeCriticalSection(&noticeLock);
+    if (!redirectImport("kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&recordingGetProcAddress),
+                        reinterpret_cast<void**>(&realGetProcAddress)))
+      return 1;
+  }
+  auto* block = reinterpret_cast<inside::NoticeBlock*>(payload);
+  EnterCriticalSection(&noticeLock);
+  block->count = noticeCount;
+  memcpy(block->text, lastNotice, sizeof block->text);
+  LeaveCriticalSection(&noticeLock);
+  return 0;
+}
+
 uint32_t readMenu(char* payload, uint32_t& size) {
   inside::MenuRequest request = {};
   if (size < sizeof request) return inside::kNoMenu;
   memcpy(&request, payload, sizeof request);
   size = 0;
   const size_t capacity = request.capacity < inside::kChannelPayload ? request.capacity : inside::kChannelPayload;
-  HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(request.window)));
+  HMENU menu = request.menu != 0 ? reinterpret_cast<HMENU>(static_cast<uintptr_t>(request.menu))
+                                 : GetMenu(reinterpret_cast<HWND>(static_cast<uintptr_t>(request.window)));
   if (!menu || !IsMenu(menu)) return inside::kNoMenu;
   size_t used = 0;
   const bool whole = dumpMenu(menu, payload, used, capacity);
@@ -103,6 +149,7 @@ uint32_t answer(uint32_t command, char* payload, uint32_t& size) {
   switch (command) {
     case inside::kReadMenu: return readMenu(payload, size);
     case inside::kCountOpens: return countOpens(payload, size);
+    case inside::kTrayNotices: return trayNotices(payload, size);
     default: return inside::kUnknownCommand;
   }
 }

@@ -145,7 +145,7 @@ const Opening kOpenings[] = {
     {CMD_BULLETIN, "bulletin", false},                {CMD_OTHER_SETTINGS, "other-settings", false},
     {CMD_COLUMN_NAMES, "column-names", false},        {CMD_QUICK_INPUT_SETTINGS, "quick-input", false},
     {CMD_PC_NAME, "pc-name", true},                   {CMD_SHARED_LOCATION, "shared-location", false},
-    {CMD_REFRESH, "refresh", false},
+    {CMD_REFRESH, "refresh", false},                  {CMD_FIND, "find", false},
 };
 
 // Runs `opening` and checks each window it shows, front to back: the

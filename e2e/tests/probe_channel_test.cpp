@@ -102,7 +102,7 @@ TEST(ProbeChannel, AProgramThatStopsAnsweringOrEndsGivesAnErrorInTimeNotAHang) {
   const HWND window = program.mainWindow();
   const size_t items = program.menuBar().size();
   const ProbeDll dll = {joinPath(driverFolder(), "insideprobe.dll"), inside::kInsideProbeTag};
-  const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), inside::kChannelPayload};
+  const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), inside::kChannelPayload, 0};
   const std::string asked(reinterpret_cast<const char*>(&request), sizeof request);
 
   holdThreads(started.pid(), true);
