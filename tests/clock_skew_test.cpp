@@ -19,6 +19,7 @@
 #include "common/messages.h"
 #include "messaging/bulletin_lock.h"
 #include "tests/fake_ui.h"
+#include "tests/editing_copy.h"
 #include "tests/test_support.h"
 
 using namespace wabo;
@@ -28,8 +29,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct Pc : BoardCopy {
-  Pc(const std::string& path, std::string member) : BoardCopy(path), id(std::move(member)) {}
+struct Pc : EditingCopy {
+  Pc(const std::string& path, std::string member) : EditingCopy(path), id(std::move(member)) {}
   std::string id;
   std::time_t clock = 0;  // this PC's time now
 
@@ -42,9 +43,7 @@ struct Pc : BoardCopy {
   }
   bool save(const std::string& word) {
     setClockForTests(clock);
-    readRow(list, app.edit.editRowIndex = list.findId(id), app.edit);
-    app.edit.editId = id, app.edit.editDestination = word;
-    return applyEditedRow(list, app, ui);
+    return setDestination(id, word);
   }
   std::string text(const std::string& member, int column) const { return list.text(list.findId(member), column, 100); }
 };

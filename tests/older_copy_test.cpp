@@ -18,6 +18,7 @@
 #include "board/row_edits.h"
 #include "common/clock.h"
 #include "common/messages.h"
+#include "tests/editing_copy.h"
 #include "tests/older_copy.h"
 
 using namespace wabo;
@@ -27,15 +28,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct Copy : BoardCopy {
-  using BoardCopy::BoardCopy;
-  bool load() { return loadBoard(list, app); }
-  bool setDestination(const std::string& id, const std::string& word) {
-    readRow(list, app.edit.editRowIndex = list.findId(id), app.edit);
-    app.edit.editId = id, app.edit.editDestination = word;
-    return applyEditedRow(list, app, ui);
-  }
-};
+using Copy = EditingCopy;
 
 // The destination of every member in the board file, "ID=word", in file order.
 Lines destinations(const std::string& bytes) {

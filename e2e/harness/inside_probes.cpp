@@ -18,19 +18,6 @@ ProbeAnswer askInside(HANDLE process, uint32_t command, const void* request, siz
   return callProbe(process, dll, command, std::string(static_cast<const char*>(request), size));
 }
 
-unsigned long long committedPrivate(HANDLE process) {
-  unsigned long long total = 0;
-  MEMORY_BASIC_INFORMATION region;
-  unsigned char* address = nullptr;
-  while (VirtualQueryEx(process, address, &region, sizeof region) == sizeof region) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-    unsigned char* next = static_cast<unsigned char*>(region.BaseAddress) + region.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  return total;
-}
-
 unsigned threadsOf(DWORD pid) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (snapshot == INVALID_HANDLE_VALUE) throw HarnessError("no thread snapshot");
@@ -52,7 +39,7 @@ ProcessFigures processFigures(HANDLE process) {
     throw HarnessError("the object count failed with code " + std::to_string(answer.status));
   answer.payload.copy(reinterpret_cast<char*>(&counts), sizeof counts);
   ProcessFigures figures;
-  figures.privateBytes = committedPrivate(process);
+  figures.privateBytes = committedPrivateBytes(process);
   figures.handles = counts.handles;
   figures.gdi = counts.gdiSystem != 0 ? counts.gdiSystem : counts.gdiInUse;
   figures.user = counts.userSystem != 0 ? counts.userSystem : counts.windows;
