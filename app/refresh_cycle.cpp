@@ -44,6 +44,7 @@ void runRefreshTick(RefreshContext& ctx) {
 
   ctx.hooks.pickUpMail();
 
+  const bool toldAlready = app.main.lastLoadResult == kUnreadable;
   app.main.lastLoadResult = checkBoard(app.board, ctx.board.ui);
   switch (app.main.lastLoadResult) {
     case kChanged:
@@ -55,8 +56,11 @@ void runRefreshTick(RefreshContext& ctx) {
       stampCheckTime(app.times);
       break;
     default:
-      // The list keeps what it showed; the next tick tries again.
-      showBoardUnreadable(ctx.board.ui);
+      // The list keeps what it showed; the next tick tries again. A board
+      // that stays unreadable (a share gone for a while) is told once: a box
+      // at every tick would pile up on an unattended PC, and while one is
+      // open neither the timer nor the folder watch looks at the board.
+      if (!toldAlready) showBoardUnreadable(ctx.board.ui);
       break;
   }
   ctx.board.view.showUpdateTime();

@@ -140,16 +140,7 @@ MemoryFigures StartedProgram::memory() const {
 }
 
 SIZE_T StartedProgram::committedPrivateBytes() const {
-  SIZE_T total = 0;
-  MEMORY_BASIC_INFORMATION region;
-  unsigned char* address = nullptr;
-  while (VirtualQueryEx(process_, address, &region, sizeof region) == sizeof region) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-    unsigned char* next = static_cast<unsigned char*>(region.BaseAddress) + region.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  return total;
+  return static_cast<SIZE_T>(e2e::committedPrivateBytes(process_));
 }
 
 DWORD StartedProgram::close() {

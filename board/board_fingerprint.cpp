@@ -16,6 +16,33 @@ void add(FileFingerprint& print, const char* bytes, std::size_t n) {
   print.length += n;
 }
 
+// Follows the bytes for the end of a whole board: a line that begins with
+// "END," and ends, and the message line after it, ended too. A board that a
+// writer has cut short, or is still writing in place, lacks one of them.
+class EndScan {
+ public:
+  void add(const char* bytes, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) step(bytes[i]);
+  }
+  bool whole() const { return state_ == kWhole; }
+
+ private:
+  enum State { kSeeking, kInEndLine, kInMessage, kWhole };
+  void step(char c) {
+    static constexpr char kEnd[] = "END,";
+    if (state_ == kSeeking) {
+      matched_ = (matched_ > 0 || lineStart_) && matched_ < 4 && c == kEnd[matched_] ? matched_ + 1 : 0;
+      if (matched_ == 4) state_ = kInEndLine;
+    } else if (c == '\n' && state_ != kWhole) {
+      state_ = state_ == kInEndLine ? kInMessage : kWhole;
+    }
+    lineStart_ = c == '\n';
+  }
+  State state_ = kSeeking;
+  int matched_ = 0;
+  bool lineStart_ = true;
+};
+
 }  // namespace
 
 FileFingerprint fingerprintOf(const std::string& bytes) {
@@ -26,13 +53,19 @@ FileFingerprint fingerprintOf(const std::string& bytes) {
   return print;
 }
 
-FileFingerprint fingerprintOfFile(std::FILE* file) {
+FileFingerprint fingerprintOfFile(std::FILE* file, bool* whole) {
   FileFingerprint print;
   print.hash = kOffset;
+  if (whole != nullptr) *whole = false;
   if (std::fseek(file, 0, SEEK_SET) != 0) return print;
+  EndScan scan;
   char buffer[16 * 1024];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) add(print, buffer, n);
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+    add(print, buffer, n);
+    if (whole != nullptr) scan.add(buffer, n);
+  }
   print.known = !std::ferror(file);
+  if (whole != nullptr) *whole = print.known && scan.whole();
   return print;
 }
 

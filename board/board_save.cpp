@@ -70,6 +70,7 @@ const char* takeLock(const std::string& lockPath, std::optional<FolderLock>& loc
 // The board file as it is now, read under the lock.
 struct FileNow {
   FileFingerprint print;  // not known: the file cannot be read
+  bool whole = false;     // it ends with its END line and the message line
   bool stampKnown = false;
   std::int32_t stamp = 0;
 };
@@ -81,9 +82,34 @@ FileNow lookAtBoard(const std::string& path) {
   BoardByteReader reader(file);
   FieldEnd end;
   now.stampKnown = readHeadLine(reader, now.stamp, end) == HeadLine::kOk;
-  now.print = fingerprintOfFile(file);
+  now.print = fingerprintOfFile(file, &now.whole);
   std::fclose(file);
   return now;
+}
+
+// An older copy of the program takes lock.dat by a test and a create a step
+// apart and rewrites the board in place, so it can be writing while this
+// save holds lock.dat: the board is then cut short. Such a board is looked
+// at again for as long as a lock is waited for. One that stays cut is no
+// base for a save (the rows after the cut would go) until this copy has
+// seen it unchanged for kCutBoardTakenMs of its own clock: its writer has
+// stopped, and the board is taken as it is. nullptr when `now` may be saved over.
+constexpr std::int64_t kCutBoardTakenMs = 2000;
+
+const char* waitUntilWhole(const std::string& path, BoardState& board, FileNow& now) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMs);
+  while (!now.whole && std::chrono::steady_clock::now() < deadline) {
+    platform::shortPause(5);
+    now = lookAtBoard(path);
+  }
+  if (now.whole) return nullptr;
+  if (!now.print.known) return msg::kSaveLockedOrMissing;
+  const std::int64_t seenAt = steadyMillis();
+  if (board.cutSeen != now.print) {
+    board.cutSeen = now.print;
+    board.cutSeenSince = seenAt;
+  }
+  return seenAt - board.cutSeenSince >= kCutBoardTakenMs ? nullptr : msg::kSaveLockedOrMissing;
 }
 
 // The list's redraw, held from a reload under the lock until the lock has
@@ -192,8 +218,9 @@ const char* saveUnderLock(MemberList& list, const ShownBoard& shown, const Board
   FileNow now = lookAtBoard(path);
   if (!now.print.known) {
     refusal = msg::kSaveLockedOrMissing;  // gone between the test and the lock
-  } else if (now.print != board.fileSeen) {
-    refusal = catchUp(list, shown, change, now, redraw);
+  } else {
+    refusal = waitUntilWhole(path, board, now);
+    if (refusal == nullptr && now.print != board.fileSeen) refusal = catchUp(list, shown, change, now, redraw);
   }
   if (refusal == nullptr && holdsEndId(list)) refusal = msg::kIdIsEnd;
   if (refusal == nullptr && !writeUnderLock(list, shown, now)) refusal = msg::kSaveFailed;

@@ -32,6 +32,8 @@ struct BoardState {
   BoardContent contentSeen;       // what that file holds (for the change history)
   bool historyIncomplete = false; // a save of this copy could not write its history lines
   std::chrono::steady_clock::time_point lockReleasedAt;  // when this copy's last save let lock.dat go
+  FileFingerprint cutSeen;         // a board found cut short (no END line) by a save of this copy ...
+  std::int64_t cutSeenSince = 0;   // ... and since when, by steadyMillis()
 };
 
 struct TimeTexts {

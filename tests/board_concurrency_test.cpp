@@ -15,6 +15,7 @@
 #include "common/messages.h"
 #include "common/platform_file_faults.h"
 #include "tests/fake_ui.h"
+#include "tests/editing_copy.h"
 #include "tests/test_support.h"
 
 using namespace wabo;
@@ -24,16 +25,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct Copy : BoardCopy {
-  using BoardCopy::BoardCopy;
-  bool load() { return loadBoard(list, app); }
-  bool setDestination(const std::string& id, const std::string& word) {
-    readRow(list, app.edit.editRowIndex = list.findId(id), app.edit);
-    app.edit.editId = id, app.edit.editDestination = word;
-    return applyEditedRow(list, app, ui);
-  }
-  std::string destination(const std::string& id) const { return list.text(list.findId(id), 2, 100); }
-};
+using Copy = EditingCopy;
 
 class TwoCopies : public ::testing::Test {
  protected:

@@ -71,6 +71,30 @@ TEST_F(RefreshCycle, ALockedOrForeignBoardKeepsTheListTheTickWarnsTheWatchDoesNo
   EXPECT_EQ(app.times.updateTimeText, "earlier");
 }
 
+// A share that is gone for a while: the first tick that finds the board
+// missing says so; the ticks after it, while it stays missing, say nothing
+// more (an unattended PC does not pile up boxes, each of which would hold
+// its timer). Once the board is read again, the next outage is told again.
+TEST_F(RefreshCycle, ABoardThatStaysMissingIsToldAtTheFirstTickOnly) {
+  const std::string bytes = readFile(folder.file("boad1.csv"));
+  std::filesystem::remove(folder.file("boad1.csv"));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(tick(), "start 600000");
+  EXPECT_EQ(ui.warnings, Log{msg::kBoardMissingOrLocked});
+  EXPECT_TRUE(wake(kBoardWork).boardUnreadable);
+  EXPECT_EQ(ui.warnings.size(), 1u);
+  writeBoard(bytes);
+  tick();
+  EXPECT_EQ(app.main.lastLoadResult, kUnchanged);
+  std::filesystem::remove(folder.file("boad1.csv"));
+  tick();
+  tick();
+  EXPECT_EQ(ui.warnings, (Log{msg::kBoardMissingOrLocked, msg::kBoardMissingOrLocked}));
+  // 更新 is asked for: it always answers.
+  ui.warnings.clear();
+  runManualRefresh(refresh);
+  EXPECT_EQ(ui.warnings, Log{msg::kBoardMissingOrLocked});
+}
+
 TEST(AutoUpdatePeriod, MinutesTextBecomesMillisecondsHeldToWhatATimerTakes) {
   EXPECT_EQ(autoUpdatePeriod("15min"), 900000u);  // leading digits, like atoi
   // A period the dialog never accepts must not make the timer fire without pause.

@@ -3,6 +3,7 @@
 // as the wait's time-out.
 #include "watch/folder_watch_win.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <random>
@@ -43,8 +44,26 @@ constexpr SIZE_T kWatchStackBytes = 128 * 1024;
 
 // One watched folder with its pending read. The system writes into the
 // record buffer and the OVERLAPPED until the read ends.
+// Which folder a handle is open on: volume and file index. A folder renamed
+// away keeps its identity; a new folder made under the old name has another.
+struct FolderIdentity {
+  DWORD volume = 0, indexHigh = 0, indexLow = 0;
+  bool operator==(const FolderIdentity& o) const {
+    return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow;
+  }
+};
+
+bool identityOf(HANDLE handle, FolderIdentity& id) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle, &info)) return false;
+  id = FolderIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+  return true;
+}
+
 struct OpenFolder {
   WatchedFolder names;
+  FolderIdentity identity;
+  bool identityKnown = false;
   HANDLE directory = INVALID_HANDLE_VALUE;
   OVERLAPPED overlapped{};
   bool reading = false;
@@ -80,6 +99,7 @@ std::unique_ptr<OpenFolder> openFolder(const WatchedFolder& names) {
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
   if (f->directory == INVALID_HANDLE_VALUE) return nullptr;
+  f->identityKnown = identityOf(f->directory, f->identity);
   f->overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (f->overlapped.hEvent != nullptr && issueRead(*f)) return f;
   closeFolder(std::move(f));
@@ -112,10 +132,64 @@ bool takeRecords(OpenFolder& f, WatchCoalescer& co, WatchMillis now) {
   return (read || overflow) && issueRead(f);
 }
 
+// Whether the folder's path still names the folder the watch has open. A
+// share that dropped and came back, or a folder replaced by a new one of
+// the same name, is no longer the one watched: nothing that happens under
+// the path reaches the old handle.
+bool stillThere(const OpenFolder& f) {
+  HANDLE now = CreateFileA(f.names.path.c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (now == INVALID_HANDLE_VALUE) return false;
+  FolderIdentity id;
+  const bool same = !f.identityKnown || (identityOf(now, id) && id == f.identity);
+  CloseHandle(now);
+  return same;
+}
+
+unsigned workOf(const WatchedFolder& names) {
+  return (names.boardFileName.empty() ? 0u : kBoardWork) | (names.mailId.empty() ? 0u : kMailWork);
+}
+
+// Every kRecheckMs the watch looks whether each folder is still the one it
+// watches, and opens again a folder it lost (or could not open at its
+// start). A folder watched again asks for a look at all it holds: what
+// changed while it was not watched is not known.
+constexpr WatchMillis kRecheckMs = 1000;
+
+void recheckFolders(const FolderWatchState& s, Folders& folders, WatchCoalescer& co, WatchMillis now) {
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    if (folders[i] && !stillThere(*folders[i])) closeFolder(std::move(folders[i]));
+    if (folders[i]) continue;
+    folders[i] = openFolder(s.plan.folders[i]);
+    if (folders[i]) co.noteChange(workOf(s.plan.folders[i]), now);
+  }
+}
+
 std::uint32_t seedOfThisCopy() {
   LARGE_INTEGER counter{};
   QueryPerformanceCounter(&counter);
   return static_cast<std::uint32_t>(counter.QuadPart) ^ GetCurrentProcessId() * 2654435761u;
+}
+
+// The wait's handles: stop, answer, then the read of each open folder; `at`
+// gives the folder slot of each read.
+std::vector<HANDLE> waitHandles(const FolderWatchState& s, const Folders& folders, std::vector<std::size_t>& at) {
+  std::vector<HANDLE> handles{s.stopEvent, s.answerEvent};
+  at.clear();
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    if (!folders[i]) continue;
+    handles.push_back(folders[i]->overlapped.hEvent);
+    at.push_back(i);
+  }
+  return handles;
+}
+
+DWORD waitTimeout(const WatchCoalescer& co, WatchMillis recheckAt) {
+  WatchMillis wake = recheckAt;
+  if (auto at = co.wakeAt()) wake = std::min(wake, *at);
+  const WatchMillis left = wake - static_cast<WatchMillis>(GetTickCount64());
+  return left <= 0 ? 0 : static_cast<DWORD>(left);
 }
 
 void watchLoop(FolderWatchState& s, Folders& folders) {
@@ -123,28 +197,26 @@ void watchLoop(FolderWatchState& s, Folders& folders) {
   WatchCoalescer co(WatchTiming{}, [&generator] { return static_cast<std::uint32_t>(generator()); });
   unsigned watched = 0;
   for (const auto& f : folders)
-    watched |= (f->names.boardFileName.empty() ? 0u : kBoardWork) | (f->names.mailId.empty() ? 0u : kMailWork);
+    if (f) watched |= workOf(f->names);
   co.noteChange(s.initialWork & watched, static_cast<WatchMillis>(GetTickCount64()));
-  while (!folders.empty() || co.running()) {
-    std::vector<HANDLE> handles{s.stopEvent, s.answerEvent};
-    for (const auto& f : folders) handles.push_back(f->overlapped.hEvent);
-    DWORD timeout = INFINITE;
-    if (auto at = co.wakeAt()) {
-      const WatchMillis left = *at - static_cast<WatchMillis>(GetTickCount64());
-      timeout = left <= 0 ? 0 : static_cast<DWORD>(left);
-    }
-    const DWORD r = WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeout);
+  WatchMillis recheckAt = static_cast<WatchMillis>(GetTickCount64()) + kRecheckMs;
+  std::vector<std::size_t> slotOf;
+  for (;;) {
+    std::vector<HANDLE> handles = waitHandles(s, folders, slotOf);
+    const DWORD r = WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE,
+                                           waitTimeout(co, recheckAt));
     const WatchMillis now = static_cast<WatchMillis>(GetTickCount64());
     if (r == WAIT_OBJECT_0 || r == WAIT_FAILED) return;
     if (r == WAIT_OBJECT_0 + 1) {
       const int a = s.answer.load();
       co.finished(WatchOutcome{(a & kAnswerBusy) != 0, (a & kAnswerUnreadable) != 0}, now);
     } else if (r >= WAIT_OBJECT_0 + 2 && r < WAIT_OBJECT_0 + handles.size()) {
-      const std::size_t i = r - WAIT_OBJECT_0 - 2;
-      if (!takeRecords(*folders[i], co, now)) {
-        closeFolder(std::move(folders[i]));
-        folders.erase(folders.begin() + static_cast<std::ptrdiff_t>(i));
-      }
+      std::unique_ptr<OpenFolder>& f = folders[slotOf[r - WAIT_OBJECT_0 - 2]];
+      if (!takeRecords(*f, co, now)) closeFolder(std::move(f));  // opened again at the next recheck
+    }
+    if (now >= recheckAt) {
+      recheckFolders(s, folders, co, now);
+      recheckAt = now + kRecheckMs;
     }
     if (const unsigned work = co.take(now)) {
       if (WaitForSingleObject(s.stopEvent, 0) == WAIT_OBJECT_0) return;
@@ -161,11 +233,12 @@ void watchLoop(FolderWatchState& s, Folders& folders) {
 DWORD WINAPI watchThread(LPVOID parameter) {
   std::unique_ptr<std::shared_ptr<FolderWatchState>> held(static_cast<std::shared_ptr<FolderWatchState>*>(parameter));
   FolderWatchState& s = **held;
+  // One slot per folder of the plan; an empty slot is a folder not watched now.
   Folders folders;
-  for (const WatchedFolder& names : s.plan.folders)
-    if (auto f = openFolder(names)) folders.push_back(std::move(f));
+  for (const WatchedFolder& names : s.plan.folders) folders.push_back(openFolder(names));
   watchLoop(s, folders);
-  for (auto& f : folders) closeFolder(std::move(f));
+  for (auto& f : folders)
+    if (f) closeFolder(std::move(f));
   return 0;
 }
 

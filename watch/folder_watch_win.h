@@ -20,9 +20,11 @@ class FolderWatch {
   // Starts the thread over the plan's folders. It posts `message` to
   // `window` with wParam the WatchWork bits and lParam `generation`, and
   // posts nothing more until the window has answered. A folder that cannot
-  // be opened or watched (some shares refuse) is left out without a word;
-  // with none left the thread ends and the timer alone keeps the board
-  // current. nullptr when the plan names no folder or no thread could start.
+  // be opened or watched (some shares refuse, a share that dropped) is
+  // tried again every second, as is one whose path has come to name another
+  // folder (replaced by a new one); once watched again it asks for a look
+  // at what it holds. Meanwhile the timer keeps the board current.
+  // nullptr when the plan names no folder or no thread could start.
   // A change that came between the decision to watch and the thread's first
   // read would be missed: `initialWork` (WatchWork bits) is looked at once
   // the folders are watched.

@@ -1,5 +1,7 @@
 #include "harness/inside_probes.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
 
 #include "harness/probe_channel.h"
@@ -16,7 +18,34 @@ ProbeAnswer askInside(HANDLE process, uint32_t command, const void* request, siz
   return callProbe(process, dll, command, std::string(static_cast<const char*>(request), size));
 }
 
+unsigned threadsOf(DWORD pid) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) throw HarnessError("no thread snapshot");
+  unsigned count = 0;
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == pid) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
 }  // namespace
+
+ProcessFigures processFigures(HANDLE process) {
+  const ProbeAnswer answer = askInside(process, inside::kCountObjects, "", 0);
+  inside::ObjectCounts counts = {};
+  if (answer.status != 0 || answer.payload.size() != sizeof counts)
+    throw HarnessError("the object count failed with code " + std::to_string(answer.status));
+  answer.payload.copy(reinterpret_cast<char*>(&counts), sizeof counts);
+  ProcessFigures figures;
+  figures.privateBytes = committedPrivateBytes(process);
+  figures.handles = counts.handles;
+  figures.gdi = counts.gdiSystem != 0 ? counts.gdiSystem : counts.gdiInUse;
+  figures.user = counts.userSystem != 0 ? counts.userSystem : counts.windows;
+  figures.threads = threadsOf(GetProcessId(process));
+  return figures;
+}
 
 MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity, HMENU menu) {
   const inside::MenuRequest request = {reinterpret_cast<unsigned long long>(window), capacity,

@@ -58,4 +58,15 @@ struct TrayNotices {
 };
 TrayNotices trayNotices(HANDLE process);
 
+// What a running program holds: committed private memory (VirtualQueryEx,
+// from outside), its threads (a system snapshot), and from inside through
+// the probe: handles, GDI objects and USER objects. Under Wine, where
+// GetGuiResources answers 0, GDI is the handles in use in the program's GDI
+// table and USER its windows.
+struct ProcessFigures {
+  unsigned long long privateBytes = 0;
+  unsigned handles = 0, gdi = 0, user = 0, threads = 0;
+};
+ProcessFigures processFigures(HANDLE process);
+
 }  // namespace e2e

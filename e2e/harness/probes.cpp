@@ -265,4 +265,17 @@ bool StatusBarProbe::partHasIcon(int part) const {
   return sendOrThrow(statusBar_, SB_GETICON, static_cast<WPARAM>(part), 0, "SB_GETICON") != 0;
 }
 
+unsigned long long committedPrivateBytes(HANDLE process) {
+  unsigned long long total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  unsigned char* address = nullptr;
+  while (VirtualQueryEx(process, address, &region, sizeof region) == sizeof region) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    unsigned char* next = static_cast<unsigned char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= address) break;
+    address = next;
+  }
+  return total;
+}
+
 }  // namespace e2e

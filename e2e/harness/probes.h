@@ -36,6 +36,9 @@ class HarnessError : public std::runtime_error {
 // exact title unless null); null when there is none.
 HWND findTopLevel(DWORD pid, const char* className, const char* title);
 std::string describeWindows(DWORD pid);  // for error messages
+// Bytes of committed private memory of a process (VirtualQueryEx over the
+// whole address space: MEM_COMMIT regions of type MEM_PRIVATE).
+unsigned long long committedPrivateBytes(HANDLE process);
 // SendMessageTimeout with the step timeout; throws when there is no answer.
 LRESULT sendOrThrow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* what);
 std::string windowText(HWND window);

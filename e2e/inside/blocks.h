@@ -9,7 +9,7 @@ namespace inside {
 
 constexpr char kInsideProbeTag[] = "insideprobe";
 
-enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2, kTrayNotices = 3 };
+enum Command : uint32_t { kReadMenu = 1, kCountOpens = 2, kTrayNotices = 3, kCountObjects = 4 };
 
 // kReadMenu: the window whose menu bar to read, or a menu itself. The answer is text with one
 // line per command item of the menu bar, depth first (popups and separators
@@ -40,6 +40,19 @@ struct CountBlock {
 struct NoticeBlock {
   uint32_t count;  // out
   char text[256];  // out: the last balloon's text
+};
+
+// kCountObjects: no request; the answer is an ObjectCounts block, filled by
+// the program's own process. Wine answers GetGuiResources with 0, so the
+// block carries the GDI handles in use (the process's GDI handle table,
+// walked by index) and the program's windows as well. Status 0.
+struct ObjectCounts {
+  uint32_t handles;     // GetProcessHandleCount, or the handles that answer when it gives 0
+  uint32_t gdiSystem;   // GetGuiResources(GR_GDIOBJECTS)
+  uint32_t userSystem;  // GetGuiResources(GR_USEROBJECTS)
+  uint32_t gdiInUse;    // GDI handles that name an object
+  uint32_t windows;     // top-level and child windows of the process
+  uint32_t reserved;
 };
 
 }  // namespace inside

@@ -145,11 +145,58 @@ uint32_t countOpens(char* payload, uint32_t& size) {
   return 0;
 }
 
+BOOL CALLBACK countChild(HWND, LPARAM counted) {
+  ++*reinterpret_cast<uint32_t*>(counted);
+  return TRUE;
+}
+
+BOOL CALLBACK countTopLevel(HWND window, LPARAM counted) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != GetCurrentProcessId()) return TRUE;
+  ++*reinterpret_cast<uint32_t*>(counted);
+  EnumChildWindows(window, countChild, counted);
+  return TRUE;
+}
+
+// A GDI handle's low word is its index in the process's table; a handle
+// without the high word matches whatever object that entry holds now.
+uint32_t gdiHandlesInUse() {
+  uint32_t used = 0;
+  for (uintptr_t index = 1; index < 0x10000; ++index)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++used;
+  return used;
+}
+
+// Kernel handles are multiples of 4; Wine's GetProcessHandleCount answers 0,
+// so the handles that answer GetHandleInformation are counted instead.
+uint32_t handlesInUse() {
+  uint32_t used = 0;
+  DWORD flags = 0;
+  for (uintptr_t value = 4; value < 0x20000; value += 4)
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++used;
+  return used;
+}
+
+uint32_t countObjects(char* payload, uint32_t& size) {
+  inside::ObjectCounts counts = {};
+  DWORD handles = 0;
+  counts.handles = GetProcessHandleCount(GetCurrentProcess(), &handles) && handles != 0 ? handles : handlesInUse();
+  counts.gdiSystem = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  counts.userSystem = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  counts.gdiInUse = gdiHandlesInUse();
+  EnumWindows(countTopLevel, reinterpret_cast<LPARAM>(&counts.windows));
+  memcpy(payload, &counts, sizeof counts);
+  size = sizeof counts;
+  return 0;
+}
+
 uint32_t answer(uint32_t command, char* payload, uint32_t& size) {
   switch (command) {
     case inside::kReadMenu: return readMenu(payload, size);
     case inside::kCountOpens: return countOpens(payload, size);
     case inside::kTrayNotices: return trayNotices(payload, size);
+    case inside::kCountObjects: return countObjects(payload, size);
     default: return inside::kUnknownCommand;
   }
 }

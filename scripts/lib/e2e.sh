@@ -9,7 +9,7 @@ run_e2e_driver() {
   local rc=0
   wine_session_start xvfb
   rm -rf "$MINGW_DIR/e2e-runs"
-  (cd "$MINGW_DIR" && wenv timeout "${WABO_E2E_TIMEOUT:-600}" wine ./wabo_e2e.exe --gtest_color=no "$@" \
+  (cd "$MINGW_DIR" && wenv timeout "${WABO_E2E_TIMEOUT:-900}" wine ./wabo_e2e.exe --gtest_color=no "$@" \
       </dev/null >"$out" 2>&1) || rc=$?
   # What the screen showed at the end, for a look when something failed.
   import -window root "$LOGS/e2e-last-screen.png" >/dev/null 2>&1 || true
