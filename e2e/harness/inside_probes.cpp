@@ -44,7 +44,42 @@ ProcessFigures processFigures(HANDLE process) {
   figures.gdi = counts.gdiSystem != 0 ? counts.gdiSystem : counts.gdiInUse;
   figures.user = counts.userSystem != 0 ? counts.userSystem : counts.windows;
   figures.threads = threadsOf(GetProcessId(process));
+  static_assert(kGdiTypes == inside::kGdiTypeSlots, "one slot per GDI type on both sides");
+  for (size_t type = 0; type < kGdiTypes; ++type) figures.gdiByType[type] = counts.gdiByType[type];
   return figures;
+}
+
+namespace {
+
+const char* gdiTypeName(size_t type) {
+  static const char* const names[kGdiTypes] = {"other",   "pen",       "brush",      "dc",        "metadc",
+                                               "palette", "font",      "bitmap",     "region",    "metafile",
+                                               "memdc",   "extpen",    "enhmetadc",  "enhmetafile", "colorspace",
+                                               "type15"};
+  return names[type < kGdiTypes ? type : 0];
+}
+
+}  // namespace
+
+std::string gdiTypesChanged(const ProcessFigures& was, const ProcessFigures& now) {
+  std::string out;
+  for (size_t type = 0; type < kGdiTypes; ++type) {
+    if (was.gdiByType[type] == now.gdiByType[type]) continue;
+    if (!out.empty()) out += ' ';
+    out += std::string(gdiTypeName(type)) + " " + std::to_string(was.gdiByType[type]) + "->" +
+           std::to_string(now.gdiByType[type]);
+  }
+  return out;
+}
+
+std::string gdiTypesText(const ProcessFigures& figures) {
+  std::string out;
+  for (size_t type = 0; type < kGdiTypes; ++type) {
+    if (figures.gdiByType[type] == 0) continue;
+    if (!out.empty()) out += ' ';
+    out += std::string(gdiTypeName(type)) + " " + std::to_string(figures.gdiByType[type]);
+  }
+  return out;
 }
 
 MenuRead readMenu(HANDLE process, HWND window, uint32_t capacity, HMENU menu) {

@@ -7,6 +7,7 @@
 
 #include <stdint.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -63,10 +64,19 @@ TrayNotices trayNotices(HANDLE process);
 // the probe: handles, GDI objects and USER objects. Under Wine, where
 // GetGuiResources answers 0, GDI is the handles in use in the program's GDI
 // table and USER its windows.
+// `gdiByType` splits the GDI handles in use by GetObjectType (OBJ_PEN = 1
+// ... OBJ_COLORSPACE = 14; slot 0 any other answer).
+constexpr size_t kGdiTypes = 16;
 struct ProcessFigures {
   unsigned long long privateBytes = 0;
   unsigned handles = 0, gdi = 0, user = 0, threads = 0;
+  std::array<unsigned, kGdiTypes> gdiByType = {};
 };
 ProcessFigures processFigures(HANDLE process);
+// The GDI types whose counts differ from `was` to `now`, as "brush 40->42
+// font 12->13"; "" when none differ.
+std::string gdiTypesChanged(const ProcessFigures& was, const ProcessFigures& now);
+// "pen 3 brush 40 ..." for the types in use.
+std::string gdiTypesText(const ProcessFigures& figures);
 
 }  // namespace e2e

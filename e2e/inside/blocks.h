@@ -46,6 +46,7 @@ struct NoticeBlock {
 // the program's own process. Wine answers GetGuiResources with 0, so the
 // block carries the GDI handles in use (the process's GDI handle table,
 // walked by index) and the program's windows as well. Status 0.
+constexpr uint32_t kGdiTypeSlots = 16;
 struct ObjectCounts {
   uint32_t handles;     // GetProcessHandleCount, or the handles that answer when it gives 0
   uint32_t gdiSystem;   // GetGuiResources(GR_GDIOBJECTS)
@@ -53,6 +54,7 @@ struct ObjectCounts {
   uint32_t gdiInUse;    // GDI handles that name an object
   uint32_t windows;     // top-level and child windows of the process
   uint32_t reserved;
+  uint32_t gdiByType[kGdiTypeSlots];  // gdiInUse split by GetObjectType (OBJ_PEN = 1 ... OBJ_COLORSPACE = 14)
 };
 
 }  // namespace inside
