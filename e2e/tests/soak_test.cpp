@@ -57,6 +57,7 @@ struct Pc {
   ProcessFigures baseline;
   bool hasBaseline = false;
   bool ended = false;
+  unsigned postsWritten = 0;  // by this copy
 };
 
 // The destination (field 3) of every member line of a board file (the lines
@@ -112,6 +113,7 @@ class Soak {
   void run() {
     for (auto& pc : pcs_) pc->copy->startSettled();
     start_ = GetTickCount64();
+    warmUp();
     const ULONGLONG end = start_ + 60000ull * static_cast<ULONGLONG>(minutes_);
     // Baseline at minute 10, or at a sixth of a shorter run.
     const ULONGLONG baselineAt = start_ + std::min<ULONGLONG>(600000ull, (end - start_) / 6);
@@ -151,6 +153,7 @@ class Soak {
                                                       {"USER", growth(was.user, now.user)}};
       for (const auto& g : grown)
         if (g.second > 1.0) out += pc->id + " " + g.first + " +" + std::to_string(g.second) + " %; ";
+      if (now.gdi != was.gdi) out += pc->id + " GDI by type: " + gdiTypesChanged(was, now) + "; ";
     }
     return out;
   }
@@ -201,8 +204,22 @@ class Soak {
     }
   }
 
-  void step(Pc& pc) {
-    const int kind = pick(5);
+  // Every copy does every kind of step once (a bulletin post and a
+  // deletion), so that what the first opening of each dialog makes for good
+  // (the system's caches of theme parts, scroll bars and window DCs) is made
+  // before the baseline, whatever the seed picks later.
+  void warmUp() {
+    warming_ = true;
+    for (auto& pc : pcs_)
+      for (int kind : {0, 1, 2, 3, 3, 4}) {
+        step(*pc, kind);
+        afterStep();
+      }
+    warming_ = false;
+  }
+
+  void step(Pc& pc) { step(pc, pick(5)); }
+  void step(Pc& pc, int kind) {
     if (trace_) {
       const ProcessFigures f = textOrFigures(pc);
       std::printf("[ soak     ] %s %s step %d (GDI %u, USER %u, handles %u, private KB %llu)\n", minuteText().c_str(),
@@ -315,7 +332,10 @@ class Soak {
   void bulletin(Pc& pc) {
     HWND board = open(*pc.copy, CMD_BULLETIN, "掲示板");
     ListViewProbe list(pc.copy->process(), GetDlgItem(board, IDC_BB_LIST));
-    if (!posts_.empty() && (posts_.size() >= 6 || pick(3) == 0)) {
+    // In the warm-up each copy posts, then deletes.
+    const bool deleting = warming_ ? !posts_.empty() && pc.postsWritten > 0
+                                   : !posts_.empty() && (posts_.size() >= 6 || pick(3) == 0);
+    if (deleting) {
       const int row = pick(list.rowCount());
       const std::string subject = list.text(row, 0);
       list.setItemState(-1, LVIS_SELECTED, 0);
@@ -335,6 +355,7 @@ class Soak {
       waitUntilGone(form);
       posts_.insert(subject);
       ++tally_.postsWritten;
+      ++pc.postsWritten;
     }
     press(board, IDCANCEL);
     checkPosts();
@@ -446,6 +467,7 @@ class Soak {
   Tally tally_;
   std::vector<std::string> faults_;
   int serial_ = 0;
+  bool warming_ = false;
   ULONGLONG start_ = 0;
   const bool trace_ = environmentNumber("WABO_SOAK_TRACE", 0) != 0;  // one line per step
 };
