@@ -34,6 +34,7 @@ namespace {
 
 constexpr DWORD kOutcomeMs = 10000;  // a save, a mail or a post that takes longer is counted lost
 constexpr DWORD kViewMs = 5000;      // for every copy to show the board as it is
+constexpr DWORD kWarmUpPauseMs = 2000;
 
 int environmentNumber(const char* name, int fallback) {
   char text[32];
@@ -213,7 +214,7 @@ class Soak {
     for (auto& pc : pcs_)
       for (int kind : {0, 1, 2, 3, 3, 4}) {
         step(*pc, kind);
-        afterStep();
+        idleUntil(GetTickCount64() + kWarmUpPauseMs);  // the shortest pause of the random steps
       }
     warming_ = false;
   }
