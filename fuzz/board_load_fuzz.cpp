@@ -2,10 +2,12 @@
 // loader must agree, every text must fit its buffer, and what the program
 // writes back must read back to the same bytes.
 #include <cstdint>
+#include <cstring>
 
 #include "app/list_columns.h"
 #include "board/board_bytes.h"
 #include "board/board_file.h"
+#include "board/board_fingerprint.h"
 #include "common/limits.h"
 #include "fuzz/fuzz_support.h"
 #include "tests/fake_member_list.h"
@@ -39,6 +41,19 @@ void requireLoadedBoardFits(const FakeMemberList& list, const BoardState& board)
   FUZZ_REQUIRE(fitsBuffer(board.allMembersMessage, kPathBytes));
 }
 
+// The fingerprint of the file at `path`, and whether it ends as a whole
+// board; the end scan leaves the fingerprint as it is without it.
+bool endsWhole(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  FUZZ_REQUIRE(file != nullptr);
+  bool whole = true;
+  const FileFingerprint scanned = fingerprintOfFile(file, &whole);
+  const FileFingerprint plain = fingerprintOfFile(file);
+  std::fclose(file);
+  FUZZ_REQUIRE(scanned == plain && scanned.known);
+  return whole;
+}
+
 struct Loaded {
   AppState app;
   FakeMemberList list;
@@ -58,6 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // A stamp the file is unlikely to hold, so a readable file reads as changed.
   const std::int32_t heldStamp = -7;
+  const bool inputWhole = endsWhole(path);
+  // Bytes without a line feed cannot end with two whole lines.
+  if (std::memchr(data, '\n', size) == nullptr) FUZZ_REQUIRE(!inputWhole);
   Loaded first(path, heldStamp);
   const int check = checkBoard(first.app.board, first.ui);
   FUZZ_REQUIRE(check == kChanged || check == kUnreadable || check == kUnchanged);
@@ -80,6 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int32_t stamp = first.app.board.boardStamp;
   const std::string saved = boardFileBytes(first.list, first.app.board, stamp);
   const std::string savedPath = scratch.write("boad2.csv", saved);
+  // A board this program writes is never taken for one cut short.
+  FUZZ_REQUIRE(endsWhole(savedPath));
   Loaded second(savedPath, stamp);
   FUZZ_REQUIRE(checkBoard(second.app.board, second.ui) == kUnchanged);
   FUZZ_REQUIRE(loadBoard(second.list, second.app));
