@@ -1,6 +1,7 @@
 #include "harness/probes.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace e2e {
@@ -45,7 +46,17 @@ void postClick(HWND window, const RECT& r) {
     throw HarnessError("cannot post a click");
 }
 
+DWORD scaledTimeout(DWORD ms) {
+  char text[8] = {};
+  const DWORD n = GetEnvironmentVariableA("WABO_E2E_TIMEOUT_SCALE", text, sizeof text);
+  const int scale = n > 0 && n < sizeof text ? std::atoi(text) : 1;
+  return ms * static_cast<DWORD>(scale >= 1 && scale <= 10 ? scale : 1);
+}
+
 }  // namespace
+
+const DWORD kStartTimeoutMs = scaledTimeout(20000);
+const DWORD kStepTimeoutMs = scaledTimeout(8000);
 
 HWND findTopLevel(DWORD pid, const char* wantedClass, const char* title) {
   for (HWND window : visibleTopLevel(pid))

@@ -13,9 +13,11 @@
 
 namespace e2e {
 
-// Generous for a loaded machine; a passing step takes milliseconds.
-constexpr DWORD kStartTimeoutMs = 20000;
-constexpr DWORD kStepTimeoutMs = 8000;
+// Generous for a loaded machine; a passing step takes milliseconds. Both
+// are multiplied by WABO_E2E_TIMEOUT_SCALE (1-10, default 1) for long runs
+// beside other work (bench/soak sets 3).
+extern const DWORD kStartTimeoutMs;  // 20 s
+extern const DWORD kStepTimeoutMs;   // 8 s
 
 // Calls `done` until it returns true or the time is up; true when it did.
 inline bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs = kStepTimeoutMs) {
