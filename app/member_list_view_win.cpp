@@ -231,6 +231,7 @@ class ListViewMemberList : public MemberList {
     const UINT unchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
     if (shownBeforeBulk_) SetWindowPos(list, nullptr, 0, 0, 0, 0, unchanged | SWP_HIDEWINDOW);
     send(WM_SETREDRAW, TRUE, 0);
+    if (!IsWindowVisible(list)) measureRowsOffScreen(list);
     if (shownBeforeBulk_) SetWindowPos(list, nullptr, 0, 0, 0, 0, unchanged | SWP_SHOWWINDOW);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   }
@@ -239,6 +240,25 @@ class ListViewMemberList : public MemberList {
   bool imagesShowIcons_ = false;  // what shell.iconImageList was made for
   int imagesSize_ = 0;
   COLORREF imagesBackground_ = 0;
+
+  // The first paint of a list view that has rows works out the rows'
+  // metrics and sets its scroll bars again, and a list on screen draws each
+  // scroll bar at every such step (under Wine's visual styles several times
+  // over, some 30 ms at the start), before its paint draws them once more.
+  // Asked to print its client area while it is off screen, it does that
+  // work where nothing is drawn; the device context clips everything, so
+  // not a row is drawn for it either.
+  static void measureRowsOffScreen(HWND list) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (dc == nullptr) return;
+    HRGN nothing = CreateRectRgn(0, 0, 0, 0);
+    if (nothing != nullptr) {
+      SelectClipRgn(dc, nothing);
+      SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+      DeleteObject(nothing);
+    }
+    DeleteDC(dc);
+  }
 
   static LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(shell.memberListView, message, wParam, lParam);

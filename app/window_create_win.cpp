@@ -46,8 +46,12 @@ void onCreate(HWND window) {
   applyListColours();
   createRowTip();
   replaceListFont();
+  // Columns and rows go in as one change: the list takes in its new
+  // columns without working out its layout again after each of them.
+  memberList().beginBulkUpdate();
   createColumns(memberList(), app);
   reloadBoard();  // directly, without a check: the first tick reports a missing file
+  memberList().endBulkUpdate();
   SetTimer(window, ID_REFRESH_TIMER, 500, nullptr);
   refreshBoardMenu(false);
   relabelQuickInputs();

@@ -236,29 +236,63 @@ void report(const char* name, const StartSeries& series) {
   note(std::string(name) + " runs (ms): " + joined(series.wall) + "; CPU (ms): " + joined(series.cpu));
 }
 
+// The ratios a[i] / b[i] of runs made one right after the other.
+std::vector<double> pairRatios(const std::vector<double>& a, const std::vector<double>& b) {
+  std::vector<double> ratios;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (b[i] > 0) ratios.push_back(a[i] / b[i]);
+  return ratios;
+}
+
+void reportPairs(const char* name, const StartSeries& wabo, const StartSeries& bare) {
+  const std::vector<double> ratios = pairRatios(wabo.wall, bare.wall);
+  result((std::string(name) + "_pair_ratio").c_str(), median(ratios));
+  result((std::string(name) + "_pair_ratio_cpu").c_str(), median(pairRatios(wabo.cpu, bare.cpu)));
+  std::string list;
+  char one[16];
+  for (double r : ratios) {
+    std::snprintf(one, sizeof one, "%s%.2f", list.empty() ? "" : " ", r);
+    list += one;
+  }
+  note(std::string(name) + " per-pair ratios: " + list);
+  result((std::string(name) + "_pairs").c_str(), static_cast<double>(std::min(wabo.wall.size(), bare.wall.size())));
+}
+
 // 1. Start to painted window, in turn: the bare window, wabo.exe with the
-// 500-row board, and for comparison wabo.exe with an empty board and the
-// bare window with an empty list view and status bar. Then wabo.exe and the
-// bare window with controls again, timed to the first answer to a message
-// posted at once after launch.
+// 500-row board right beside the bare window with an empty list view and
+// status bar (the pair whose ratio counts), and for comparison wabo.exe with
+// an empty board. Then the pair timed to the first answer to a message
+// posted at once after launch. Within each pair the two programs take turns
+// at starting first, so that neither always meets the caches the other left.
 void measureStarts(const Paths& paths, const Folders& f, int runs) {
   const std::string empty = emptyBoard(paths);
   const std::string bareExe = join(f.bare, "bare_window.exe");
   const std::string waboExe = join(f.wabo, "wabo.exe");
   StartSeries bare, bareControls, wabo, waboEmpty, waboAnswer, bareAnswer;
   for (int i = 0; i <= runs; ++i) {  // run 0 of each warms the caches
-    startOnce(bareExe, "", f.bare, kBareClass, false, 0, i > 0 ? &bare : nullptr);
-    resetWaboFolder(paths, f);
-    startOnce(waboExe, "", f.wabo, kMainClass, true, kBoardRows, i > 0 ? &wabo : nullptr);
-    startOnce(bareExe, "--controls", f.bare, kBareClass, false, 0, i > 0 ? &bareControls : nullptr);
+    const bool keep = i > 0;
+    auto startWabo = [&](StartSeries& series, StartMeasure measure) {
+      resetWaboFolder(paths, f);
+      startOnce(waboExe, "", f.wabo, kMainClass, true, kBoardRows, keep ? &series : nullptr, measure);
+    };
+    auto startBare = [&](StartSeries& series, StartMeasure measure) {
+      startOnce(bareExe, "--controls", f.bare, kBareClass, false, 0, keep ? &series : nullptr, measure);
+    };
+    auto pair = [&](StartSeries& w, StartSeries& b, StartMeasure measure) {
+      if (i % 2 == 0) {
+        startWabo(w, measure);
+        startBare(b, measure);
+      } else {
+        startBare(b, measure);
+        startWabo(w, measure);
+      }
+    };
+    startOnce(bareExe, "", f.bare, kBareClass, false, 0, keep ? &bare : nullptr);
+    pair(wabo, bareControls, StartMeasure::kPainted);
     resetWaboFolder(paths, f);
     writeFile(join(f.wabo, "boad1.csv"), empty);
-    startOnce(waboExe, "", f.wabo, kMainClass, true, 0, i > 0 ? &waboEmpty : nullptr);
-    resetWaboFolder(paths, f);
-    startOnce(waboExe, "", f.wabo, kMainClass, true, kBoardRows, i > 0 ? &waboAnswer : nullptr,
-              StartMeasure::kFirstAnswer);
-    startOnce(bareExe, "--controls", f.bare, kBareClass, false, 0, i > 0 ? &bareAnswer : nullptr,
-              StartMeasure::kFirstAnswer);
+    startOnce(waboExe, "", f.wabo, kMainClass, true, 0, keep ? &waboEmpty : nullptr);
+    pair(waboAnswer, bareAnswer, StartMeasure::kFirstAnswer);
   }
   report("start_bare", bare);
   report("start_wabo", wabo);
@@ -266,6 +300,8 @@ void measureStarts(const Paths& paths, const Folders& f, int runs) {
   report("start_wabo_empty", waboEmpty);
   report("answer_wabo", waboAnswer);
   report("answer_bare_controls", bareAnswer);
+  reportPairs("start", wabo, bareControls);
+  reportPairs("answer", waboAnswer, bareAnswer);
 }
 
 bool waitForUnchangedCheck(bench::StartedProgram& program) {
