@@ -73,6 +73,11 @@ struct ProcessFigures {
   std::array<unsigned, kGdiTypes> gdiByType = {};
 };
 ProcessFigures processFigures(HANDLE process);
+// Window DCs (OBJ_DC) and their clip regions are the system's: Wine keeps a
+// DC and a region for windows it has drawn, in a cache that never gives
+// them back and stops at this many regions (GdiObjects.TheSystemsCacheOf...
+// shows it in the driver's own process).
+constexpr unsigned kSystemDcCacheRegions = 64;
 // The GDI types whose counts differ from `was` to `now`, as "brush 40->42
 // font 12->13"; "" when none differ.
 std::string gdiTypesChanged(const ProcessFigures& was, const ProcessFigures& now);

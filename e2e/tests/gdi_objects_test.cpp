@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "harness/inside_probes.h"
 #include "steps.h"
@@ -104,6 +105,51 @@ TEST(GdiObjects, DialogsOpenedAgainWithOtherContentKeepNoObjectOfTheirs) {
   });
   expectNothingKept(copy, "mail", [&](int) { press(open(copy, CMD_MAIL, kComposeTitle), IDCANCEL); });
   EXPECT_EQ(0u, copy.close());
+}
+
+// Window DCs and regions in use in this process (the driver's own).
+std::pair<unsigned, unsigned> ownDcsAndRegions() {
+  unsigned dcs = 0, regions = 0;
+  for (uintptr_t index = 1; index < 0x10000; ++index) {
+    const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(index));
+    dcs += type == OBJ_DC;
+    regions += type == OBJ_REGION;
+  }
+  return {dcs, regions};
+}
+
+// A window with `children` buttons, drawn, then destroyed.
+void drawAndDestroy(int children) {
+  HWND top = CreateWindowExA(0, "STATIC", "cache", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400, nullptr,
+                             nullptr, nullptr, nullptr);
+  ASSERT_NE(nullptr, top);
+  for (int i = 0; i < children; ++i)
+    CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, i % 10 * 55, i / 10 * 30, 50, 25, top, nullptr, nullptr,
+                    nullptr);
+  UpdateWindow(top);
+  for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&m);
+  DestroyWindow(top);
+  for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&m);
+}
+
+// What the checks above and the soak leave to the system: the cache of
+// window DCs grows with the windows drawn, keeps what it made after they
+// are destroyed, and stops at its bound however many more are drawn.
+TEST(GdiObjects, TheSystemsCacheOfWindowDcsStopsAtItsBound) {
+  const auto before = ownDcsAndRegions();
+  drawAndDestroy(10);
+  const auto ten = ownDcsAndRegions();
+  EXPECT_GT(ten.second, before.second) << "drawing made no cached DC";
+  drawAndDestroy(80);
+  const auto full = ownDcsAndRegions();
+  EXPECT_GT(full.second, ten.second);
+  EXPECT_LE(full.second, kSystemDcCacheRegions);
+  for (int round = 0; round < 10; ++round) drawAndDestroy(round % 2 == 0 ? 80 : 20);
+  const auto after = ownDcsAndRegions();
+  EXPECT_EQ(full, after) << "the cache grew past " << full.second << " regions";
+  std::printf("[ gdi      ] window DCs / regions: %u / %u at first, %u / %u after 10 buttons, %u / %u after 80, "
+              "%u / %u after ten more windows\n",
+              before.first, before.second, ten.first, ten.second, full.first, full.second, after.first, after.second);
 }
 
 }  // namespace

@@ -99,6 +99,9 @@ std::multiset<std::string> subjectsIn(const std::string& bytes) {
   return out;
 }
 
+// GDI objects in use but the system's window DCs and their regions.
+unsigned programGdi(const ProcessFigures& f) { return f.gdi - f.gdiByType[OBJ_DC] - f.gdiByType[OBJ_REGION]; }
+
 double growth(unsigned long long from, unsigned long long to) {
   return from == 0 ? 0.0 : 100.0 * (static_cast<double>(to) - static_cast<double>(from)) / static_cast<double>(from);
 }
@@ -153,20 +156,36 @@ class Soak {
   const Tally& tally() const { return tally_; }
   const std::vector<std::string>& faults() const { return faults_; }
   // A copy's growth of memory, handles, GDI or USER objects past 1 % from
-  // the baseline to now; "" when none grew so.
+  // the baseline to now; "" when none grew so. Window DCs and their regions
+  // are the system's cache (kSystemDcCacheRegions): they are held to its
+  // bound, growing in pairs, and every other GDI object to 1 %.
   std::string growthPastOnePercent() {
     std::string out;
     for (auto& pc : pcs_) {
       if (pc->ended || !pc->hasBaseline) continue;
       const ProcessFigures now = processFigures(pc->copy->process()), &was = pc->baseline;
-      const std::pair<const char*, double> grown[] = {{"memory", growth(was.privateBytes, now.privateBytes)},
-                                                      {"handles", growth(was.handles, now.handles)},
-                                                      {"GDI", growth(was.gdi, now.gdi)},
-                                                      {"USER", growth(was.user, now.user)}};
+      const std::pair<const char*, double> grown[] = {
+          {"memory", growth(was.privateBytes, now.privateBytes)},
+          {"handles", growth(was.handles, now.handles)},
+          {"GDI but the system's window DCs", growth(programGdi(was), programGdi(now))},
+          {"USER", growth(was.user, now.user)}};
       for (const auto& g : grown)
         if (g.second > 1.0) out += pc->id + " " + g.first + " +" + std::to_string(g.second) + " %; ";
-      if (now.gdi != was.gdi) out += pc->id + " GDI by type: " + gdiTypesChanged(was, now) + "; ";
+      const int dcs = static_cast<int>(now.gdiByType[OBJ_DC]) - static_cast<int>(was.gdiByType[OBJ_DC]);
+      const int regions = static_cast<int>(now.gdiByType[OBJ_REGION]) - static_cast<int>(was.gdiByType[OBJ_REGION]);
+      if (now.gdiByType[OBJ_REGION] > kSystemDcCacheRegions || dcs != regions)
+        out += pc->id + " window DCs past the system's cache: " + gdiTypesChanged(was, now) + "; ";
     }
+    return out;
+  }
+  // Each copy's GDI objects whose count changed from the baseline, by type.
+  std::string gdiChanges() {
+    std::string out;
+    for (auto& pc : pcs_)
+      if (!pc->ended && pc->hasBaseline) {
+        const std::string changed = gdiTypesChanged(pc->baseline, processFigures(pc->copy->process()));
+        out += pc->id + ": " + (changed.empty() ? "none" : changed) + "; ";
+      }
     return out;
   }
   void closeAll() {
@@ -289,10 +308,9 @@ class Soak {
   // Every copy does every kind of step (a bulletin post and a deletion),
   // so that what the first openings of each dialog make for good (the
   // system's caches of theme parts, scroll bars and window DCs) is made
-  // before the baseline, whatever the seed picks later. The cache of window
-  // DCs grows with the most DCs ever out at once, and that takes a few
-  // dozen dialogs to reach: in runs that hold the growth to 1 % the rounds
-  // go on until two in a row leave every copy's GDI count as it was.
+  // before the baseline, whatever the seed picks later. In runs that hold
+  // the growth to 1 % the rounds go on until two in a row leave every
+  // copy's GDI count as it was (at most kWarmUpRounds).
   void warmUp() {
     warming_ = true;
     const int most = minutes_ >= 20 ? kWarmUpRounds : 1;
@@ -520,7 +538,8 @@ class Soak {
                 t.saves, t.refusedSaves, t.lostUpdates, t.mailsSent, t.mailsReceived, t.mailsLate,
                 static_cast<unsigned>(pending_.size()), t.mailsLost, t.postsWritten, t.postsDeleted, t.postsLost,
                 t.refreshes, t.boxes, t.viewsBehind, t.ended, t.warmUpRounds);
-    std::printf("[ soak     ] copy  private KB (base)   handles (base)  GDI (base)  USER (base)  threads\n");
+    std::printf("[ soak     ] copy  private KB (base)   handles (base)  GDI (base)  of it window DCs+regions (base)  "
+                "USER (base)  threads\n");
     for (auto& pc : pcs_) {
       if (pc->ended) {
         std::printf("[ soak     ] %s  ended\n", pc->id.c_str());
@@ -528,9 +547,9 @@ class Soak {
       }
       const ProcessFigures now = textOrFigures(*pc);
       const ProcessFigures& b = pc->baseline;
-      std::printf("[ soak     ] %s  %8llu (%8llu)   %5u (%5u)   %4u (%4u)  %4u (%4u)  %4u\n", pc->id.c_str(),
-                  now.privateBytes / 1024, b.privateBytes / 1024, now.handles, b.handles, now.gdi, b.gdi, now.user,
-                  b.user, now.threads);
+      std::printf("[ soak     ] %s  %8llu (%8llu)   %5u (%5u)   %4u (%4u)  %4u (%4u)                       %4u (%4u)  %4u\n",
+                  pc->id.c_str(), now.privateBytes / 1024, b.privateBytes / 1024, now.handles, b.handles, now.gdi,
+                  b.gdi, now.gdi - programGdi(now), b.gdi - programGdi(b), now.user, b.user, now.threads);
     }
     std::fflush(stdout);
   }
@@ -576,6 +595,7 @@ TEST(Soak, ThreeCopiesAtRandomLoseNoChangeMailOrPostShowNoMessageBoxAndKeepRunni
   EXPECT_TRUE(soak.faults().empty()) << soak.faults().front();
   const std::string grown = soak.growthPastOnePercent();
   std::printf("[ soak     ] growth past 1 %% from the baseline: %s\n", grown.empty() ? "none" : grown.c_str());
+  std::printf("[ soak     ] GDI objects changed from the baseline, by type: %s\n", soak.gdiChanges().c_str());
   if (minutes >= 20) EXPECT_EQ("", grown);
   soak.closeAll();
 }
