@@ -39,6 +39,22 @@ ProcessFigures settledFigures(ProgramCopy& copy) {
   return last;
 }
 
+// Waits until the dialog and each of its controls have drawn themselves
+// (nothing of them left to paint): a dialog closed before it is drawn
+// makes none of the objects its drawing makes, and a warm-up so closed
+// warms nothing.
+HWND drawn(HWND dialog) {
+  auto pending = [](HWND window) { return GetUpdateRect(window, nullptr, FALSE) != FALSE; };
+  const bool done = waitUntil([&] {
+    if (pending(dialog)) return false;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+      if (IsWindowVisible(child) && pending(child)) return false;
+    return true;
+  });
+  if (!done) throw HarnessError("the dialog was not drawn");
+  return dialog;
+}
+
 // The GDI types the program's own code makes or keeps (brushes, fonts,
 // icons' and image lists' bitmaps, pens, memory DCs, ...): all but window
 // DCs and their regions, which the system keeps in a cache of its own.
@@ -90,20 +106,20 @@ TEST(GdiObjects, DialogsOpenedAgainWithOtherContentKeepNoObjectOfTheirs) {
 
   expectNothingKept(copy, "bulletin", [&](int n) {
     writeFileBytes(keiji, postsOf(n == 0 ? 40 : n * 5 % 40 + 1));
-    press(open(copy, CMD_BULLETIN, "掲示板"), IDCANCEL);
+    press(drawn(open(copy, CMD_BULLETIN, "掲示板")), IDCANCEL);
   });
   expectNothingKept(copy, "new post", [&](int) {
-    HWND board = open(copy, CMD_BULLETIN, "掲示板");
+    HWND board = drawn(open(copy, CMD_BULLETIN, "掲示板"));
     pressButton(board, IDC_BB_NEW);
-    press(copy.waitForDialog("新規作成"), IDCANCEL);
+    press(drawn(copy.waitForDialog("新規作成")), IDCANCEL);
     press(board, IDCANCEL);
   });
   const char* ids[] = {"A001", "K100", "S010", "m005"};
   expectNothingKept(copy, "destination", [&](int n) {
-    confirm(open(copy, CMD_DESTINATION_BY_ID, "行き先入力"), {{IDC_TARGET_ID, ids[n % 4]}});
-    press(copy.waitForDialog("行き先の変更"), IDCANCEL);
+    confirm(drawn(open(copy, CMD_DESTINATION_BY_ID, "行き先入力")), {{IDC_TARGET_ID, ids[n % 4]}});
+    press(drawn(copy.waitForDialog("行き先の変更")), IDCANCEL);
   });
-  expectNothingKept(copy, "mail", [&](int) { press(open(copy, CMD_MAIL, kComposeTitle), IDCANCEL); });
+  expectNothingKept(copy, "mail", [&](int) { press(drawn(open(copy, CMD_MAIL, kComposeTitle)), IDCANCEL); });
   EXPECT_EQ(0u, copy.close());
 }
 
