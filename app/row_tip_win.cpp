@@ -63,9 +63,16 @@ void fitRowTip() {
 }
 
 void relayToRowTip(const MSG& message) {
-  if (tip == nullptr || message.hwnd != shell.memberListView || message.message < WM_MOUSEFIRST ||
-      message.message > WM_MOUSELAST)
+  if (message.hwnd != shell.memberListView || message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST)
     return;
+  // Made when the pointer first comes over the list, not at the start:
+  // nothing is shown before then, and the start has a window less to make.
+  static bool made = false;
+  if (!made) {
+    made = true;
+    createRowTip();
+  }
+  if (tip == nullptr) return;
   if (message.message == WM_MOUSEMOVE) {
     const int row = rowAt({static_cast<short>(LOWORD(message.lParam)), static_cast<short>(HIWORD(message.lParam))});
     if (row != rowUnderPointer) SendMessageA(tip, TTM_POP, 0, 0);

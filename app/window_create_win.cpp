@@ -1,9 +1,9 @@
 // WM_CREATE: the list view and the status bar, the first load of the board,
-// the first timer tick, the board menu and the quick-input items.
+// the first timer tick, the board menu and the quick-input items. (The row
+// tip is made when the pointer first comes over the list.)
 #include <string>
 
 #include "app/list_columns.h"
-#include "app/row_tip_win.h"
 #include "app/shell_win.h"
 #include "common/dpi_win.h"
 #include "res/resource.h"
@@ -44,7 +44,6 @@ void onCreate(HWND window) {
   InitCommonControls();
   createChildWindows(window);
   applyListColours();
-  createRowTip();
   replaceListFont();
   // Columns and rows go in as one change: the list takes in its new
   // columns without working out its layout again after each of them.
