@@ -43,13 +43,15 @@ std::vector<std::string> probesRun(const ProgramCopy& program) {
   return lines;
 }
 
-int runningStandIns() {
+// The stand-ins running as children of the program copy `parent`: a stand-in
+// that an earlier test's copy left ending is not this test's.
+int runningStandIns(DWORD parent) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   PROCESSENTRY32 entry = {};
   entry.dwSize = sizeof entry;
   int count = 0;
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-    count += lstrcmpiA(entry.szExeFile, "nbtstat.exe") == 0;
+    count += entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, "nbtstat.exe") == 0;
   CloseHandle(snapshot);
   return count;
 }
@@ -208,23 +210,25 @@ TEST(PcSearch, StopDuringTheSecondOfFiveSlowProbes) {
 TEST(PcSearch, ProbeThatNeverEndsIsCutAtTheBoundOrByTheExit) {
   ProgramCopy program;
   startWithStandIn(program, {{"A01", "PC-HANG"}, {"B02", "PC-ON"}}, "PC-HANG hang\r\nPC-ON answer\r\n");
+  const DWORD pid = GetProcessId(program.process());
+  const auto standIns = [pid] { return runningStandIns(pid); };
   program.postCommand(CMD_PC_SEARCH);
   ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 1; }));
   const DWORD started = GetTickCount();
   EXPECT_TRUE(answersWithin(program, 200));
-  EXPECT_EQ(runningStandIns(), 1);
+  EXPECT_EQ(standIns(), 1);
   ASSERT_TRUE(waitUntil([&] { return marksOf(program)[0] == 1; }, kProbeBoundMs + 8000));
   const DWORD cutAfter = GetTickCount() - started;
   EXPECT_GE(cutAfter, kProbeBoundMs - 1000);
   EXPECT_TRUE(waitUntil([&] { return marksOf(program) == std::vector<int>{1, 2}; }));
-  EXPECT_TRUE(waitUntil([] { return runningStandIns() == 0; })) << "the child was ended";
+  EXPECT_TRUE(waitUntil([&] { return standIns() == 0; })) << "the child was ended";
 
   startOnceIdle(program);
-  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 3 && runningStandIns() == 1; }));
+  ASSERT_TRUE(waitUntil([&] { return probesRun(program).size() == 3 && standIns() == 1; }));
   const DWORD closing = GetTickCount();
   EXPECT_EQ(0u, program.close());
   EXPECT_LT(GetTickCount() - closing, 2500u);
-  EXPECT_TRUE(waitUntil([] { return runningStandIns() == 0; }, 3000));
+  EXPECT_TRUE(waitUntil([&] { return standIns() == 0; }, 3000));
 }
 
 // The automatic search: not at the first tick, from the second on, and
