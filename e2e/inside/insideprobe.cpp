@@ -8,6 +8,7 @@
 
 #include "inside/blocks.h"
 #include "inside/channel.h"
+#include "inside/gdi_table.h"
 #include "inside/probe_server.h"
 
 namespace {
@@ -159,20 +160,6 @@ BOOL CALLBACK countTopLevel(HWND window, LPARAM counted) {
   return TRUE;
 }
 
-// A GDI handle's low word is its index in the process's table; a handle
-// without the high word matches whatever object that entry holds now.
-// Each entry in use is also counted under its type.
-uint32_t gdiHandlesInUse(uint32_t (&byType)[inside::kGdiTypeSlots]) {
-  uint32_t used = 0;
-  for (uintptr_t index = 1; index < 0x10000; ++index) {
-    const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(index));
-    if (type == 0) continue;
-    ++used;
-    ++byType[type < inside::kGdiTypeSlots ? type : 0];
-  }
-  return used;
-}
-
 // Kernel handles are multiples of 4; Wine's GetProcessHandleCount answers 0,
 // so the handles that answer GetHandleInformation are counted instead.
 uint32_t handlesInUse() {
@@ -189,7 +176,7 @@ uint32_t countObjects(char* payload, uint32_t& size) {
   counts.handles = GetProcessHandleCount(GetCurrentProcess(), &handles) && handles != 0 ? handles : handlesInUse();
   counts.gdiSystem = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   counts.userSystem = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  counts.gdiInUse = gdiHandlesInUse(counts.gdiByType);
+  counts.gdiInUse = inside::gdiHandlesInUse(counts.gdiByType);
   EnumWindows(countTopLevel, reinterpret_cast<LPARAM>(&counts.windows));
   memcpy(payload, &counts, sizeof counts);
   size = sizeof counts;

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "harness/inside_probes.h"
+#include "inside/gdi_table.h"
 #include "steps.h"
 
 namespace e2e {
@@ -125,13 +126,9 @@ TEST(GdiObjects, DialogsOpenedAgainWithOtherContentKeepNoObjectOfTheirs) {
 
 // Window DCs and regions in use in this process (the driver's own).
 std::pair<unsigned, unsigned> ownDcsAndRegions() {
-  unsigned dcs = 0, regions = 0;
-  for (uintptr_t index = 1; index < 0x10000; ++index) {
-    const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(index));
-    dcs += type == OBJ_DC;
-    regions += type == OBJ_REGION;
-  }
-  return {dcs, regions};
+  uint32_t byType[inside::kGdiTypeSlots] = {};
+  inside::gdiHandlesInUse(byType);
+  return {byType[OBJ_DC], byType[OBJ_REGION]};
 }
 
 // A window with `children` buttons, drawn, then destroyed.
